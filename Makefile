@@ -1,0 +1,36 @@
+# Two entry points: `make run` builds and starts the program, `make test` builds and runs
+# every test. Both first make sure the Debian packages the build needs are installed.
+
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6printsupport6 \
+            libqt6test6 qt6-translations-l10n qt6-qpa-plugins fonts-liberation \
+            libbenchmark-dev poppler-utils
+BUILD    := build
+
+.PHONY: run test bench build deps
+
+run: build
+	./$(BUILD)/tarvinel
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: build
+	./$(BUILD)/bench/tarvinel_bench
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja
+	cmake --build $(BUILD)
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$missing; \
+	  else \
+	    echo "Paquets manquants; lancez en root :"; \
+	    echo "apt-get install -y" $$missing; \
+	    exit 1; \
+	  fi; \
+	fi

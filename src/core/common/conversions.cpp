@@ -1,0 +1,266 @@
+#include "conversions.h"
+
+#include "clock.h"
+#include "decimaldigits.h"
+#include "usererror.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+[[noreturn]] void notInteger(const QString& text) {
+    throw UserError(QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(text));
+}
+
+[[noreturn]] void notFloat(const QString& text) {
+    throw UserError(QStringLiteral("'%1' n'est pas une valeur flottante correcte").arg(text));
+}
+
+[[noreturn]] void notDate(const QString& text) {
+    throw UserError(QStringLiteral("'%1' n'est pas une date correcte").arg(text));
+}
+
+// Scans up to four digits at pos; -1 when there is none.
+int scanNumber(const QString& text, qsizetype& pos, int& digitCount) {
+    int value = 0;
+    digitCount = 0;
+    while (pos < text.size() && text[pos].isDigit() && text[pos].unicode() < 128 && digitCount < 4) {
+        value = value * 10 + (text[pos].unicode() - '0');
+        ++pos;
+        ++digitCount;
+    }
+    return digitCount ? value : -1;
+}
+
+} // namespace
+
+int StrToInt(const QString& text) {
+    qsizetype pos = 0;
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == u'-' || text[pos] == u'+'))
+        negative = text[pos++] == u'-';
+    int base = 10;
+    if (pos < text.size() && text[pos] == u'$') {
+        base = 16;
+        ++pos;
+    } else if (pos + 1 < text.size() && text[pos] == u'0' &&
+               (text[pos + 1] == u'x' || text[pos + 1] == u'X')) {
+        base = 16;
+        pos += 2;
+    }
+    if (pos >= text.size())
+        notInteger(text);
+    long long value = 0;
+    for (; pos < text.size(); ++pos) {
+        const char16_t c = text[pos].unicode();
+        int digit = -1;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        if (digit < 0)
+            notInteger(text);
+        value = value * base + digit;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            notInteger(text);
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX || value < INT_MIN)
+        notInteger(text);
+    return static_cast<int>(value);
+}
+
+double StrToFloat(const QString& text) {
+    std::string plain;
+    qsizetype pos = 0;
+    const qsizetype size = text.size();
+    auto ascii = [&](qsizetype i) { return text[i].unicode() < 128 ? char(text[i].unicode()) : '\0'; };
+    while (pos < size && isBlank(text[pos]))
+        ++pos;
+    if (pos < size && (ascii(pos) == '-' || ascii(pos) == '+'))
+        plain += ascii(pos++);
+    int mantissaDigits = 0;
+    while (pos < size && ascii(pos) >= '0' && ascii(pos) <= '9') {
+        plain += ascii(pos++);
+        ++mantissaDigits;
+    }
+    if (pos < size && ascii(pos) == ',') {
+        plain += '.';
+        ++pos;
+        while (pos < size && ascii(pos) >= '0' && ascii(pos) <= '9') {
+            plain += ascii(pos++);
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        notFloat(text);
+    if (pos < size && (ascii(pos) == 'e' || ascii(pos) == 'E')) {
+        plain += 'e';
+        ++pos;
+        if (pos < size && (ascii(pos) == '-' || ascii(pos) == '+'))
+            plain += ascii(pos++);
+        int exponentDigits = 0;
+        while (pos < size && ascii(pos) >= '0' && ascii(pos) <= '9') {
+            plain += ascii(pos++);
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            notFloat(text);
+    }
+    while (pos < size && isBlank(text[pos]))
+        ++pos;
+    if (pos != size)
+        notFloat(text);
+    const double value = std::strtod(plain.c_str(), nullptr);
+    if (!std::isfinite(value))
+        notFloat(text);
+    return value;
+}
+
+QDate StrToDate(const QString& text) {
+    qsizetype pos = 0;
+    auto skipBlanks = [&] {
+        while (pos < text.size() && isBlank(text[pos]))
+            ++pos;
+    };
+    int numbers[3] = {0, 0, 0};
+    int digits[3] = {0, 0, 0};
+    int count = 0;
+    skipBlanks();
+    while (count < 3) {
+        numbers[count] = scanNumber(text, pos, digits[count]);
+        if (numbers[count] < 0)
+            notDate(text);
+        ++count;
+        skipBlanks();
+        if (pos < text.size() && text[pos] == u'/' && count < 3) {
+            ++pos;
+            skipBlanks();
+        } else {
+            break;
+        }
+    }
+    if (pos != text.size() || count < 2)
+        notDate(text);
+    const int currentYear = Clock::today().year();
+    int year = count == 3 ? numbers[2] : currentYear;
+    if (count == 3 && digits[2] <= 2) {
+        year += currentYear / 100 * 100;
+        if (year < currentYear - 50)
+            year += 100;
+    }
+    const QDate date(year, numbers[1], numbers[0]);
+    if (!date.isValid() || year < 1)
+        notDate(text);
+    return date;
+}
+
+QString FormatFloat(const QString& format, double value) {
+    const QString picture = format.section(u';', 0, 0);
+    const qsizetype point = picture.indexOf(u'.');
+    const QString integerPart = point < 0 ? picture : picture.left(point);
+    const QString fractionPart = point < 0 ? QString() : picture.mid(point + 1);
+    const int minIntegerDigits = int(integerPart.count(u'0'));
+    const int requiredDecimals = int(fractionPart.count(u'0'));
+    const int decimals = requiredDecimals + int(fractionPart.count(u'#'));
+
+    if (!std::isfinite(value))
+        return std::isnan(value) ? QStringLiteral("NAN") : value > 0 ? QStringLiteral("INF")
+                                                                      : QStringLiteral("-INF");
+    DecimalDigits d = DecimalDigits::of(value);
+    d.roundSignificant(15);
+    d.roundDecimals(decimals);
+
+    QString integer;
+    for (int i = 0; i < d.exponent; ++i)
+        integer += QLatin1Char(d.digitAt(i));
+    while (integer.startsWith(u'0'))
+        integer.remove(0, 1);
+    while (integer.size() < minIntegerDigits)
+        integer.prepend(u'0');
+    QString fraction;
+    for (int i = 0; i < decimals; ++i)
+        fraction += QLatin1Char(d.digitAt(d.exponent + i));
+    while (fraction.size() > requiredDecimals && fraction.endsWith(u'0'))
+        fraction.chop(1);
+
+    QString result = integer;
+    if (!fraction.isEmpty())
+        result += u',' + fraction;
+    if (d.negative && !d.isZero())
+        result.prepend(u'-');
+    return result;
+}
+
+QString FloatToStr(double value) {
+    if (!std::isfinite(value))
+        return FormatFloat(QStringLiteral("0"), value);
+    DecimalDigits d = DecimalDigits::of(value);
+    d.roundSignificant(15);
+    if (d.isZero())
+        return QStringLiteral("0");
+    QString result = d.negative ? QStringLiteral("-") : QString();
+    const QString digits = QString::fromLatin1(d.digits.c_str());
+    if (d.exponent > 15 || d.exponent < -4) {
+        result += digits.left(1);
+        if (digits.size() > 1)
+            result += u',' + digits.mid(1);
+        return result + u'E' + QString::number(d.exponent - 1);
+    }
+    if (d.exponent <= 0)
+        return result + QStringLiteral("0,") + QString(-d.exponent, u'0') + digits;
+    result += digits.left(d.exponent).leftJustified(d.exponent, u'0');
+    if (digits.size() > d.exponent)
+        result += u',' + digits.mid(d.exponent);
+    return result;
+}
+
+QString DateToStr(const QDate& date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+
+namespace {
+
+// Rounds to the 40 significant bits of a 6-byte real (round half to even, as the FPU does).
+double roundToReal48Bits(double value) {
+    int exponent = 0;
+    const double mantissa = std::frexp(value, &exponent);
+    if (exponent < -127)
+        return 0.0;
+    if (exponent > 127)
+        throw UserError(QStringLiteral("Débordement de virgule flottante"));
+    return std::ldexp(std::nearbyint(std::ldexp(mantissa, 40)), exponent - 40);
+}
+
+} // namespace
+
+double Real48(double value) {
+    if (value == 0 || !std::isfinite(value))
+        return value;
+    const double stored = roundToReal48Bits(value);
+    if (stored == 0)
+        return 0.0;
+    char buffer[40];
+    for (int precision = 1; precision <= 17; ++precision) {
+        std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, stored);
+        const double candidate = std::strtod(buffer, nullptr);
+        if (roundToReal48Bits(candidate) == stored)
+            return candidate;
+    }
+    return stored;
+}
+
+QString NomMois(int month) {
+    static const char16_t* const names[12] = {u"Janvier", u"Février",  u"Mars",     u"Avril",
+                                              u"Mai",     u"Juin",     u"Juillet",  u"Août",
+                                              u"Septembre", u"Octobre", u"Novembre", u"Décembre"};
+    return month >= 1 && month <= 12 ? QString::fromUtf16(names[month - 1]) : QString();
+}

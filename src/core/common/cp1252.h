@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Windows code page 1252, the character set of every file the program reads or writes.
+// The five bytes the code page leaves undefined map to the control characters of the same
+// value, so that any file reads back and writes out byte for byte.
+namespace Cp1252 {
+
+QString decode(const char* data, qsizetype size);
+inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
+
+// Returns false, with the position of the first character that has no byte, when the
+// text cannot be written in the code page.
+bool encode(const QString& text, QByteArray& out, qsizetype* badPosition = nullptr);
+
+bool canEncode(const QString& text);
+
+} // namespace Cp1252

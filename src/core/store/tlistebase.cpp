@@ -1,0 +1,287 @@
+#include "tlistebase.h"
+
+#include "common/conversions.h"
+#include "common/textfile.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// Digits of a structural line as a key; -1 when they are not four plain digits.
+int parseKey(QStringView digits) {
+    if (digits.size() != 4)
+        return -1;
+    int key = 0;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        key = key * 10 + (c.unicode() - u'0');
+    }
+    return key;
+}
+
+} // namespace
+
+void TListeBase::setLine(qsizetype i, const QString& text) {
+    m_lines[i] = text;
+    invalidate();
+}
+
+void TListeBase::append(const QString& text) {
+    m_lines.append(text);
+    invalidate();
+}
+
+void TListeBase::insert(qsizetype i, const QString& text) {
+    m_lines.insert(i, text);
+    invalidate();
+}
+
+void TListeBase::removeAt(qsizetype i) {
+    m_lines.removeAt(i);
+    invalidate();
+}
+
+void TListeBase::clear() {
+    m_lines.clear();
+    invalidate();
+}
+
+void TListeBase::assign(const QStringList& lines) {
+    m_lines = lines;
+    invalidate();
+}
+
+qsizetype TListeBase::indexOf(const QString& text) const {
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void TListeBase::load(const QString& path) { assign(TextFile::read(path)); }
+
+QString TListeBase::keyText(int key) {
+    return (QStringLiteral("000") + QString::number(key)).right(4);
+}
+
+QString TListeBase::openingLine(int key) {
+    return QStringLiteral("<BLOC") + keyText(key) + u'>';
+}
+
+QString TListeBase::closingLine(int key) {
+    return QStringLiteral("</BLOC") + keyText(key) + u'>';
+}
+
+int TListeBase::openingKey(const QString& line) { return parseKey(QStringView(line).mid(5, 4)); }
+
+int TListeBase::closingKey(const QString& line) { return parseKey(QStringView(line).mid(6, 4)); }
+
+qsizetype TListeBase::find(int key) const {
+    if (!m_indexValid) {
+        m_index.clear();
+        for (qsizetype i = 0; i < m_lines.size(); ++i) {
+            const QString& l = m_lines[i];
+            if (l.size() > 4 && l.startsWith(QLatin1String("<BLOC"), Qt::CaseInsensitive)) {
+                const QString upper = l.toUpper();
+                if (!m_index.contains(upper))
+                    m_index.insert(upper, i);
+            }
+        }
+        m_indexValid = true;
+    }
+    return m_index.value(openingLine(key), -1);
+}
+
+void TListeBase::deleteBlockAt(qsizetype index, const QString& closing) {
+    qsizetype end = index;
+    while (end < m_lines.size()) {
+        if (m_lines[end++] == closing)
+            break;
+    }
+    m_lines.remove(index, end - index);
+    invalidate();
+}
+
+bool TListeBase::store(int key, const QStringList& body) {
+    const qsizetype at = find(key);
+    if (at >= 0)
+        deleteBlockAt(at, closingLine(key));
+    if (at < 0 || at >= m_lines.size()) {
+        m_lines.reserve(m_lines.size() + body.size() + 2);
+        m_lines.append(openingLine(key));
+        m_lines.append(body);
+        m_lines.append(closingLine(key));
+        invalidate();
+        nb = std::max(nb, key + 1);
+        return true;
+    }
+    QStringList block;
+    block.reserve(body.size() + 2);
+    block.append(openingLine(key));
+    block.append(body);
+    block.append(closingLine(key));
+    m_lines.insert(at, block.size(), QString());
+    std::move(block.begin(), block.end(), m_lines.begin() + at);
+    invalidate();
+    return false;
+}
+
+TBlocLu TListeBase::read(int key, int fieldCount, int walkFrom, int walkTo) const {
+    TBlocLu bloc;
+    const qsizetype at = find(key);
+    if (at < 0)
+        return bloc;
+    bloc.trouve = true;
+    const QString closing = closingLine(key);
+    bool ended = false;
+    for (int offset = 1; offset <= fieldCount; ++offset) {
+        const qsizetype i = at + offset;
+        ended = ended || i >= m_lines.size() || m_lines[i] == closing;
+        bloc.champs.append(ended ? QString() : m_lines[i]);
+    }
+    for (int offset = walkFrom; offset <= walkTo; ++offset) {
+        const qsizetype i = at + offset;
+        if (i >= m_lines.size() || m_lines[i] == closing)
+            break;
+        const QString& l = m_lines[i];
+        if (l.size() >= 4)
+            bloc.tags.append({l.left(4), l.mid(4, MaxTag)});
+    }
+    return bloc;
+}
+
+int TListeBase::countBlocks() const {
+    return int(std::count_if(m_lines.begin(), m_lines.end(), opensBlock));
+}
+
+int TListeBase::nextNumber() const {
+    int largest = 10000;
+    for (qsizetype i = 0; i + 1 < m_lines.size(); ++i) {
+        if (!opensBlock(m_lines[i]) || m_lines[i + 1].isEmpty())
+            continue;
+        largest = std::max(largest, StrToInt(m_lines[i + 1]));
+    }
+    return largest + 1;
+}
+
+void TListeBase::supprime(int key) {
+    const qsizetype at = find(key);
+    if (at >= 0)
+        deleteBlockAt(at, closingLine(key));
+    renum(key);
+    courant = std::clamp(courant, 0, std::max(nb - 1, 0));
+}
+
+void TListeBase::renum(int deletedKey) {
+    if (nb < 2)
+        return;
+    for (QString& l : m_lines) {
+        if (opensBlock(l)) {
+            const int key = openingKey(l);
+            if (key > deletedKey)
+                l = openingLine(key - 1);
+        } else if (closesBlock(l)) {
+            const int key = closingKey(l);
+            if (key > deletedKey)
+                l = closingLine(key - 1);
+        }
+    }
+    invalidate();
+    --nb;
+}
+
+void TListeBase::supBloc(int key) {
+    const qsizetype at = find(key);
+    if (at >= 0)
+        deleteBlockAt(at, closingLine(key));
+}
+
+void TListeBase::doublons() {
+    if (nb < 1)
+        return;
+    QList<int> occurrences(nb, 0);
+    for (const QString& l : std::as_const(m_lines)) {
+        if (!opensBlock(l))
+            continue;
+        const int key = openingKey(l);
+        if (key >= 0 && key < nb)
+            ++occurrences[key];
+    }
+    for (int key = 0; key < nb; ++key)
+        if (occurrences[key] >= 2)
+            supBloc(key);
+}
+
+bool TListeBase::verif() {
+    // A sound base: every opening line is closed by its own closing line before anything
+    // else structural, and its keys, counted once each, are exactly 0 to n - 1.
+    bool sound = true;
+    int open = -1;
+    QList<bool> seen;
+    for (const QString& l : std::as_const(m_lines)) {
+        if (opensBlock(l)) {
+            const int key = openingKey(l);
+            if (open != -1 || key < 0) {
+                sound = false;
+                break;
+            }
+            open = key;
+            if (key >= seen.size())
+                seen.resize(key + 1, false);
+            seen[key] = true;
+        } else if (closesBlock(l)) {
+            if (open == -1 || l != closingLine(open)) {
+                sound = false;
+                break;
+            }
+            open = -1;
+        }
+    }
+    if (sound && open == -1 && !seen.contains(false))
+        return false;
+
+    // Rebuild: every opening line starts a block that runs to its closing line or to the
+    // next structural line; the blocks are put in key order (unreadable keys last) and
+    // renumbered 0, 1, 2... so that no record is lost and the keys are dense again.
+    struct Start {
+        int key;
+        qsizetype index;
+    };
+    QList<Start> starts;
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        if (opensBlock(m_lines[i])) {
+            const int key = openingKey(m_lines[i]);
+            starts.append({key < 0 ? INT_MAX : key, i});
+        }
+    std::stable_sort(starts.begin(), starts.end(),
+                     [](const Start& a, const Start& b) { return a.key < b.key; });
+    QStringList rebuilt;
+    rebuilt.reserve(m_lines.size() + starts.size());
+    for (int newKey = 0; newKey < starts.size(); ++newKey) {
+        const qsizetype first = starts[newKey].index;
+        const QString ownClosing = QStringLiteral("</") + m_lines[first].mid(1);
+        rebuilt.append(openingLine(newKey));
+        for (qsizetype i = first + 1; i < m_lines.size(); ++i) {
+            const QString& l = m_lines[i];
+            if (l == ownClosing || opensBlock(l) || closesBlock(l))
+                break;
+            rebuilt.append(l);
+        }
+        rebuilt.append(closingLine(newKey));
+    }
+    assign(rebuilt);
+    nb = int(starts.size());
+    return true;
+}
+
+void TListeBase::squize() {
+    qsizetype first = 0;
+    while (first < m_lines.size() && !opensBlock(m_lines[first]))
+        ++first;
+    if (first > 0) {
+        m_lines.remove(0, first);
+        invalidate();
+    }
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A tagged line read from a block: "MEMO", "DATA", "QUIT"... and its value (cut to 255).
+struct TLigneTag {
+    QString tag;
+    QString valeur;
+};
+
+// What Read gives back of one block.
+struct TBlocLu {
+    bool trouve = false;
+    QStringList champs;        // field lines 1..n; empty past the block's end
+    QList<TLigneTag> tags;     // tagged lines of the walk, in order
+};
+
+// One base of the dossier: an ordered list of text lines holding blocks
+// "<BLOCnnnn>" ... "</BLOCnnnn>", with its block count and the key shown on its page.
+class TListeBase {
+public:
+    static constexpr int MaxBlocs = 9999;
+    static constexpr int MaxTag = 255;
+
+    // The line list.
+    qsizetype lineCount() const { return m_lines.size(); }
+    const QString& line(qsizetype i) const { return m_lines.at(i); }
+    const QStringList& lines() const { return m_lines; }
+    void setLine(qsizetype i, const QString& text);
+    void append(const QString& text);
+    void insert(qsizetype i, const QString& text);
+    void removeAt(qsizetype i);
+    void clear();
+    void assign(const QStringList& lines);
+    // Index of the first line equal to `text`, letter case not significant; -1 if none.
+    qsizetype indexOf(const QString& text) const;
+    void load(const QString& path);
+
+    // Keys and structural lines.
+    static QString keyText(int key);
+    static QString openingLine(int key);
+    static QString closingLine(int key);
+    static bool opensBlock(const QString& line) { return line.startsWith(QLatin1String("<BLOC")); }
+    static bool closesBlock(const QString& line) { return line.startsWith(QLatin1String("</BLOC")); }
+    // The key of an opening or closing line; -1 when its digits are not a number.
+    static int openingKey(const QString& line);
+    static int closingKey(const QString& line);
+
+    // The three primitives.
+    qsizetype find(int key) const;
+    // Replaces block `key` by `body` (the lines between its opening and closing lines) in
+    // place, or appends it when the base has no such block. Returns true when appended.
+    bool store(int key, const QStringList& body);
+    // Field lines 1..fieldCount, then the tagged lines at offsets walkFrom..walkTo.
+    TBlocLu read(int key, int fieldCount, int walkFrom, int walkTo) const;
+
+    int countBlocks() const;
+    // One more than the largest number on the first field line of a block, from 10000.
+    int nextNumber() const;
+
+    // Block count and current key (NbLocataires / LocataireCourant and their kin).
+    int nb = 0;
+    int courant = 0;
+
+    // Maintenance.
+    void supprime(int key);
+    void renum(int deletedKey);
+    void supBloc(int key);
+    void doublons();
+    bool verif();
+    void squize();
+
+private:
+    void invalidate() { m_indexValid = false; }
+    void deleteBlockAt(qsizetype index, const QString& closing);
+
+    QStringList m_lines;
+    // Opening line (upper-cased) -> index of its first occurrence; rebuilt after any change.
+    mutable QHash<QString, qsizetype> m_index;
+    mutable bool m_indexValid = false;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+// A page of the record window, held without any widget: it stores itself into its base
+// (Ecrit...) and reads the current block of its base back (Lit...).
+class TPage {
+public:
+    virtual ~TPage() = default;
+    // Stores the page into its base when it was edited; returns true when a block was stored.
+    virtual bool ecrit() = 0;
+    // Reads the base's current block into the page and clears its flag.
+    virtual void lit() = 0;
+};
