@@ -1,6 +1,8 @@
 #include "tfiche.h"
 
+#include "common/clock.h"
 #include "common/textfile.h"
+#include "common/usererror.h"
 
 #include <QFileInfo>
 
@@ -44,8 +46,8 @@ void TFiche::Synchro() {
     const QString stem = ficLoc().chopped(qMin<qsizetype>(3, ficLoc().size()));
     for (Base b : ToutesLesBases)
         if (b != Base::Locataires)
-            m_fichiers[indexOf(b)] = ficLoc().isEmpty() ? QString()
-                                                        : resolveFileName(stem + extensionOf(b));
+            m_fichiers[indexOf(b)] =
+                ficLoc().isEmpty() ? QString() : resolveFileName(stem + extensionOf(b));
 }
 
 void TFiche::Charge(const QString& path) {
@@ -76,6 +78,7 @@ void TFiche::Charge(const QString& path) {
     for (Base b : OrdreChargement)
         loadBase(b);
     relitPages();
+    Premier();
 }
 
 void TFiche::Sauve(const QString& path) {
@@ -94,8 +97,56 @@ void TFiche::Sauve(const QString& path) {
 }
 
 bool TFiche::TestModif() {
-    for (TPage* page : m_pages)
-        if (page && page->ecrit())
-            m_dossierModifie = true;
+    for (Base b : ToutesLesBases)
+        EcritPage(b);
     return m_dossierModifie;
+}
+
+void TFiche::EcritPage(Base b) {
+    if (TPage* p = page(b); p && p->ecrit())
+        m_dossierModifie = true;
+}
+
+void TFiche::Deplace(Mouvement mouvement) {
+    const Base b = m_pageActive;
+    TListeBase& liste = base(b);
+    const TTestBloc test = testSelection(b, m_selections, Clock::today());
+    if (!test) {
+        // With fewer than two blocks the moves to the end do nothing at all, except that the
+        // payment-receipt page is stored first and the supplier page moves to the next key.
+        const bool gardee = mouvement == Mouvement::Dernier ||
+                            (mouvement == Mouvement::Suivant && b != Base::Fournisseurs);
+        if (gardee && liste.nb < 2) {
+            if (b == Base::Recus)
+                EcritPage(b);
+            return;
+        }
+    }
+    EcritPage(b);
+    liste.courant = test ? cleSelection(mouvement, liste.courant, liste, test)
+                         : cleLibre(mouvement, liste.courant, liste.nb);
+    if (TPage* p = page(b))
+        p->lit();
+}
+
+void TFiche::Ajout() {
+    const Base b = m_pageActive;
+    if (b != Base::Locataires && b != Base::Fournisseurs && b != Base::Lots)
+        return;
+    EcritPage(b);
+    TListeBase& liste = base(b);
+    if (liste.nb >= TListeBase::MaxBlocs)
+        throw UserError(QStringLiteral("Le fichier est plein"));
+    liste.courant = liste.nb;
+    if (TPage* p = page(b))
+        p->lit();
+}
+
+void TFiche::Supprime() {
+    const Base b = m_pageActive;
+    TListeBase& liste = base(b);
+    liste.supprime(liste.courant);
+    m_dossierModifie = true;
+    if (TPage* p = page(b))
+        p->lit();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "store/bases.h"
+#include "store/navigation.h"
+#include "store/selections.h"
 #include "store/tlistebase.h"
 #include "store/tpage.h"
 
@@ -34,12 +36,29 @@ public:
     bool dossierModifie() const { return m_dossierModifie; }
     void SetSauve() { m_dossierModifie = true; }
 
+    TSelections& selections() { return m_selections; }
+    const TSelections& selections() const { return m_selections; }
+
     void Nouveau();
     void Charge(const QString& path);
     void Sauve(const QString& path);
     void Synchro();
     // Stores the page of every base, then tells whether the dossier differs from its files.
     bool TestModif();
+
+    // Stores the page of a base into it when the page was edited.
+    void EcritPage(Base b);
+    // The moves on the page on screen: store it, go to the new key, read it.
+    void Deplace(Mouvement mouvement);
+    void Premier() { Deplace(Mouvement::Premier); }
+    void Precedent() { Deplace(Mouvement::Precedent); }
+    void Suivant() { Deplace(Mouvement::Suivant); }
+    void Dernier() { Deplace(Mouvement::Dernier); }
+    // A new record on the tenant, supplier or lot page on screen; it becomes a block of the
+    // base only when its page is stored, so that keys stay dense.
+    void Ajout();
+    // Deletes the record on screen and shows the one that takes its key.
+    void Supprime();
 
 signals:
     void titreChange(const QString& titre);
@@ -52,6 +71,7 @@ private:
     std::array<TListeBase, NbBases> m_bases;
     std::array<TPage*, NbBases> m_pages{};
     std::array<QString, NbBases> m_fichiers;
+    TSelections m_selections;
     QString m_titre;
     Base m_pageActive = Base::Locataires;
     bool m_dossierModifie = false;

@@ -11,7 +11,9 @@
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 [[noreturn]] void notInteger(const QString& text) {
     throw UserError(QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(text));
@@ -29,7 +31,8 @@ bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 int scanNumber(const QString& text, qsizetype& pos, int& digitCount) {
     int value = 0;
     digitCount = 0;
-    while (pos < text.size() && text[pos].isDigit() && text[pos].unicode() < 128 && digitCount < 4) {
+    while (pos < text.size() && text[pos].isDigit() && text[pos].unicode() < 128 &&
+           digitCount < 4) {
         value = value * 10 + (text[pos].unicode() - '0');
         ++pos;
         ++digitCount;
@@ -84,7 +87,9 @@ double StrToFloat(const QString& text) {
     std::string plain;
     qsizetype pos = 0;
     const qsizetype size = text.size();
-    auto ascii = [&](qsizetype i) { return text[i].unicode() < 128 ? char(text[i].unicode()) : '\0'; };
+    auto ascii = [&](qsizetype i) {
+        return text[i].unicode() < 128 ? char(text[i].unicode()) : '\0';
+    };
     while (pos < size && isBlank(text[pos]))
         ++pos;
     if (pos < size && (ascii(pos) == '-' || ascii(pos) == '+'))
@@ -175,8 +180,9 @@ QString FormatFloat(const QString& format, double value) {
     const int decimals = requiredDecimals + int(fractionPart.count(u'#'));
 
     if (!std::isfinite(value))
-        return std::isnan(value) ? QStringLiteral("NAN") : value > 0 ? QStringLiteral("INF")
-                                                                      : QStringLiteral("-INF");
+        return std::isnan(value) ? QStringLiteral("NAN")
+               : value > 0       ? QStringLiteral("INF")
+                                 : QStringLiteral("-INF");
     DecimalDigits d = DecimalDigits::of(value);
     d.roundSignificant(15);
     d.roundDecimals(decimals);
@@ -225,7 +231,9 @@ QString FloatToStr(double value) {
     return result;
 }
 
-QString DateToStr(const QDate& date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+QString DateToStr(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 namespace {
 
@@ -259,8 +267,8 @@ double Real48(double value) {
 }
 
 QString NomMois(int month) {
-    static const char16_t* const names[12] = {u"Janvier", u"Février",  u"Mars",     u"Avril",
-                                              u"Mai",     u"Juin",     u"Juillet",  u"Août",
+    static const char16_t* const names[12] = {u"Janvier",   u"Février", u"Mars",     u"Avril",
+                                              u"Mai",       u"Juin",    u"Juillet",  u"Août",
                                               u"Septembre", u"Octobre", u"Novembre", u"Décembre"};
     return month >= 1 && month <= 12 ? QString::fromUtf16(names[month - 1]) : QString();
 }

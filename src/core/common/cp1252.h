@@ -9,7 +9,9 @@
 namespace Cp1252 {
 
 QString decode(const char* data, qsizetype size);
-inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
+inline QString decode(const QByteArray& bytes) {
+    return decode(bytes.constData(), bytes.size());
+}
 
 // Returns false, with the position of the first character that has no byte, when the
 // text cannot be written in the code page.

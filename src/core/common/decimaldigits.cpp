@@ -8,7 +8,8 @@ DecimalDigits DecimalDigits::of(double value) {
     if (value == 0)
         return d;
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
     const std::string text(buffer, result.ptr);
     std::size_t pos = 0;
     if (text[pos] == '-') {

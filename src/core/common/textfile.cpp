@@ -12,7 +12,9 @@
 
 namespace TextFile {
 
-bool exists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+bool exists(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
 
 QStringList splitLines(const QString& text) {
     QStringList lines;
@@ -49,10 +51,10 @@ QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages)
     for (const QString& line : lines) {
         qsizetype bad = 0;
         if (!Cp1252::encode(line, bytes, &bad))
-            throw UserError(QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans "
-                                           "le fichier %2")
-                                .arg(line.mid(bad, line[bad].isHighSurrogate() ? 2 : 1),
-                                     pathForMessages));
+            throw UserError(
+                QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans "
+                               "le fichier %2")
+                    .arg(line.mid(bad, line[bad].isHighSurrogate() ? 2 : 1), pathForMessages));
         bytes.append("\r\n", 2);
     }
     return bytes;

@@ -8,23 +8,22 @@ enum class Base { Locataires, Fournisseurs, Lots, Quittances, Avis, Commandes, R
 
 constexpr int NbBases = 7;
 
-constexpr std::array<Base, NbBases> ToutesLesBases = {Base::Locataires, Base::Fournisseurs,
-                                                      Base::Lots,       Base::Quittances,
-                                                      Base::Avis,       Base::Commandes,
-                                                      Base::Recus};
+constexpr std::array<Base, NbBases> ToutesLesBases = {
+    Base::Locataires, Base::Fournisseurs, Base::Lots, Base::Quittances,
+    Base::Avis,       Base::Commandes,    Base::Recus};
 
 // The order in which Save writes the files: tenants first, payment receipts last.
-constexpr std::array<Base, NbBases> OrdreEcriture = {Base::Locataires, Base::Quittances,
-                                                     Base::Avis,       Base::Fournisseurs,
-                                                     Base::Lots,       Base::Commandes,
-                                                     Base::Recus};
+constexpr std::array<Base, NbBases> OrdreEcriture = {
+    Base::Locataires, Base::Quittances, Base::Avis, Base::Fournisseurs,
+    Base::Lots,       Base::Commandes,  Base::Recus};
 
 // The order in which Open loads the companions after the main file.
-constexpr std::array<Base, NbBases - 1> OrdreChargement = {Base::Quittances, Base::Fournisseurs,
-                                                           Base::Lots,       Base::Avis,
-                                                           Base::Commandes,  Base::Recus};
+constexpr std::array<Base, NbBases - 1> OrdreChargement = {
+    Base::Quittances, Base::Fournisseurs, Base::Lots, Base::Avis, Base::Commandes, Base::Recus};
 
-constexpr int indexOf(Base base) { return static_cast<int>(base); }
+constexpr int indexOf(Base base) {
+    return static_cast<int>(base);
+}
 
 // The file extension of a base: "loc" for the main file, then its six companions.
 QString extensionOf(Base base);

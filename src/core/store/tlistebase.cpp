@@ -60,7 +60,9 @@ qsizetype TListeBase::indexOf(const QString& text) const {
     return -1;
 }
 
-void TListeBase::load(const QString& path) { assign(TextFile::read(path)); }
+void TListeBase::load(const QString& path) {
+    assign(TextFile::read(path));
+}
 
 QString TListeBase::keyText(int key) {
     return (QStringLiteral("000") + QString::number(key)).right(4);
@@ -74,9 +76,13 @@ QString TListeBase::closingLine(int key) {
     return QStringLiteral("</BLOC") + keyText(key) + u'>';
 }
 
-int TListeBase::openingKey(const QString& line) { return parseKey(QStringView(line).mid(5, 4)); }
+int TListeBase::openingKey(const QString& line) {
+    return parseKey(QStringView(line).mid(5, 4));
+}
 
-int TListeBase::closingKey(const QString& line) { return parseKey(QStringView(line).mid(6, 4)); }
+int TListeBase::closingKey(const QString& line) {
+    return parseKey(QStringView(line).mid(6, 4));
+}
 
 qsizetype TListeBase::find(int key) const {
     if (!m_indexValid) {

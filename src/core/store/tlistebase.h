@@ -14,8 +14,8 @@ struct TLigneTag {
 // What Read gives back of one block.
 struct TBlocLu {
     bool trouve = false;
-    QStringList champs;        // field lines 1..n; empty past the block's end
-    QList<TLigneTag> tags;     // tagged lines of the walk, in order
+    QStringList champs;    // field lines 1..n; empty past the block's end
+    QList<TLigneTag> tags; // tagged lines of the walk, in order
 };
 
 // One base of the dossier: an ordered list of text lines holding blocks
@@ -44,7 +44,9 @@ public:
     static QString openingLine(int key);
     static QString closingLine(int key);
     static bool opensBlock(const QString& line) { return line.startsWith(QLatin1String("<BLOC")); }
-    static bool closesBlock(const QString& line) { return line.startsWith(QLatin1String("</BLOC")); }
+    static bool closesBlock(const QString& line) {
+        return line.startsWith(QLatin1String("</BLOC"));
+    }
     // The key of an opening or closing line; -1 when its digits are not a number.
     static int openingKey(const QString& line);
     static int closingKey(const QString& line);

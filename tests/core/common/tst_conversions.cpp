@@ -63,7 +63,8 @@ private slots:
             QCOMPARE(result, value);
         } catch (const UserError& e) {
             QVERIFY(!ok);
-            QCOMPARE(e.message(), QString("'%1' n'est pas une valeur flottante correcte").arg(text));
+            QCOMPARE(e.message(),
+                     QString("'%1' n'est pas une valeur flottante correcte").arg(text));
         }
     }
 

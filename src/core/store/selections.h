@@ -1,0 +1,37 @@
+#pragma once
+
+#include "bases.h"
+#include "tlistebase.h"
+
+#include <QDate>
+#include <QString>
+#include <functional>
+
+// The selections that restrict the moves of a page to the records matching a criterion.
+// A mode other than those named behaves as "all".
+struct TSelections {
+    int modeSelLoc = 0;  // 1 all, 2 postal code, 3 town, 4 current tenants
+    int modeSelLot = 1;  // 1 all, 2 type, 3 postal code, 4 free lots
+    int modeSelFour = 1; // 1 all, 2 postal code, 3 town
+    int modeSelQtc = 1;  // 1 all, 2 tenant number
+    int modeSelEch = 1;  // 1 all, 2 tenant number
+    QString cpSel;       // shared by the tenant and supplier selections
+    QString villeSel;    // shared by the tenant and supplier selections
+    QString cpSelLot;
+    QString typeSelLot;
+    QString numLocSel; // shared by the receipt and notice selections
+};
+
+// Tells whether the block opening at a line index matches a selection.
+using TTestBloc = std::function<bool(const TListeBase& base, qsizetype opening)>;
+
+// The test of the selection in force on a base, or an empty function when the moves of
+// that base are unrestricted.
+TTestBloc testSelection(Base base, const TSelections& selections, const QDate& today);
+
+// Upper-cases the letters a to z only; accented letters stay as they are.
+QString majusculesAscii(const QString& text);
+
+// A tenant is current when entry <= today <= exit, a blank entry or exit standing for the
+// earliest or latest date.
+bool estLocataireActuel(const QString& entree, const QString& sortie, const QDate& today);
