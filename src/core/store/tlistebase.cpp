@@ -158,6 +158,34 @@ TBlocLu TListeBase::read(int key, int fieldCount, int walkFrom, int walkTo) cons
     return bloc;
 }
 
+QStringList TListeBase::lignesGrille(const QList<QStringList>& rows) {
+    QStringList lines;
+    for (const QStringList& row : rows) {
+        const QString joined = row.join(u'\t');
+        if (joined.size() < 10)
+            break;
+        lines.append(QStringLiteral("DATA") + joined);
+    }
+    return lines;
+}
+
+QStringList TListeBase::cellules(const QString& valeur, int cellCount) {
+    QStringList cells;
+    qsizetype start = 0;
+    for (int c = 0; c + 1 < cellCount; ++c) {
+        const qsizetype tab = valeur.indexOf(u'\t', start);
+        if (tab < 0) {
+            cells.append(valeur.mid(start));
+            start = valeur.size();
+            continue;
+        }
+        cells.append(valeur.mid(start, tab - start));
+        start = tab + 1;
+    }
+    cells.append(valeur.mid(start));
+    return cells;
+}
+
 int TListeBase::countBlocks() const {
     return int(std::count_if(m_lines.begin(), m_lines.end(), opensBlock));
 }
@@ -173,10 +201,12 @@ int TListeBase::nextNumber() const {
 }
 
 void TListeBase::supprime(int key) {
+    // A new card not stored yet has no block and is not counted: nothing to renumber.
     const qsizetype at = find(key);
-    if (at >= 0)
+    if (at >= 0) {
         deleteBlockAt(at, closingLine(key));
-    renum(key);
+        renum(key);
+    }
     courant = std::clamp(courant, 0, std::max(nb - 1, 0));
 }
 

@@ -59,6 +59,12 @@ public:
     // Field lines 1..fieldCount, then the tagged lines at offsets walkFrom..walkTo.
     TBlocLu read(int key, int fieldCount, int walkFrom, int walkTo) const;
 
+    // The "DATA" lines of a grid: each row's cells joined with TAB, up to the first row whose
+    // joined text is shorter than 10 characters.
+    static QStringList lignesGrille(const QList<QStringList>& rows);
+    // The cells of a "DATA" value: the texts between the first cellCount - 1 TABs, then the rest.
+    static QStringList cellules(const QString& valeur, int cellCount);
+
     int countBlocks() const;
     // One more than the largest number on the first field line of a block, from 10000.
     int nextNumber() const;

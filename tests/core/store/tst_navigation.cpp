@@ -1,0 +1,112 @@
+#include "store/navigation.h"
+
+#include <QTest>
+
+namespace {
+
+// Blocks whose line 5 (postal code) is "75005" for the keys in `matching`, "69001" otherwise,
+// laid out in the list in the order given.
+TListeBase baseDe(const QList<int>& order, const QList<int>& matching) {
+    TListeBase base;
+    for (int key : order) {
+        base.append(TListeBase::openingLine(key));
+        for (int line = 1; line <= 4; ++line)
+            base.append(QString());
+        base.append(matching.contains(key) ? "75005" : "69001");
+        base.append(TListeBase::closingLine(key));
+    }
+    base.nb = base.countBlocks();
+    return base;
+}
+
+} // namespace
+
+class TestNavigation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void selectionMoves_data() {
+        QTest::addColumn<QList<int>>("matching");
+        QTest::addColumn<int>("courant");
+        QTest::addColumn<int>("premier");
+        QTest::addColumn<int>("precedent");
+        QTest::addColumn<int>("suivant");
+        QTest::addColumn<int>("dernier");
+        QTest::newRow("middle") << QList<int>{0, 3, 7} << 3 << 0 << 0 << 7 << 7;
+        QTest::newRow("on the last") << QList<int>{0, 3, 7} << 7 << 0 << 3 << 7 << 7;
+        QTest::newRow("on the first") << QList<int>{0, 3, 7} << 0 << 0 << 0 << 3 << 7;
+        QTest::newRow("between matches") << QList<int>{2, 6} << 4 << 2 << 2 << 6 << 6;
+        QTest::newRow("none") << QList<int>{} << 5 << 5 << 5 << 5 << 5;
+    }
+    void selectionMoves() {
+        QFETCH(QList<int>, matching);
+        QFETCH(int, courant);
+        QFETCH(int, premier);
+        QFETCH(int, precedent);
+        QFETCH(int, suivant);
+        QFETCH(int, dernier);
+        TSelections selections;
+        selections.modeSelLoc = 2;
+        selections.cpSel = "75005";
+        const TTestBloc test = testSelection(Base::Locataires, selections, QDate(2026, 1, 1));
+        QVERIFY(test);
+        // The list order must not matter: only keys are compared.
+        const TListeBase base = baseDe({7, 2, 9, 0, 5, 3, 1, 8, 4, 6}, matching);
+        QCOMPARE(cleSelection(Mouvement::Premier, courant, base, test), premier);
+        QCOMPARE(cleSelection(Mouvement::Precedent, courant, base, test), precedent);
+        QCOMPARE(cleSelection(Mouvement::Suivant, courant, base, test), suivant);
+        QCOMPARE(cleSelection(Mouvement::Dernier, courant, base, test), dernier);
+    }
+
+    void unrestrictedMoves() {
+        QCOMPARE(cleLibre(Mouvement::Precedent, 0, 5), 0);
+        QCOMPARE(cleLibre(Mouvement::Suivant, 4, 5), 4);
+        QCOMPARE(cleLibre(Mouvement::Suivant, 2, 5), 3);
+        QCOMPARE(cleLibre(Mouvement::Dernier, 2, 5), 4);
+        QCOMPARE(cleLibre(Mouvement::Suivant, 0, 0), 0);
+        QCOMPARE(cleLibre(Mouvement::Dernier, 0, 0), 0);
+    }
+
+    void currentTenant_data() {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<QString>("sortie");
+        QTest::addColumn<bool>("actuel");
+        QTest::newRow("blank entry and exit") << "  /  /    "
+                                              << "  /  /    " << true;
+        QTest::newRow("exit yesterday") << "01/01/2020"
+                                        << "09/12/2026" << false;
+        QTest::newRow("exit today") << "01/01/2020"
+                                    << "10/12/2026" << true;
+        QTest::newRow("entry tomorrow") << "11/12/2026"
+                                        << "  /  /    " << false;
+        QTest::newRow("entry today") << "10/12/2026"
+                                     << "  /  /    " << true;
+        QTest::newRow("entry years ago") << "15/06/1999"
+                                         << "  /  /    " << true;
+    }
+    void currentTenant() {
+        QFETCH(QString, entree);
+        QFETCH(QString, sortie);
+        QFETCH(bool, actuel);
+        QCOMPARE(estLocataireActuel(entree, sortie, QDate(2026, 12, 10)), actuel);
+    }
+
+    void selectionTests() {
+        TSelections s;
+        QVERIFY(!testSelection(Base::Locataires, s, {}));
+        QVERIFY(!testSelection(Base::Commandes, s, {}));
+        s.modeSelLoc = 3;
+        s.villeSel = "SAINT-ÉTIENNE";
+        TListeBase base;
+        base.assign({"<BLOC0000>", "", "", "", "", "", "saint-Étienne", "</BLOC0000>"});
+        QVERIFY(testSelection(Base::Locataires, s, {})(base, 0));
+        s.villeSel = "SAINT-éTIENNE";
+        QVERIFY(!testSelection(Base::Locataires, s, {})(base, 0));
+        s.modeSelLot = 4;
+        QVERIFY(testSelection(Base::Lots, s, {})(base, 0));
+        QCOMPARE(majusculesAscii("rue de l'église"), QString("RUE DE L'éGLISE"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNavigation)
+#include "tst_navigation.moc"

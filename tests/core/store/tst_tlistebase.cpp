@@ -1,0 +1,289 @@
+#include "common/usererror.h"
+#include "store/tlistebase.h"
+
+#include <QTest>
+
+namespace {
+
+// A base of blocks whose single field is "N<key>", in the given key order.
+TListeBase baseDe(const QList<int>& keys) {
+    TListeBase base;
+    for (int key : keys) {
+        base.append(TListeBase::openingLine(key));
+        base.append(QStringLiteral("N%1").arg(key));
+        base.append(TListeBase::closingLine(key));
+    }
+    base.nb = base.countBlocks();
+    return base;
+}
+
+// The first field of every block, in list order, tagged with the block's key.
+QStringList resume(const TListeBase& base) {
+    QStringList out;
+    for (qsizetype i = 0; i < base.lineCount(); ++i)
+        if (TListeBase::opensBlock(base.line(i)))
+            out.append(QStringLiteral("%1:%2")
+                           .arg(TListeBase::openingKey(base.line(i)))
+                           .arg(i + 1 < base.lineCount() ? base.line(i + 1) : QString()));
+    return out;
+}
+
+} // namespace
+
+class TestTListeBase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyTexts_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("opening");
+        QTest::addColumn<QString>("closing");
+        QTest::newRow("0") << 0 << "<BLOC0000>"
+                           << "</BLOC0000>";
+        QTest::newRow("7") << 7 << "<BLOC0007>"
+                           << "</BLOC0007>";
+        QTest::newRow("123") << 123 << "<BLOC0123>"
+                             << "</BLOC0123>";
+        QTest::newRow("9998") << 9998 << "<BLOC9998>"
+                              << "</BLOC9998>";
+    }
+    void keyTexts() {
+        QFETCH(int, key);
+        QFETCH(QString, opening);
+        QFETCH(QString, closing);
+        QCOMPARE(TListeBase::openingLine(key), opening);
+        QCOMPARE(TListeBase::closingLine(key), closing);
+        QCOMPARE(TListeBase::openingKey(opening), key);
+        QCOMPARE(TListeBase::closingKey(closing), key);
+    }
+
+    void storeKeepsTheBlockInPlace() {
+        TListeBase base = baseDe({0, 1, 2, 3, 4, 5});
+        QVERIFY(!base.store(3, {"nouveau", "MEMOligne"}));
+        QCOMPARE(resume(base), QStringList({"0:N0", "1:N1", "2:N2", "3:nouveau", "4:N4", "5:N5"}));
+        QCOMPARE(base.find(3), 9);
+        QCOMPARE(base.line(10), QString("nouveau"));
+        QCOMPARE(base.line(11), QString("MEMOligne"));
+        QCOMPARE(base.line(12), QString("</BLOC0003>"));
+        QCOMPARE(base.find(4), 13);
+        QCOMPARE(base.nb, 6);
+    }
+
+    void storeAppendsAndCountsTheFirstBlock() {
+        TListeBase base;
+        QVERIFY(base.store(0, {"10001"}));
+        QCOMPARE(base.nb, 1);
+        QCOMPARE(base.lines(), QStringList({"<BLOC0000>", "10001", "</BLOC0000>"}));
+        QVERIFY(base.store(1, {"10002"}));
+        QCOMPARE(base.nb, 2);
+        QCOMPARE(base.find(1), 3);
+    }
+
+    void storeOverAnUnclosedLastBlockReplacesItToTheEnd() {
+        TListeBase base = baseDe({0});
+        base.append("<BLOC0001>");
+        base.append("ancien");
+        QVERIFY(base.store(1, {"nouveau"}));
+        QCOMPARE(resume(base), QStringList({"0:N0", "1:nouveau"}));
+        QCOMPARE(base.lineCount(), 6);
+    }
+
+    void findFollowsEveryChange() {
+        TListeBase base = baseDe({0, 1, 2});
+        QCOMPARE(base.find(2), 6);
+        base.removeAt(0);
+        QCOMPARE(base.find(2), 5);
+        base.insert(0, "<BLOC0002>");
+        QCOMPARE(base.find(2), 0);
+        base.setLine(0, "x");
+        QCOMPARE(base.find(2), 6);
+        QCOMPARE(base.find(7), -1);
+        base.setLine(6, "<bloc0002>");
+        QCOMPARE(base.find(2), 6);
+    }
+
+    void readFieldsMemoAndGrid() {
+        TListeBase base;
+        const QString longMemo(300, u'm');
+        base.assign({"<BLOC0000>", "10001", "Dupont", "MEMOpremière",
+                     "DATA01/01/2001\tLoyer\t 12,50", "MEMO" + longMemo, "XXXXautre", "</BLOC0000>",
+                     "<BLOC0001>", "10002", "</BLOC0001>"});
+        const TBlocLu bloc = base.read(0, 3, 2, 200);
+        QVERIFY(bloc.trouve);
+        QCOMPARE(bloc.champs, QStringList({"10001", "Dupont", "MEMOpremière"}));
+        QCOMPARE(bloc.tags.size(), 5);
+        QCOMPARE(bloc.tags[0].tag, QString("Dupo"));
+        QCOMPARE(bloc.tags[1].tag, QString("MEMO"));
+        QCOMPARE(bloc.tags[1].valeur, QString("première"));
+        QCOMPARE(bloc.tags[2].tag, QString("DATA"));
+        QCOMPARE(TListeBase::cellules(bloc.tags[2].valeur, 3),
+                 QStringList({"01/01/2001", "Loyer", " 12,50"}));
+        QCOMPARE(bloc.tags[3].valeur, QString(255, u'm'));
+        QCOMPARE(bloc.tags[4].tag, QString("XXXX"));
+    }
+
+    void readStopsAtTheBlockEnd() {
+        TListeBase base = baseDe({0, 1});
+        const TBlocLu bloc = base.read(0, 3, 1, 200);
+        QCOMPARE(bloc.champs, QStringList({"N0", "", ""}));
+        QCOMPARE(bloc.tags.size(), 0);
+        QVERIFY(!base.read(5, 3, 1, 200).trouve);
+
+        TListeBase limitee;
+        limitee.append("<BLOC0000>");
+        for (int i = 1; i <= 10; ++i)
+            limitee.append(QStringLiteral("MEMO%1").arg(i));
+        QCOMPARE(limitee.read(0, 0, 3, 5).tags.size(), 3);
+        QCOMPARE(limitee.read(0, 0, 1, 200).tags.size(), 10);
+    }
+
+    void gridRows() {
+        QCOMPARE(TListeBase::lignesGrille({{"01/01/2001", "Loyer", "12,50"},
+                                           {"", "", ""},
+                                           {"02/01/2001", "Charges", "3,00"}}),
+                 QStringList({"DATA01/01/2001\tLoyer\t12,50"}));
+        QCOMPARE(TListeBase::lignesGrille({{"", "", ""}, {"02/01/2001", "Charges", "3,00"}}),
+                 QStringList());
+        QCOMPARE(TListeBase::lignesGrille({{"a", "bcdefg", "h"}}),
+                 QStringList({"DATAa\tbcdefg\th"}));
+        QCOMPARE(TListeBase::lignesGrille({{"a", "bcdef", "h"}}), QStringList());
+        QCOMPARE(TListeBase::cellules("sans tab", 2), QStringList({"sans tab", ""}));
+    }
+
+    void nextNumber_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("next");
+        QTest::newRow("empty") << QStringList() << 10001;
+        QTest::newRow("gaps and blank")
+            << QStringList({"<BLOC0000>", "10001", "</BLOC0000>", "<BLOC0001>", "", "</BLOC0001>",
+                            "<BLOC0002>", "10007", "</BLOC0002>"})
+            << 10008;
+        QTest::newRow("opening line last") << QStringList({"<BLOC0000>"}) << 10001;
+        QTest::newRow("small numbers") << QStringList({"<BLOC0000>", "12", "</BLOC0000>"}) << 10001;
+        QTest::newRow("not a number") << QStringList({"<BLOC0000>", "1O0", "</BLOC0000>"}) << -1;
+    }
+    void nextNumber() {
+        QFETCH(QStringList, lines);
+        QFETCH(int, next);
+        TListeBase base;
+        base.assign(lines);
+        try {
+            QCOMPARE(base.nextNumber(), next);
+        } catch (const UserError& e) {
+            QCOMPARE(next, -1);
+            QCOMPARE(e.message(), QString("'1O0' n'est pas une valeur entière correcte"));
+        }
+    }
+
+    void supprime_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("deleted");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("nb");
+        QTest::addColumn<int>("courant");
+        QTest::newRow("middle") << QList<int>{0, 1, 2, 3, 4} << 2
+                                << QStringList({"0:N0", "1:N1", "2:N3", "3:N4"}) << 4 << 2;
+        QTest::newRow("last") << QList<int>{0, 1, 2} << 2 << QStringList({"0:N0", "1:N1"}) << 2
+                              << 1;
+        QTest::newRow("only") << QList<int>{0} << 0 << QStringList() << 1 << 0;
+        QTest::newRow("out of order")
+            << QList<int>{3, 0, 2, 1} << 1 << QStringList({"2:N3", "0:N0", "1:N2"}) << 3 << 1;
+        QTest::newRow("new card not stored")
+            << QList<int>{0, 1} << 2 << QStringList({"0:N0", "1:N1"}) << 2 << 1;
+    }
+    void supprime() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, deleted);
+        QFETCH(QStringList, after);
+        QFETCH(int, nb);
+        QFETCH(int, courant);
+        TListeBase base = baseDe(keys);
+        base.courant = deleted;
+        base.supprime(deleted);
+        QCOMPARE(resume(base), after);
+        QCOMPARE(base.nb, nb);
+        QCOMPARE(base.courant, courant);
+    }
+
+    void supprimeStopsAtTheEndOfAnUnclosedBlock() {
+        TListeBase base = baseDe({0});
+        base.append("<BLOC0001>");
+        base.append("N1");
+        base.nb = 2;
+        base.supprime(1);
+        QCOMPARE(base.lines(), QStringList({"<BLOC0000>", "N0", "</BLOC0000>"}));
+        QCOMPARE(base.nb, 1);
+    }
+
+    void doublonsRemovesTheFirstCopy() {
+        TListeBase base;
+        base.assign({"<BLOC0000>", "a", "</BLOC0000>", "<BLOC0001>", "b1", "</BLOC0001>",
+                     "<BLOC0001>", "b2", "</BLOC0001>", "<BLOC0002>", "c", "</BLOC0002>"});
+        base.nb = base.countBlocks();
+        QVERIFY(!base.verif());
+        base.doublons();
+        QCOMPARE(resume(base), QStringList({"0:a", "1:b2", "2:c"}));
+        QCOMPARE(base.nb, 4);
+    }
+
+    void verifLeavesASoundBaseAlone() {
+        TListeBase base = baseDe({2, 0, 1});
+        base.insert(0, "");
+        const QStringList before = base.lines();
+        QVERIFY(!base.verif());
+        QCOMPARE(base.lines(), before);
+    }
+
+    void verifRebuilds_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("rebuilt");
+        QTest::newRow("closing line missing")
+            << QStringList({"<BLOC0000>", "a", "<BLOC0001>", "b", "</BLOC0001>", "<BLOC0002>", "c",
+                            "</BLOC0002>"})
+            << QStringList({"<BLOC0000>", "a", "</BLOC0000>", "<BLOC0001>", "b", "</BLOC0001>",
+                            "<BLOC0002>", "c", "</BLOC0002>"});
+        QTest::newRow("last closing line missing")
+            << QStringList({"<BLOC0001>", "b", "</BLOC0001>", "<BLOC0000>", "a"})
+            << QStringList({"<BLOC0000>", "a", "</BLOC0000>", "<BLOC0001>", "b", "</BLOC0001>"});
+        QTest::newRow("stray closing line")
+            << QStringList({"x", "<BLOC0000>", "a", "</BLOC0000>", "</BLOC0004>"})
+            << QStringList({"<BLOC0000>", "a", "</BLOC0000>"});
+        QTest::newRow("missing key keeps the blocks above")
+            << QStringList({"<BLOC0000>", "a", "</BLOC0000>", "<BLOC0002>", "c", "</BLOC0002>",
+                            "<BLOC0003>", "d"})
+            << QStringList({"<BLOC0000>", "a", "</BLOC0000>", "<BLOC0001>", "c", "</BLOC0001>",
+                            "<BLOC0002>", "d", "</BLOC0002>"});
+        QTest::newRow("balanced but with a gap")
+            << QStringList({"<BLOC0000>", "a", "</BLOC0000>", "<BLOC0005>", "f", "</BLOC0005>"})
+            << QStringList({"<BLOC0000>", "a", "</BLOC0000>", "<BLOC0001>", "f", "</BLOC0001>"});
+        QTest::newRow("mismatched closing line")
+            << QStringList({"<BLOC0000>", "a", "</BLOC0001>", "<BLOC0001>", "b", "</BLOC0000>"})
+            << QStringList({"<BLOC0000>", "a", "</BLOC0000>", "<BLOC0001>", "b", "</BLOC0001>"});
+    }
+    void verifRebuilds() {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, rebuilt);
+        TListeBase base;
+        base.assign(lines);
+        base.nb = base.countBlocks();
+        QVERIFY(base.verif());
+        QCOMPARE(base.lines(), rebuilt);
+        QCOMPARE(base.nb, base.countBlocks());
+        QVERIFY(!base.verif());
+    }
+
+    void squizeDropsLeadingLines() {
+        TListeBase base = baseDe({0});
+        base.insert(0, "");
+        base.insert(0, "entête");
+        base.squize();
+        QCOMPARE(base.lines(), QStringList({"<BLOC0000>", "N0", "</BLOC0000>"}));
+        TListeBase sansBloc;
+        sansBloc.assign({"a", "b"});
+        sansBloc.squize();
+        QCOMPARE(sansBloc.lineCount(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTListeBase)
+#include "tst_tlistebase.moc"
