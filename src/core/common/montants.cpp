@@ -1,0 +1,29 @@
+#include "montants.h"
+
+#include "conversions.h"
+
+QString Rset(const QString& text, int width, const TMesureTexte& mesure) {
+    QString result = text.trimmed();
+    if (result.isEmpty())
+        return result;
+    // A measure that stops growing would pad for ever: never pad beyond the width itself.
+    while (mesure(result) <= width - 10 && result.size() <= width)
+        result.prepend(u' ');
+    return result;
+}
+
+QString FormatStr(const QString& text, int width, const QString& format,
+                  const TMesureTexte& mesure) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QString();
+    return Rset(FormatFloat(format, Real48(StrToFloat(trimmed))), width, mesure);
+}
+
+QChar filtreMontant(QChar key) {
+    if (key == QChar(8))
+        return key;
+    if (key == u'.')
+        key = u',';
+    return QStringLiteral("1234567890,").contains(key) ? key : QChar();
+}

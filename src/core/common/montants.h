@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <functional>
+
+// Width in pixels of a text in the window's font.
+using TMesureTexte = std::function<int(const QString&)>;
+
+// Right-aligns a trimmed text by putting blanks in front of it until it is wider than
+// width - 10 pixels; an empty text stays empty.
+QString Rset(const QString& text, int width, const TMesureTexte& mesure);
+
+// Converts an amount text (decimal comma) through the 6-byte real, formats it with `format`
+// ("0.00", "0.0" or "#") and right-aligns it; a blank text gives an empty text.
+QString FormatStr(const QString& text, int width, const QString& format,
+                  const TMesureTexte& mesure);
+
+// The key filter of amount fields: a full stop becomes a comma, backspace passes, and
+// otherwise only "1234567890," pass. Returns a null QChar for a key to discard.
+QChar filtreMontant(QChar key);

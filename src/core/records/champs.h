@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// How a field of a record is shown, edited and stored.
+enum class TypeChamp {
+    Texte,      // one-line edit, stored as typed
+    DateMasque, // "!99/99/0000;1;_": "dd/mm/yyyy", or the blank picture when empty
+    Montant,    // amount edit: bare number while edited, formatted and right-aligned after
+    Choix,      // combo box whose list the program fills, stored as the chosen text
+    Drapeau,    // check box, stored as "Y" or "N"
+};
+
+// One field of a record kind: its line in the block and how its page shows it.
+struct TChamp {
+    int ligne;       // line in the block, counted from 1 after the opening line
+    QString libelle; // label on the page, also the field's accessible name
+    int largeur;     // width of the control in pixels
+    TypeChamp type = TypeChamp::Texte;
+    int alignement = 0;  // amounts: the Rset width used when the field is left
+    bool filtre = false; // amounts: typed keys go through the amount key filter
+    QString groupe = {}; // the group box holding the field
+};
+
+// The blank picture of an empty date mask.
+inline const QString ImageDateVide = QStringLiteral("  /  /    ");
+
+// Everything that makes one record kind's page: the declared fields drive the block
+// layout, the widgets, the printed card and the pick-list columns.
+struct TDescriptionFiche {
+    QList<TChamp> champs;          // in block line order, 1 to n
+    int ligneNumero = 1;           // the field that holds the number the user sees
+    int ligneFocus = 2;            // the field that gets the focus when the page is shown
+    int debutParcours = 0;         // first offset from the opening line scanned for tags
+    int finParcours = 200;         // last offset scanned (the base's read limit)
+    int lignesHistorique = 0;      // rows of the history grid (without its header)
+    int alignementHistorique = 95; // Rset width of the history amounts
+    QList<int> lignesCopiees;      // fields that Copier and Coller carry, in order
+
+    const TChamp& champ(int ligne) const { return champs.at(ligne - 1); }
+    int nbChamps() const { return int(champs.size()); }
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "champs.h"
+
+#include <QStringList>
+
+class TListeBase;
+
+// The tenant card: 26 fields, the "Observations" memo and a 127-row history.
+namespace Locataire {
+
+enum Ligne {
+    Numero = 1,
+    NomSoc = 2,
+    CodePostal = 5,
+    Ville = 6,
+    Entre = 10,
+    Sorti = 11,
+    NumLot = 12,
+    NomLot = 13,
+    TotalDu = 26,
+};
+
+const TDescriptionFiche& description();
+
+// The "N° lot" list: "N° lot" + " " + designation for each lot, in the base's order.
+QStringList listeLots(const TListeBase& lots);
+
+// Leaving the "N° lot" box: a picked item "N° designation" whose first blank stands at
+// position 5 or later is split into the number, which stays, and the lot's name.
+struct TLotChoisi {
+    QString numero;
+    QString nom;
+    bool separe = false;
+};
+TLotChoisi separeLot(const QString& texte);
+
+} // namespace Locataire

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "common/montants.h"
+
+#include <QString>
+
+// What the record pages share with the record window: the amount format and the measure
+// of texts in the window's font.
+struct TContextePage {
+    QString fmtMontant = QStringLiteral("0.00");
+    TMesureTexte mesure = [](const QString& texte) { return int(texte.size()) * 6; };
+};

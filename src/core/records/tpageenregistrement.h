@@ -1,0 +1,77 @@
+#pragma once
+
+#include "champs.h"
+#include "store/tlistebase.h"
+#include "store/tpage.h"
+#include "tcontextepage.h"
+#include "tgrillehistorique.h"
+
+#include <QDate>
+#include <QObject>
+#include <QStringList>
+
+// A master-record page (tenants, suppliers, lots) without its widgets: the field texts, the
+// memo, the history grid and the entry panel above it, exactly as shown, with the page's
+// store and read operations on its base. Views bind to it; a user edit goes through a
+// saisit... method, which raises the page's flag.
+class TPageEnregistrement : public QObject, public TPage {
+    Q_OBJECT
+
+public:
+    TPageEnregistrement(const TDescriptionFiche& description, TListeBase& base,
+                        const TContextePage& contexte, QObject* parent = nullptr);
+
+    const TDescriptionFiche& description() const { return m_description; }
+    TListeBase& base() { return m_base; }
+    bool modifie() const { return m_modifie; }
+
+    QString champ(int ligne) const { return m_champs.at(ligne - 1); }
+    QString memo() const { return m_memo.join(u'\n'); }
+    QStringList lignesMemo() const { return m_memo; }
+    TGrilleHistorique& grille() { return m_grille; }
+
+    // User edits. Line breaks cannot enter a one-line field.
+    void saisitChamp(int ligne, const QString& texte);
+    void saisitMemo(const QString& texte);
+
+    // Amount fields: entering shows the bare number; leaving formats it and right-aligns it.
+    // A text that is not a number stops with the conversion message and stays as typed.
+    void entreMontant(int ligne);
+    void quitteMontant(int ligne);
+
+    // The history entry panel and its "OK" button.
+    QDate dateHistorique;
+    QString libelleHistorique;
+    QString montantHistorique;
+    void ajouteHistorique();
+
+    // Copier and Coller of the identity fields, through this page's own clipboard.
+    void Copier();
+    void Coller();
+
+    bool ecrit() override;
+    void lit() override;
+
+    // The next number of the base (Numerom and its kin).
+    int numero() const { return m_base.nextNumber(); }
+
+signals:
+    // The whole page changed (a read, a paste): views refresh every widget.
+    void relue();
+    // One field changed without the user typing it (formatting, a split).
+    void champChange(int ligne);
+    void historiqueSaisieChange();
+
+private:
+    void setChamp(int ligne, const QString& texte);
+    QString montantAligne(const QString& texte, int largeur) const;
+
+    const TDescriptionFiche& m_description;
+    TListeBase& m_base;
+    const TContextePage& m_contexte;
+    QStringList m_champs;
+    QStringList m_memo;
+    TGrilleHistorique m_grille;
+    QStringList m_pressePapiers;
+    bool m_modifie = false;
+};

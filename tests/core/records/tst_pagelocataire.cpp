@@ -1,0 +1,213 @@
+#include "common/clock.h"
+#include "common/usererror.h"
+#include "records/locataire.h"
+#include "records/tpageenregistrement.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Six pixels a character: "12,50" is 30 pixels wide.
+const TContextePage contexte;
+
+QStringList blocLocataire(int key, const QString& numero, const QString& nom) {
+    QStringList lines{TListeBase::openingLine(key), numero, nom};
+    for (int ligne = 3; ligne <= 26; ++ligne)
+        lines.append(ligne == 10 || ligne == 11 ? QStringLiteral("01/02/2003")
+                                                : QStringLiteral("champ %1").arg(ligne));
+    lines << "MEMOpremière ligne"
+          << "DATA05/01/2001\tLoyer Janvier\t450,00" << TListeBase::closingLine(key);
+    return lines;
+}
+
+} // namespace
+
+class TestPageLocataire : public QObject {
+    Q_OBJECT
+
+    Clock::Fixed m_clock{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
+
+private slots:
+    void emptyBaseShowsAnEmptyCard() {
+        TListeBase base;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        QCOMPARE(page.champ(Locataire::Numero), QString("10001"));
+        QCOMPARE(page.champ(Locataire::NomSoc), QString());
+        QCOMPARE(page.champ(Locataire::Entre), QString("  /  /    "));
+        QCOMPARE(page.champ(Locataire::Sorti), QString("  /  /    "));
+        QCOMPARE(page.champ(19), QString("  /  /    "));
+        QCOMPARE(page.dateHistorique, QDate(2026, 12, 10));
+        QVERIFY(!page.modifie());
+    }
+
+    void readingANewKeyClearsEveryField() {
+        TListeBase base;
+        base.assign(blocLocataire(0, "10004", "Dupré"));
+        base.nb = 1;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        QCOMPARE(page.champ(Locataire::NomSoc), QString("Dupré"));
+        QCOMPARE(page.champ(Locataire::TotalDu), QString("champ 26"));
+        QCOMPARE(page.lignesMemo(), QStringList({"première ligne"}));
+        QCOMPARE(page.grille().cellule(0, 1), QString("Loyer Janvier"));
+        QVERIFY(page.grille().cellule(0, 2).endsWith("450,00"));
+        QVERIFY(page.grille().cellule(0, 2).startsWith(" "));
+
+        base.courant = 1;
+        page.lit();
+        QCOMPARE(page.champ(Locataire::Numero), QString("10005"));
+        for (int ligne = 2; ligne <= 26; ++ligne)
+            if (ligne != 10 && ligne != 11 && ligne != 19 && ligne != 20)
+                QVERIFY2(page.champ(ligne).isEmpty(), qPrintable(QString::number(ligne)));
+        QCOMPARE(page.lignesMemo(), QStringList());
+        QCOMPARE(page.grille().cellule(0, 1), QString());
+    }
+
+    void storeWritesTheBlockInLineOrder() {
+        TListeBase base;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        page.saisitChamp(Locataire::NomSoc, "Martin\r\nSA");
+        page.saisitChamp(16, "450");
+        page.quitteMontant(16);
+        page.saisitMemo("ligne 1\n" + QString(300, u'x'));
+        page.libelleHistorique = "Caution\tversée";
+        page.montantHistorique = "800";
+        page.ajouteHistorique();
+        QVERIFY(page.ecrit());
+        QVERIFY(!page.ecrit());
+        QCOMPARE(base.nb, 1);
+        QCOMPARE(base.lineCount(), 1 + 26 + 3 + 1 + 1);
+        QCOMPARE(base.line(1), QString("10001"));
+        QCOMPARE(base.line(2), QString("Martin SA"));
+        QCOMPARE(base.line(10), QString("  /  /    "));
+        QCOMPARE(base.line(16).trimmed(), QString("450,00"));
+        QVERIFY(base.line(16).startsWith(" "));
+        QCOMPARE(base.line(27), QString("MEMOligne 1"));
+        QCOMPARE(base.line(28), "MEMO" + QString(255, u'x'));
+        QCOMPARE(base.line(29), "MEMO" + QString(45, u'x'));
+        QVERIFY(base.line(30).startsWith("DATA10/12/2026\tCaution versée\t "));
+        QCOMPARE(base.line(31), QString("</BLOC0000>"));
+
+        page.lit();
+        QCOMPARE(page.memo(), "ligne 1\n" + QString(255, u'x') + "\n" + QString(45, u'x'));
+    }
+
+    void amountFields_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("integer") << "1250"
+                                 << "1250,00";
+        QTest::newRow("rounded half away") << "2,675"
+                                           << "2,68";
+        QTest::newRow("blank") << "   "
+                               << "";
+        QTest::newRow("not a number") << ",,"
+                                      << "error";
+    }
+    void amountFields() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        TListeBase base;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.saisitChamp(14, typed);
+        try {
+            page.quitteMontant(14);
+            QCOMPARE(page.champ(14).trimmed(), shown);
+            if (!shown.isEmpty())
+                QCOMPARE(contexte.mesure(page.champ(14)), 6 * 14);
+            page.entreMontant(14);
+            QCOMPARE(page.champ(14), shown);
+        } catch (const UserError& e) {
+            QCOMPARE(shown, QString("error"));
+            QCOMPARE(e.message(), QString("',,' n'est pas une valeur flottante correcte"));
+            QCOMPARE(page.champ(14), typed);
+        }
+    }
+
+    void historyEntry_data() {
+        QTest::addColumn<QString>("libelle");
+        QTest::addColumn<QString>("montant");
+        QTest::addColumn<bool>("added");
+        QTest::newRow("both") << "Loyer"
+                              << "450" << true;
+        QTest::newRow("blank label") << "  "
+                                     << "450" << false;
+        QTest::newRow("blank amount") << "Loyer"
+                                      << " " << false;
+    }
+    void historyEntry() {
+        QFETCH(QString, libelle);
+        QFETCH(QString, montant);
+        QFETCH(bool, added);
+        TListeBase base;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.libelleHistorique = libelle;
+        page.montantHistorique = montant;
+        page.ajouteHistorique();
+        QCOMPARE(page.grille().premiereLigneLibre(), added ? 1 : 0);
+        QCOMPARE(page.modifie(), added);
+        QCOMPARE(page.libelleHistorique.isEmpty(), added);
+    }
+
+    void historyFullAddsNothing() {
+        TListeBase base;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        for (int i = 0; i < 127; ++i)
+            page.grille().setLigne(i, {"01/01/2001", "x", "1,00"});
+        page.libelleHistorique = "Loyer";
+        page.montantHistorique = "450";
+        page.ajouteHistorique();
+        QCOMPARE(page.libelleHistorique, QString("Loyer"));
+        QCOMPARE(page.grille().cellule(126, 1), QString("x"));
+    }
+
+    void copierColler() {
+        TListeBase base;
+        base.assign(blocLocataire(0, "10004", "Dupré"));
+        base.nb = 1;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        page.Copier();
+        base.courant = 1;
+        page.lit();
+        QSignalSpy relue(&page, &TPageEnregistrement::relue);
+        page.Coller();
+        QCOMPARE(relue.size(), 1);
+        QVERIFY(page.modifie());
+        QCOMPARE(page.champ(Locataire::Numero), QString("10005"));
+        QCOMPARE(page.champ(Locataire::NomSoc), QString("Dupré"));
+        QCOMPARE(page.champ(Locataire::Sorti), QString("01/02/2003"));
+        QCOMPARE(page.champ(Locataire::NumLot), QString());
+        QCOMPARE(page.champ(16), QString());
+    }
+
+    void lotList() {
+        TListeBase lots;
+        lots.assign({"<BLOC0000>", "30001", "Studio", "</BLOC0000>", "<BLOC0001>", "30002",
+                     "Garage du bas", "</BLOC0001>"});
+        QCOMPARE(Locataire::listeLots(lots), QStringList({"30001 Studio", "30002 Garage du bas"}));
+        const Locataire::TLotChoisi choisi = Locataire::separeLot("30002 Garage du bas");
+        QVERIFY(choisi.separe);
+        QCOMPARE(choisi.numero, QString("30002"));
+        QCOMPARE(choisi.nom, QString("Garage du bas"));
+        QVERIFY(!Locataire::separeLot("12 rue").separe);
+        QVERIFY(!Locataire::separeLot("30002").separe);
+    }
+
+    void badNumberStillShowsTheRecord() {
+        TListeBase base;
+        base.assign(blocLocataire(0, "1O0", "Dupré"));
+        base.nb = 1;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        QCOMPARE(page.champ(Locataire::NomSoc), QString("Dupré"));
+        base.courant = 1;
+        QVERIFY_THROWS_EXCEPTION(UserError, page.lit());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPageLocataire)
+#include "tst_pagelocataire.moc"
