@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/treglages.h"
 #include "store/bases.h"
 #include "store/navigation.h"
 #include "store/selections.h"
@@ -39,6 +40,23 @@ public:
     TSelections& selections() { return m_selections; }
     const TSelections& selections() const { return m_selections; }
 
+    TReglages& reglages() { return m_reglages; }
+    const TReglages& reglages() const { return m_reglages; }
+
+    // The settings files of the start-up directory, read once at start and written once at
+    // close. GetIni gives the main path, which holds the last dossier after ChargeIni.
+    void ChargeSoc(const QString& repertoire);
+    void ChargeIni(const QString& repertoire);
+    void ChargeCombo(const QString& repertoire);
+    void SauveIni(const QString& repertoire, const QString& path);
+    void SauveSoc(const QString& repertoire);
+    void SauveCombo(const QString& repertoire);
+    TEtatIni GetIni() const;
+    void SetIni(bool autoOuvrir);
+    // The owner lines returned by the owner dialog; an empty name leaves them as they were.
+    void SetProprio(const LignesProprio& lignes);
+    void SetListe(ListeValeurs liste, const QStringList& valeurs);
+
     void Nouveau();
     void Charge(const QString& path);
     void Sauve(const QString& path);
@@ -63,6 +81,7 @@ public:
 signals:
     void titreChange(const QString& titre);
     void pageActiveChange(Base page);
+    void listeValeursChange(ListeValeurs liste);
 
 private:
     void setTitre(const QString& path);
@@ -72,6 +91,7 @@ private:
     std::array<TPage*, NbBases> m_pages{};
     std::array<QString, NbBases> m_fichiers;
     TSelections m_selections;
+    TReglages m_reglages;
     QString m_titre;
     Base m_pageActive = Base::Locataires;
     bool m_dossierModifie = false;

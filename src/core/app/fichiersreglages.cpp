@@ -1,0 +1,176 @@
+#include "fichiersreglages.h"
+
+#include "common/conversions.h"
+#include "common/cp1252.h"
+#include "common/textfile.h"
+#include "common/usererror.h"
+
+#include <QDir>
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <variant>
+
+namespace FichiersReglages {
+
+namespace {
+
+template <class... Fs> struct Overloaded : Fs... { using Fs::operator()...; };
+template <class... Fs> Overloaded(Fs...) -> Overloaded<Fs...>;
+
+// One line of "Tarvinel.ini" and the value it holds.
+using ChampIni = std::variant<int*, double*, QString*>;
+
+std::array<ChampIni, 18> champsIni(QString& chemin, TReglages& r, TSelections& s) {
+    return {&chemin,          &r.autoOuvrir,   &r.typePapier,    &r.orientationEnveloppe,
+            &r.decalageGuide, &s.modeSelLoc,   &s.cpSel,         &s.villeSel,
+            &r.tauxTVA1,      &r.tauxTVA2,     &r.tauxTVA3,      &r.nbDecimales,
+            &r.compteClients, &r.compteLoyers, &r.compteCharges, &r.compteTVA,
+            &r.compteTaxe,    &r.compteAPL};
+}
+
+const std::array<QString, 3> SectionsCbx = {
+    QStringLiteral("[TYPE]"), QStringLiteral("[FOURNISSEUR]"), QStringLiteral("[REGLEMENT]")};
+
+QString fichier(const QString& repertoire, const QString& nom) {
+    return resolveFileName(QDir(repertoire).filePath(nom));
+}
+
+std::optional<int> lisEntier(const QString& texte) {
+    try {
+        return StrToInt(texte.trimmed());
+    } catch (const UserError&) {
+        return std::nullopt;
+    }
+}
+
+// The plain number syntax, whatever the regional settings: "19.6", "-0.5", "1.96E+0001".
+std::optional<double> lisReel(const QString& texte) {
+    const QByteArray ascii = texte.trimmed().toLatin1();
+    const char* debut = ascii.constData();
+    const char* const fin = debut + ascii.size();
+    if (debut != fin && *debut == '+' && ++debut != fin && *debut == '-')
+        return std::nullopt;
+    double valeur = 0;
+    const auto [lu, erreur] = std::from_chars(debut, fin, valeur);
+    if (erreur != std::errc() || lu != fin || !std::isfinite(valeur))
+        return std::nullopt;
+    return valeur;
+}
+
+// Scientific notation with a point, the fewest digits that read back as the same value.
+QString ecritReel(double valeur) {
+    char texte[32];
+    const auto fin =
+        std::to_chars(texte, texte + sizeof texte, valeur, std::chars_format::scientific).ptr;
+    return QString::fromLatin1(texte, fin - texte).toUpper();
+}
+
+void ecrit(const QString& repertoire, const QString& nom, const QStringList& lignes) {
+    for (const QString& ligne : lignes)
+        if (const QString message = refusLigne(ligne, nom); !message.isEmpty())
+            throw UserError(message);
+    TextFile::write(fichier(repertoire, nom), lignes);
+}
+
+} // namespace
+
+void ChargeIni(const QString& repertoire, QString& chemin, TReglages& reglages,
+               TSelections& selections) {
+    const QString nom = fichier(repertoire, NomIni);
+    if (!TextFile::exists(nom))
+        return;
+    const QStringList lignes = TextFile::read(nom);
+    const auto champs = champsIni(chemin, reglages, selections);
+    for (std::size_t i = 0; i < champs.size(); ++i) {
+        const QString ligne = qsizetype(i) < lignes.size() ? lignes[i] : QString();
+        std::visit(Overloaded{[&](int* v) { *v = lisEntier(ligne).value_or(0); },
+                              [&](double* v) { *v = lisReel(ligne).value_or(0); },
+                              [&](QString* v) { *v = ligne; }},
+                   champs[i]);
+    }
+    if (reglages.autoOuvrir != 1)
+        chemin.clear();
+}
+
+void SauveIni(const QString& repertoire, const QString& chemin, const TReglages& reglages,
+              const TSelections& selections) {
+    QString c = chemin;
+    TReglages r = reglages;
+    TSelections s = selections;
+    QStringList lignes;
+    for (const ChampIni& champ : champsIni(c, r, s))
+        lignes.append(std::visit(Overloaded{[](int* v) { return QString::number(*v); },
+                                            [](double* v) { return ecritReel(*v); },
+                                            [](QString* v) { return *v; }},
+                                 champ));
+    ecrit(repertoire, NomIni, lignes);
+}
+
+void ChargeSoc(const QString& repertoire, LignesProprio& lignes) {
+    const QString nom = fichier(repertoire, NomSoc);
+    if (!TextFile::exists(nom))
+        return;
+    const QStringList lues = TextFile::read(nom);
+    for (std::size_t k = 0; k < lignes.size(); ++k)
+        lignes[k] = qsizetype(k) < lues.size() ? lues[k] : QString();
+}
+
+void SauveSoc(const QString& repertoire, const LignesProprio& lignes) {
+    ecrit(repertoire, NomSoc, QStringList(lignes.begin(), lignes.end()));
+}
+
+void ChargeCombo(const QString& repertoire, TReglages& reglages) {
+    const QString nom = fichier(repertoire, NomCbx);
+    if (!TextFile::exists(nom))
+        return;
+    const QStringList lignes = TextFile::read(nom);
+    for (QStringList& liste : reglages.listes)
+        liste.clear();
+    QStringList* courante = nullptr;
+    for (const QString& ligne : lignes) {
+        const auto section = std::find(SectionsCbx.begin(), SectionsCbx.end(), ligne);
+        if (section != SectionsCbx.end())
+            courante = &reglages.listes[section - SectionsCbx.begin()];
+        else if (courante)
+            courante->append(ligne);
+    }
+}
+
+void SauveCombo(const QString& repertoire, const TReglages& reglages) {
+    QStringList lignes;
+    for (std::size_t i = 0; i < SectionsCbx.size(); ++i) {
+        lignes.append(SectionsCbx[i]);
+        for (const QString& valeur : reglages.listes[i]) {
+            if (const QString message = refusValeurListe(valeur); !message.isEmpty())
+                throw UserError(message);
+            lignes.append(valeur);
+        }
+    }
+    ecrit(repertoire, NomCbx, lignes);
+}
+
+QString refusLigne(const QString& texte, const QString& nomFichier) {
+    if (texte.contains(u'\r') || texte.contains(u'\n'))
+        return QStringLiteral("Un retour à la ligne ne peut pas être enregistré dans le "
+                              "fichier %1")
+            .arg(nomFichier);
+    QByteArray octets;
+    qsizetype position = 0;
+    if (!Cp1252::encode(texte, octets, &position))
+        return QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le "
+                              "fichier %2")
+            .arg(texte.mid(position, texte[position].isHighSurrogate() ? 2 : 1), nomFichier);
+    return QString();
+}
+
+QString refusValeurListe(const QString& texte) {
+    if (std::find(SectionsCbx.begin(), SectionsCbx.end(), texte) != SectionsCbx.end())
+        return QStringLiteral("« %1 » est un titre de section du fichier %2 et ne peut pas "
+                              "figurer dans une liste")
+            .arg(texte, NomCbx);
+    return refusLigne(texte, NomCbx);
+}
+
+} // namespace FichiersReglages

@@ -1,0 +1,7 @@
+#include "treglages.h"
+
+QStringList reglementsParDefaut() {
+    return {QStringLiteral("A réception"), QStringLiteral("Réglement à 30 jours"),
+            QStringLiteral("Réglement à 60 jours"), QStringLiteral("Réglement à 90 jours"),
+            QStringLiteral("En votre aimable réglement")};
+}
