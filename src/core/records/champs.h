@@ -37,7 +37,20 @@ struct TDescriptionFiche {
     int lignesHistorique = 0;      // rows of the history grid (without its header)
     int alignementHistorique = 95; // Rset width of the history amounts
     QList<int> lignesCopiees;      // fields that Copier and Coller carry, in order
+    // A choice field whose items read "number name": leaving it keeps the number there and
+    // puts the name into the second field (0: none).
+    int ligneChoixNumero = 0;
+    int ligneNomChoisi = 0;
 
     const TChamp& champ(int ligne) const { return champs.at(ligne - 1); }
     int nbChamps() const { return int(champs.size()); }
 };
+
+// A picked item "number name" whose first blank stands at position 5 or later splits into
+// the number and the name (at most 255 characters); any other text does not split.
+struct TNumeroNom {
+    QString numero;
+    QString nom;
+    bool separe = false;
+};
+TNumeroNom separeNumeroNom(const QString& texte);

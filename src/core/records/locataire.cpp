@@ -44,6 +44,8 @@ const TDescriptionFiche& description() {
         d.lignesHistorique = 127;
         d.alignementHistorique = 95;
         d.lignesCopiees = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        d.ligneChoixNumero = NumLot;
+        d.ligneNomChoisi = NomLot;
         return d;
     }();
     return fiche;
@@ -55,13 +57,6 @@ QStringList listeLots(const TListeBase& lots) {
         if (TListeBase::opensBlock(lots.line(i)))
             items.append(lots.line(i + 1) + u' ' + lots.line(i + 2));
     return items;
-}
-
-TLotChoisi separeLot(const QString& texte) {
-    const qsizetype blanc = texte.indexOf(u' ');
-    if (blanc < 4)
-        return {texte, QString(), false};
-    return {texte.left(blanc), texte.mid(blanc + 1, 255), true};
 }
 
 } // namespace Locataire

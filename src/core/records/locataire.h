@@ -26,13 +26,4 @@ const TDescriptionFiche& description();
 // The "N° lot" list: "N° lot" + " " + designation for each lot, in the base's order.
 QStringList listeLots(const TListeBase& lots);
 
-// Leaving the "N° lot" box: a picked item "N° designation" whose first blank stands at
-// position 5 or later is split into the number, which stays, and the lot's name.
-struct TLotChoisi {
-    QString numero;
-    QString nom;
-    bool separe = false;
-};
-TLotChoisi separeLot(const QString& texte);
-
 } // namespace Locataire

@@ -63,6 +63,24 @@ void TPageEnregistrement::quitteMontant(int ligne) {
     emit champChange(ligne);
 }
 
+void TPageEnregistrement::setListe(int ligne, const QStringList& items) {
+    m_listes.insert(ligne, items);
+    emit listeChange(ligne);
+}
+
+void TPageEnregistrement::quitteChoix(int ligne) {
+    if (ligne != m_description.ligneChoixNumero)
+        return;
+    const TNumeroNom choisi = separeNumeroNom(champ(ligne));
+    if (!choisi.separe)
+        return;
+    setChamp(ligne, choisi.numero);
+    setChamp(m_description.ligneNomChoisi, choisi.nom);
+    m_modifie = true;
+    emit champChange(ligne);
+    emit champChange(m_description.ligneNomChoisi);
+}
+
 void TPageEnregistrement::ajouteHistorique() {
     if (libelleHistorique.trimmed().isEmpty() || montantHistorique.trimmed().isEmpty())
         return;

@@ -7,6 +7,7 @@
 #include "tgrillehistorique.h"
 
 #include <QDate>
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -39,6 +40,12 @@ public:
     void entreMontant(int ligne);
     void quitteMontant(int ligne);
 
+    // The items offered by a choice field.
+    QStringList liste(int ligne) const { return m_listes.value(ligne); }
+    void setListe(int ligne, const QStringList& items);
+    // Leaving a choice field: a picked "number name" item leaves the number and fills the name.
+    void quitteChoix(int ligne);
+
     // The history entry panel and its "OK" button.
     QDate dateHistorique;
     QString libelleHistorique;
@@ -61,6 +68,7 @@ signals:
     // One field changed without the user typing it (formatting, a split).
     void champChange(int ligne);
     void historiqueSaisieChange();
+    void listeChange(int ligne);
 
 private:
     void setChamp(int ligne, const QString& texte);
@@ -73,5 +81,6 @@ private:
     QStringList m_memo;
     TGrilleHistorique m_grille;
     QStringList m_pressePapiers;
+    QHash<int, QStringList> m_listes;
     bool m_modifie = false;
 };

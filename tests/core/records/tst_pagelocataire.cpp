@@ -189,12 +189,15 @@ private slots:
         lots.assign({"<BLOC0000>", "30001", "Studio", "</BLOC0000>", "<BLOC0001>", "30002",
                      "Garage du bas", "</BLOC0001>"});
         QCOMPARE(Locataire::listeLots(lots), QStringList({"30001 Studio", "30002 Garage du bas"}));
-        const Locataire::TLotChoisi choisi = Locataire::separeLot("30002 Garage du bas");
-        QVERIFY(choisi.separe);
-        QCOMPARE(choisi.numero, QString("30002"));
-        QCOMPARE(choisi.nom, QString("Garage du bas"));
-        QVERIFY(!Locataire::separeLot("12 rue").separe);
-        QVERIFY(!Locataire::separeLot("30002").separe);
+        QVERIFY(!separeNumeroNom("12 rue").separe);
+        QVERIFY(!separeNumeroNom("30002").separe);
+
+        TListeBase base;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.saisitChamp(Locataire::NumLot, "30002 Garage du bas");
+        page.quitteChoix(Locataire::NumLot);
+        QCOMPARE(page.champ(Locataire::NumLot), QString("30002"));
+        QCOMPARE(page.champ(Locataire::NomLot), QString("Garage du bas"));
     }
 
     void badNumberStillShowsTheRecord() {
