@@ -3,16 +3,45 @@
 #include "common/clock.h"
 #include "common/textfile.h"
 #include "common/usererror.h"
+#include "records/locataire.h"
 
 #include <QFileInfo>
 
-TFiche::TFiche(QObject* parent) : QObject(parent) {}
+TFiche::TFiche(QObject* parent)
+    : QObject(parent),
+      m_pageLocataire(Locataire::description(), base(Base::Locataires), m_contexte, this) {
+    setPage(Base::Locataires, &m_pageLocataire);
+}
 
 void TFiche::setPageActive(Base b) {
     if (m_pageActive == b)
         return;
     m_pageActive = b;
     emit pageActiveChange(b);
+}
+
+void TFiche::AffichePage(Base b) {
+    EcritPage(m_pageActive);
+    if (b == Base::Locataires)
+        InitLots();
+    setPageActive(b);
+    if (TPage* p = page(b))
+        p->lit();
+}
+
+void TFiche::InitLots() {
+    EcritPage(Base::Lots);
+    m_pageLocataire.setListe(Locataire::NumLot, Locataire::listeLots(base(Base::Lots)));
+}
+
+void TFiche::Copier() {
+    if (TPage* p = page(m_pageActive))
+        p->Copier();
+}
+
+void TFiche::Coller() {
+    if (TPage* p = page(m_pageActive))
+        p->Coller();
 }
 
 void TFiche::setTitre(const QString& path) {
@@ -38,6 +67,7 @@ void TFiche::Nouveau() {
     m_dossierModifie = false;
     m_fichiers.fill(QString());
     setTitre(QString());
+    InitLots();
     relitPages();
     setPageActive(Base::Locataires);
 }
@@ -77,6 +107,7 @@ void TFiche::Charge(const QString& path) {
     loadBase(Base::Locataires);
     for (Base b : OrdreChargement)
         loadBase(b);
+    InitLots();
     relitPages();
     Premier();
 }

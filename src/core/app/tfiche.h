@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/treglages.h"
+#include "records/tcontextepage.h"
+#include "records/tpageenregistrement.h"
 #include "store/bases.h"
 #include "store/navigation.h"
 #include "store/selections.h"
@@ -27,6 +29,17 @@ public:
 
     Base pageActive() const { return m_pageActive; }
     void setPageActive(Base b);
+    // Shows the page of a base: the page left is stored, the page shown is read again.
+    void AffichePage(Base b);
+
+    // The amount format and the text measure of the window's font, shared by the pages.
+    TContextePage& contexte() { return m_contexte; }
+    TPageEnregistrement& pageLocataire() { return m_pageLocataire; }
+    // Refills the "N° lot" list of the tenant page from the lot base, stored first.
+    void InitLots();
+    // Copy and paste of the identity fields of the card on screen.
+    void Copier();
+    void Coller();
 
     // The main file's path (FicLoc) and the companion paths derived from it.
     QString ficLoc() const { return m_fichiers[indexOf(Base::Locataires)]; }
@@ -88,6 +101,8 @@ private:
     void relitPages();
 
     std::array<TListeBase, NbBases> m_bases;
+    TContextePage m_contexte;
+    TPageEnregistrement m_pageLocataire;
     std::array<TPage*, NbBases> m_pages{};
     std::array<QString, NbBases> m_fichiers;
     TSelections m_selections;

@@ -53,8 +53,8 @@ public:
     void ajouteHistorique();
 
     // Copier and Coller of the identity fields, through this page's own clipboard.
-    void Copier();
-    void Coller();
+    void Copier() override;
+    void Coller() override;
 
     bool ecrit() override;
     void lit() override;

@@ -9,4 +9,7 @@ public:
     virtual bool ecrit() = 0;
     // Reads the base's current block into the page and clears its flag.
     virtual void lit() = 0;
+    // Copy and paste of the card's identity fields, through the page's own clipboard.
+    virtual void Copier() = 0;
+    virtual void Coller() = 0;
 };

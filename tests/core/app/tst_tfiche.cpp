@@ -28,6 +28,8 @@ public:
         modifie = false;
         texte = m_base.read(m_base.courant, 1, 2, 2).champs.value(0);
     }
+    void Copier() override {}
+    void Coller() override {}
 
     QString texte;
     bool modifie = false;
@@ -304,6 +306,30 @@ private slots:
         QCOMPARE(base.nb, 1);
         QCOMPARE(base.lineCount(), 0);
         QCOMPARE(page.texte, QString());
+    }
+
+    void tenantPageFollowsTheDossier() {
+        QTemporaryDir dir;
+        TFiche fiche;
+        fiche.Charge(copieFixture(dir));
+        TPageEnregistrement& page = fiche.pageLocataire();
+        QCOMPARE(page.champ(2), QString("Hélène Dupré"));
+        QCOMPARE(page.liste(12), QStringList({"30001 Studio mansardé — 5e étage"}));
+
+        fiche.Copier();
+        fiche.Ajout();
+        QCOMPARE(page.champ(1), QString("10003"));
+        QCOMPARE(page.champ(2), QString());
+        fiche.Coller();
+        QCOMPARE(page.champ(1), QString("10003"));
+        QCOMPARE(page.champ(2), QString("Hélène Dupré"));
+        QVERIFY(fiche.TestModif());
+        QCOMPARE(fiche.base(Base::Locataires).nb, 3);
+
+        fiche.Nouveau();
+        QCOMPARE(page.champ(1), QString("10001"));
+        QCOMPARE(page.champ(2), QString());
+        QCOMPARE(page.liste(12), QStringList());
     }
 };
 
