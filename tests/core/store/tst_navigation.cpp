@@ -1,4 +1,5 @@
 #include "store/navigation.h"
+#include "store/saisies.h"
 
 #include <QTest>
 
@@ -105,6 +106,17 @@ private slots:
         s.modeSelLot = 4;
         QVERIFY(testSelection(Base::Lots, s, {})(base, 0));
         QCOMPARE(majusculesAscii("rue de l'église"), QString("RUE DE L'éGLISE"));
+    }
+
+    void entryDialogs() {
+        QVERIFY(Saisies::TFcp().accepte(u'7'));
+        QVERIFY(Saisies::TFcp().accepte(QChar(8)));
+        QVERIFY(!Saisies::TFcp().accepte(u'A'));
+        QVERIFY(Saisies::TRTel().accepte(u'.'));
+        QVERIFY(!Saisies::TRTel().accepte(u'-'));
+        QVERIFY(Saisies::TVille().accepte(u'é'));
+        QCOMPARE(Saisies::TVille().resultat("saint-étienne"), QString("SAINT-éTIENNE"));
+        QCOMPARE(Saisies::TFcp().resultat("75005"), QString("75005"));
     }
 };
 
