@@ -7,6 +7,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
