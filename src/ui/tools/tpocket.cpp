@@ -1,0 +1,127 @@
+#include "tpocket.h"
+
+#include "common/usererror.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor teal(0, 128, 128);
+const QColor navy(0, 0, 128);
+
+// The window font, a bold sans serif 17 pixels high.
+QFont policeSysteme() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    return font;
+}
+
+void colore(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+TPocket::TPocket(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Calculatrice"));
+    setFixedSize(342, 219);
+    setFont(policeSysteme());
+    setAutoFillBackground(true);
+    colore(this, QPalette::Window, teal);
+
+    auto* cadre = new QFrame(this);
+    cadre->setAutoFillBackground(true);
+    colore(cadre, QPalette::Window, navy);
+    m_affichage = new QLabel(cadre);
+    m_affichage->setObjectName(QStringLiteral("Label1"));
+    m_affichage->setAccessibleName(QStringLiteral("Affichage"));
+    m_affichage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_affichage->setAutoFillBackground(true);
+    m_affichage->setMinimumHeight(30);
+    m_affichage->setContentsMargins(6, 0, 6, 0);
+    colore(m_affichage, QPalette::Window, Qt::white);
+    colore(m_affichage, QPalette::WindowText, Qt::black);
+    auto* cadreLayout = new QVBoxLayout(cadre);
+    cadreLayout->setContentsMargins(3, 3, 3, 3);
+    cadreLayout->addWidget(m_affichage);
+
+    // Captions and the names the buttons are known by, row by row.
+    const QList<QList<QPair<QString, QString>>> rangees = {
+        {{"7", "Button7"},
+         {"8", "Button8"},
+         {"9", "Button9"},
+         {"/", "Button15"},
+         {"C", "Button18"}},
+        {{"4", "Button4"},
+         {"5", "Button5"},
+         {"6", "Button6"},
+         {"*", "Button14"},
+         {"1/x", "Button16"}},
+        {{"1", "Button1"},
+         {"2", "Button2"},
+         {"3", "Button3"},
+         {"-", "Button13"},
+         {"sqr", "Button17"}},
+        {{"0", "Button0"},
+         {",", "Button10"},
+         {"=", "Button11"},
+         {"+", "Button12"},
+         {"Fermer", "Button19"}},
+    };
+    auto* grille = new QGridLayout;
+    grille->setSpacing(5);
+    for (int ligne = 0; ligne < rangees.size(); ++ligne)
+        for (int colonne = 0; colonne < rangees[ligne].size(); ++colonne) {
+            const auto& [legende, nom] = rangees[ligne][colonne];
+            grille->addWidget(ajouteBouton(legende, nom), ligne, colonne);
+        }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addWidget(cadre);
+    layout->addLayout(grille, 1);
+
+    m_boutons.value(QStringLiteral("="))->setFocus();
+}
+
+QPushButton* TPocket::ajouteBouton(const QString& legende, const QString& nom) {
+    auto* bouton = new QPushButton(legende, this);
+    bouton->setObjectName(nom);
+    bouton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    if (legende == u"Fermer")
+        connect(bouton, &QPushButton::clicked, this, &QDialog::accept);
+    else
+        connect(bouton, &QPushButton::clicked, this, [this, legende] { presse(legende); });
+    m_boutons.insert(legende, bouton);
+    return bouton;
+}
+
+void TPocket::presse(const QString& bouton) {
+    try {
+        m_calc.presse(bouton);
+    } catch (const UserError& e) {
+        QMessageBox::critical(this, QCoreApplication::applicationName(), e.message());
+    }
+    m_affichage->setText(m_calc.affichage());
+    if (bouton == u"C")
+        m_boutons.value(QStringLiteral("="))->setFocus();
+}
+
+void TPocket::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    const QString bouton = text.size() == 1 ? TPocketCalc::boutonDeTouche(text[0]) : QString();
+    if (bouton.isEmpty())
+        QDialog::keyPressEvent(event);
+    else
+        m_boutons.value(bouton)->click();
+}
