@@ -54,36 +54,19 @@ TPocket::TPocket(QWidget* parent) : QDialog(parent) {
     cadreLayout->setContentsMargins(3, 3, 3, 3);
     cadreLayout->addWidget(m_affichage);
 
-    // Captions and the names the buttons are known by, row by row.
-    const QList<QList<QPair<QString, QString>>> rangees = {
-        {{"7", "Button7"},
-         {"8", "Button8"},
-         {"9", "Button9"},
-         {"/", "Button15"},
-         {"C", "Button18"}},
-        {{"4", "Button4"},
-         {"5", "Button5"},
-         {"6", "Button6"},
-         {"*", "Button14"},
-         {"1/x", "Button16"}},
-        {{"1", "Button1"},
-         {"2", "Button2"},
-         {"3", "Button3"},
-         {"-", "Button13"},
-         {"sqr", "Button17"}},
-        {{"0", "Button0"},
-         {",", "Button10"},
-         {"=", "Button11"},
-         {"+", "Button12"},
-         {"Fermer", "Button19"}},
-    };
+    // The keypad, five buttons to a row. Digit d is Button<d>; the others are Button10 to
+    // Button19 in the order of `fonctions`.
+    const QStringList legendes = {"7", "8", "9", "/", "C",   "4", "5", "6", "*", "1/x",
+                                  "1", "2", "3", "-", "sqr", "0", ",", "=", "+", "Fermer"};
+    const QStringList fonctions = {",", "=", "+", "-", "*", "/", "1/x", "sqr", "C", "Fermer"};
     auto* grille = new QGridLayout;
     grille->setSpacing(5);
-    for (int ligne = 0; ligne < rangees.size(); ++ligne)
-        for (int colonne = 0; colonne < rangees[ligne].size(); ++colonne) {
-            const auto& [legende, nom] = rangees[ligne][colonne];
-            grille->addWidget(ajouteBouton(legende, nom), ligne, colonne);
-        }
+    for (int i = 0; i < legendes.size(); ++i) {
+        const qsizetype fonction = fonctions.indexOf(legendes[i]);
+        const QString nom = QStringLiteral("Button") +
+                            (fonction < 0 ? legendes[i] : QString::number(10 + fonction));
+        grille->addWidget(ajouteBouton(legendes[i], nom), i / 5, i % 5);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
