@@ -1,7 +1,254 @@
 #include "tmainform.h"
 
+#include "app/cheminsdossier.h"
 #include "app/tfiche.h"
+#include "common/clock.h"
+#include "common/textfile.h"
+#include "questions.h"
+#include "records/tficheform.h"
+#include "tabout.h"
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), m_fiche(new TFiche(this)) {
-    setWindowTitle(QStringLiteral("Tarvinel"));
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent), m_fiche(new TFiche(this)), m_ficheForm(new TFicheForm(*m_fiche)) {
+    // Amounts are written with a decimal comma and dates as dd/mm/yyyy.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    setCentralWidget(m_ficheForm);
+    creeActions();
+    creeMenus();
+    creeBarreOutils();
+    creeBarreEtat();
+    relieCommandes();
+    connect(m_fiche, &TFiche::titreChange, this, &TMainForm::metAJourTitre);
+    metAJourTitre();
+}
+
+QString TMainForm::fichierAide() const {
+    return resolveFileName(QDir(m_startDir).filePath(QStringLiteral("Tarvinel.hlp")));
+}
+
+void TMainForm::metAJourTitre() {
+    // The record window fills the frame, so its title, the dossier's file name, shows in the
+    // frame's caption.
+    const QString dossier = m_fiche->titre();
+    setWindowTitle(dossier.isEmpty() ? QStringLiteral("Tarvinel")
+                                     : QStringLiteral("Tarvinel - [%1]").arg(dossier));
+}
+
+void TMainForm::metAJourHorloge() {
+    m_panneauHeure->setText(Clock::now().time().toString(QStringLiteral("HH:mm:ss")));
+}
+
+bool TMainForm::event(QEvent* evenement) {
+    // The hints show as tooltips; the status bar keeps its two panels, so a hint never takes
+    // their place.
+    if (evenement->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(evenement);
+}
+
+void TMainForm::showEvent(QShowEvent* evenement) {
+    QMainWindow::showEvent(evenement);
+    if (m_dejaMontree)
+        return;
+    m_dejaMontree = true;
+    premiereApparition();
+}
+
+void TMainForm::premiereApparition() {
+    if (const QScreen* ecran = screen())
+        tailleInitiale(ecran->geometry().width());
+    m_startDir = QDir::currentPath();
+}
+
+void TMainForm::tailleInitiale(int largeurEcran) {
+    if (largeurEcran > 800) {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        resize(800, 600);
+        if (const QScreen* ecran = screen())
+            move(ecran->availableGeometry().center() - rect().center());
+    } else {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void TMainForm::resizeEvent(QResizeEvent* evenement) {
+    QMainWindow::resizeEvent(evenement);
+    m_panneauAide->setFixedWidth(qMax(0, width() - 100));
+}
+
+void TMainForm::closeEvent(QCloseEvent* evenement) {
+    if (!questionModif()) {
+        evenement->ignore();
+        return;
+    }
+    // The settings files live in the start-up directory.
+    if (!m_startDir.isEmpty())
+        QDir::setCurrent(m_startDir);
+    evenement->accept();
+}
+
+void TMainForm::applique(const QList<EtatCommande>& ensemble) {
+    for (const EtatCommande& etat : ensemble)
+        action(etat.commande)->setEnabled(etat.actif);
+}
+
+void TMainForm::appliqueEnsemblesDossier() {
+    applique(ensembleDossierOuvert());
+    applique(ensemblePage(Base::Locataires));
+}
+
+void TMainForm::changePage(Base base) {
+    m_ficheForm->Montre(base);
+    applique(ensemblePage(base));
+}
+
+void TMainForm::SetSel(Base base, int mode) {
+    TSelections& selections = m_fiche->selections();
+    switch (base) {
+    case Base::Locataires:
+        selections.modeSelLoc = mode;
+        break;
+    case Base::Fournisseurs:
+        selections.modeSelFour = mode;
+        break;
+    case Base::Lots:
+        selections.modeSelLot = mode;
+        break;
+    case Base::Quittances:
+        selections.modeSelQtc = mode;
+        break;
+    case Base::Avis:
+        selections.modeSelEch = mode;
+        break;
+    case Base::Commandes:
+    case Base::Recus:
+        return;
+    }
+    m_ficheForm->Premier();
+}
+
+void TMainForm::confirmeSuppression(const QString& question) {
+    if (Questions::instance().okAnnuler(question))
+        m_ficheForm->Supprime();
+}
+
+bool TMainForm::sauve(const QString& path) {
+    // Edits still on screen are stored first, so that none is left out of the files.
+    return execute([&] {
+        m_fiche->TestModif();
+        m_fiche->Sauve(path);
+    });
+}
+
+bool TMainForm::questionModif() {
+    bool modifie = false;
+    if (!execute([&] { modifie = m_fiche->TestModif(); }))
+        return false;
+    if (!modifie)
+        return true;
+    const QString nom = QFileInfo(m_dossierPath).fileName();
+    switch (Questions::instance().ouiNonAnnuler(
+        QStringLiteral("Enregistrer changements dans %1 ?").arg(nom))) {
+    case Questions::Reponse::Oui:
+        // A dossier that has no file yet is given a name first.
+        return m_dossierPath.isEmpty() ? EnregistrerSous() : sauve(m_dossierPath);
+    case Questions::Reponse::Non:
+        return true;
+    case Questions::Reponse::Annuler:
+        break;
+    }
+    return false;
+}
+
+void TMainForm::Nouveau() {
+    if (!questionModif())
+        return;
+    m_dossierPath.clear();
+    m_fiche->Nouveau();
+    appliqueEnsemblesDossier();
+    action(Commande::TousLesLocataires)->trigger();
+}
+
+void TMainForm::Ouvrir() {
+    if (!questionModif())
+        return;
+    Questions& questions = Questions::instance();
+    const QString chemin = questions.fichierAOuvrir(QStringLiteral("Fichier locataires (*.loc)"));
+    if (chemin.isEmpty())
+        return;
+    if (!estFichierLoc(chemin)) {
+        m_dossierPath.clear();
+        questions.message(QStringLiteral("Type de fichier non valide"));
+        return;
+    }
+    // The open dossier keeps its path when the chosen one cannot be loaded, so that its
+    // changes are never saved under another name.
+    const QString dossier = resolveFileName(chemin);
+    if (!TextFile::exists(dossier)) {
+        questions.message(QStringLiteral("Le fichier n'existe pas"));
+        return;
+    }
+    if (!execute([&] { m_fiche->Charge(dossier); }))
+        return;
+    m_dossierPath = dossier;
+    appliqueEnsemblesDossier();
+    m_ficheForm->Montre(Base::Locataires);
+    action(Commande::TousLesLocataires)->trigger();
+}
+
+bool TMainForm::Enregistrer() {
+    if (!TextFile::exists(resolveFileName(m_dossierPath)))
+        m_dossierPath.clear();
+    if (m_dossierPath.isEmpty())
+        return EnregistrerSous();
+    m_dossierPath = resolveFileName(avecExtensionLoc(m_dossierPath));
+    return sauve(m_dossierPath);
+}
+
+bool TMainForm::EnregistrerSous() {
+    m_dossierPath.clear();
+    Questions& questions = Questions::instance();
+    const QString chemin = questions.fichierAEnregistrer(QStringLiteral("Tous les fichiers (*)"),
+                                                         QStringLiteral("*.loc"));
+    if (chemin.isEmpty())
+        return false;
+    m_dossierPath = resolveFileName(avecExtensionLoc(chemin));
+    if (TextFile::exists(m_dossierPath) &&
+        !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+        return false;
+    return execute([&] {
+        m_fiche->TestModif();
+        m_fiche->SetSauve();
+        m_fiche->Sauve(m_dossierPath);
+    });
+}
+
+void TMainForm::aide() {
+    const QString chemin = fichierAide();
+    if (!TextFile::exists(chemin)) {
+        Questions::instance().message(QStringLiteral("Le fichier d'aide %1 n'existe pas")
+                                          .arg(QDir::toNativeSeparators(chemin)));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(chemin)))
+        Questions::instance().message(
+            QStringLiteral("Aucun programme ne sait ouvrir le fichier d'aide %1")
+                .arg(QDir::toNativeSeparators(chemin)));
+}
+
+void TMainForm::aPropos() {
+    TAbout boite(this);
+    boite.exec();
 }

@@ -1,10 +1,21 @@
 #pragma once
 
+#include "app/ensembles.h"
+#include "store/bases.h"
+
 #include <QMainWindow>
+#include <array>
 
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QTimer;
 class TFiche;
+class TFicheForm;
 
-// The application's frame: menus, toolbar, status bar and the record window.
+// The application's frame: the menus, the toolbar, the status bar with its clock, and the
+// record window as its only child. It owns the path of the open dossier and the start-up
+// directory; every command goes to the record window, to a dialog, or is a file command.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
@@ -12,7 +23,65 @@ public:
     explicit TMainForm(QWidget* parent = nullptr);
 
     TFiche& fiche() { return *m_fiche; }
+    TFicheForm& ficheForm() { return *m_ficheForm; }
+    // The entry of the menus or the button of the toolbar that carries a command.
+    QAction* action(Commande commande) const { return m_actions[static_cast<int>(commande)]; }
+
+    QString dossierPath() const { return m_dossierPath; }
+    QString startDir() const { return m_startDir; }
+    QString fichierAide() const;
+
+    // The file commands. Save and Save as tell whether the dossier was written.
+    void Nouveau();
+    void Ouvrir();
+    bool Enregistrer();
+    bool EnregistrerSous();
+
+    // The size of the first showing on a screen `largeurEcran` pixels wide.
+    void tailleInitiale(int largeurEcran);
+
+protected:
+    bool event(QEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
 
 private:
+    void creeActions();
+    void creeMenus();
+    void creeBarreOutils();
+    void creeBarreEtat();
+    void relieCommandes();
+    QAction* cree(Commande commande, const QString& texte);
+    QMenu* menu(const QString& titre, int contexteAide);
+    void ajoute(QMenu* menu, std::initializer_list<Commande> commandes);
+    void groupeSelection(std::initializer_list<Commande> entrees);
+
+    void applique(const QList<EtatCommande>& ensemble);
+    // The dossier-open set and the tenants-page set, after every new, open or import.
+    void appliqueEnsemblesDossier();
+    // A page switch of the menu or the toolbar, with the page's enabling set.
+    void changePage(Base base);
+    void SetSel(Base base, int mode);
+    void confirmeSuppression(const QString& question);
+
+    // Asks whether to save the changes; false when the user chose "Annuler" or the save
+    // did not happen.
+    bool questionModif();
+    bool sauve(const QString& path);
+    void premiereApparition();
+    void aide();
+    void aPropos();
+    void metAJourTitre();
+    void metAJourHorloge();
+
     TFiche* m_fiche;
+    TFicheForm* m_ficheForm;
+    std::array<QAction*, NbCommandes> m_actions{};
+    QLabel* m_panneauAide;
+    QLabel* m_panneauHeure;
+    QTimer* m_horloge;
+    QString m_startDir;
+    QString m_dossierPath;
+    bool m_dejaMontree = false;
 };

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "common/usererror.h"
+
+#include <QString>
+#include <optional>
+
+// Every question, confirmation, message and file dialog of the program goes through the one
+// instance of this interface, so that tests can answer them by script.
+class Questions {
+public:
+    enum class Reponse { Oui, Non, Annuler };
+
+    virtual ~Questions() = default;
+
+    // A warning with the buttons "Oui", "Non" and "Annuler".
+    virtual Reponse ouiNonAnnuler(const QString& texte) = 0;
+    // A warning with the buttons "OK" and "Annuler"; true for "OK" only.
+    virtual bool okAnnuler(const QString& texte) = 0;
+    // A message with the button "OK".
+    virtual void message(const QString& texte) = 0;
+    // An input box; nothing when it is cancelled.
+    virtual std::optional<QString> saisie(const QString& titre, const QString& invite,
+                                          const QString& defaut) = 0;
+    // The file dialogs; an empty path when they are cancelled. A filter is written as
+    // "Fichier locataires (*.loc)".
+    virtual QString fichierAOuvrir(const QString& filtre) = 0;
+    virtual QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) = 0;
+
+    // The instance in force: the program's dialogs unless a substitute is installed.
+    static Questions& instance();
+
+    // Until it is destroyed, every question goes to `substitut`.
+    class Substitution {
+    public:
+        explicit Substitution(Questions& substitut);
+        ~Substitution();
+        Substitution(const Substitution&) = delete;
+        Substitution& operator=(const Substitution&) = delete;
+
+    private:
+        Questions* m_precedent;
+    };
+
+private:
+    static Questions* s_substitut;
+};
+
+// Runs a command; a UserError stops it and its text is shown. Returns true when the command
+// ran to its end.
+template <typename Commande> bool execute(Commande&& commande) {
+    try {
+        commande();
+        return true;
+    } catch (const UserError& erreur) {
+        Questions::instance().message(erreur.message());
+        return false;
+    }
+}

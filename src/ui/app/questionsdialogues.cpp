@@ -1,0 +1,91 @@
+#include "questionsdialogues.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QString titreAvertissement() {
+    return QStringLiteral("Avertissement");
+}
+
+QString titreProgramme() {
+    return QStringLiteral("Tarvinel");
+}
+
+QString choisitFichier(QFileDialog& dialogue) {
+    // The program asks its own question before replacing a file, in its own words.
+    dialogue.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialogue.setFileMode(QFileDialog::AnyFile);
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return QString();
+    return dialogue.selectedFiles().constFirst();
+}
+
+} // namespace
+
+Questions::Reponse QuestionsDialogues::ouiNonAnnuler(const QString& texte) {
+    QMessageBox boite(QMessageBox::Warning, titreAvertissement(), texte, QMessageBox::NoButton,
+                      QApplication::activeWindow());
+    QPushButton* oui = boite.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton* non = boite.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    QPushButton* annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    boite.setDefaultButton(oui);
+    boite.setEscapeButton(annuler);
+    boite.exec();
+    if (boite.clickedButton() == oui)
+        return Reponse::Oui;
+    if (boite.clickedButton() == non)
+        return Reponse::Non;
+    return Reponse::Annuler;
+}
+
+bool QuestionsDialogues::okAnnuler(const QString& texte) {
+    QMessageBox boite(QMessageBox::Warning, titreAvertissement(), texte, QMessageBox::NoButton,
+                      QApplication::activeWindow());
+    QPushButton* ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton* annuler = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    boite.setDefaultButton(ok);
+    boite.setEscapeButton(annuler);
+    boite.exec();
+    return boite.clickedButton() == ok;
+}
+
+void QuestionsDialogues::message(const QString& texte) {
+    QMessageBox boite(QMessageBox::Information, titreProgramme(), texte, QMessageBox::NoButton,
+                      QApplication::activeWindow());
+    QPushButton* ok = boite.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    boite.setDefaultButton(ok);
+    boite.setEscapeButton(ok);
+    boite.exec();
+}
+
+std::optional<QString> QuestionsDialogues::saisie(const QString& titre, const QString& invite,
+                                                  const QString& defaut) {
+    QInputDialog boite(QApplication::activeWindow());
+    boite.setWindowTitle(titre);
+    boite.setLabelText(invite);
+    boite.setTextValue(defaut);
+    boite.setOkButtonText(QStringLiteral("OK"));
+    boite.setCancelButtonText(QStringLiteral("Annuler"));
+    if (boite.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return boite.textValue();
+}
+
+QString QuestionsDialogues::fichierAOuvrir(const QString& filtre) {
+    QFileDialog dialogue(QApplication::activeWindow(), QStringLiteral("Ouvrir"), QString(), filtre);
+    dialogue.setAcceptMode(QFileDialog::AcceptOpen);
+    return choisitFichier(dialogue);
+}
+
+QString QuestionsDialogues::fichierAEnregistrer(const QString& filtre, const QString& nomPropose) {
+    QFileDialog dialogue(QApplication::activeWindow(), QStringLiteral("Enregistrer sous"),
+                         QString(), filtre);
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.selectFile(nomPropose);
+    return choisitFichier(dialogue);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "questions.h"
+
+// The questions asked with the program's message boxes, input box and file dialogs, in
+// French, over the active window.
+class QuestionsDialogues : public Questions {
+public:
+    Reponse ouiNonAnnuler(const QString& texte) override;
+    bool okAnnuler(const QString& texte) override;
+    void message(const QString& texte) override;
+    std::optional<QString> saisie(const QString& titre, const QString& invite,
+                                  const QString& defaut) override;
+    QString fichierAOuvrir(const QString& filtre) override;
+    QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override;
+};

@@ -1,0 +1,167 @@
+#include "tficheform.h"
+
+#include "app/questions.h"
+#include "app/tfiche.h"
+#include "tpagevue.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The page shown for a base until its own view is installed: the page's name.
+class TPageNommee : public TPageVue {
+public:
+    TPageNommee(const QString& nom, QWidget* parent = nullptr) : TPageVue(parent) {
+        auto* etiquette = new QLabel(nom, this);
+        etiquette->setAlignment(Qt::AlignCenter);
+        auto* disposition = new QVBoxLayout(this);
+        disposition->addWidget(etiquette);
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(nom);
+    }
+};
+
+QString nomDePage(Base base) {
+    switch (base) {
+    case Base::Locataires:
+        return QStringLiteral("Locataires");
+    case Base::Fournisseurs:
+        return QStringLiteral("Fournisseurs");
+    case Base::Lots:
+        return QStringLiteral("Lots");
+    case Base::Quittances:
+        return QStringLiteral("Quittances");
+    case Base::Avis:
+        return QStringLiteral("Avis");
+    case Base::Commandes:
+        return QStringLiteral("Commandes");
+    case Base::Recus:
+        return QStringLiteral("Reçus");
+    }
+    return QString();
+}
+
+} // namespace
+
+TFicheForm::TFicheForm(TFiche& fiche, QWidget* parent)
+    : QWidget(parent), m_fiche(fiche), m_pages(new QStackedWidget(this)) {
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->addWidget(m_pages);
+    for (Base base : ToutesLesBases) {
+        m_vues[indexOf(base)] = new TPageNommee(nomDePage(base));
+        m_pages->addWidget(m_vues[indexOf(base)]);
+    }
+    m_pages->setCurrentIndex(indexOf(m_fiche.pageActive()));
+    setWindowTitle(m_fiche.titre());
+
+    connect(&m_fiche, &TFiche::titreChange, this, &QWidget::setWindowTitle);
+    connect(&m_fiche, &TFiche::pageActiveChange, this,
+            [this](Base page) { m_pages->setCurrentIndex(indexOf(page)); });
+    // The keys must reach the window before any field makes use of them.
+    qApp->installEventFilter(this);
+}
+
+void TFicheForm::installePage(Base base, TPageVue* vue) {
+    TPageVue*& place = m_vues[indexOf(base)];
+    m_pages->insertWidget(indexOf(base), vue);
+    m_pages->removeWidget(place);
+    delete place;
+    place = vue;
+    m_pages->setCurrentIndex(indexOf(m_fiche.pageActive()));
+}
+
+TPageVue* TFicheForm::vueVisible() const {
+    return vue(m_fiche.pageActive());
+}
+
+template <typename Operation> void TFicheForm::agit(Operation&& operation) {
+    if (execute(operation))
+        vueVisible()->focusChamp();
+}
+
+void TFicheForm::Montre(Base base) {
+    agit([&] { m_fiche.AffichePage(base); });
+}
+
+void TFicheForm::Premier() {
+    agit([&] { m_fiche.Premier(); });
+}
+
+void TFicheForm::Precedent() {
+    agit([&] { m_fiche.Precedent(); });
+}
+
+void TFicheForm::Suivant() {
+    agit([&] { m_fiche.Suivant(); });
+}
+
+void TFicheForm::Dernier() {
+    agit([&] { m_fiche.Dernier(); });
+}
+
+void TFicheForm::Ajout() {
+    agit([&] { m_fiche.Ajout(); });
+}
+
+void TFicheForm::Supprime() {
+    agit([&] { m_fiche.Supprime(); });
+}
+
+void TFicheForm::Copier() {
+    execute([&] { m_fiche.Copier(); });
+}
+
+void TFicheForm::Coller() {
+    agit([&] { m_fiche.Coller(); });
+}
+
+void TFicheForm::Liste() {
+    execute([&] { vueVisible()->Liste(); });
+}
+
+bool TFicheForm::touche(int touche, Qt::KeyboardModifiers modificateurs, bool executer) {
+    const Qt::KeyboardModifiers sansPave = modificateurs & ~Qt::KeypadModifier;
+    void (TFicheForm::*operation)() = nullptr;
+    switch (touche) {
+    case Qt::Key_PageDown:
+        operation = &TFicheForm::Suivant;
+        break;
+    case Qt::Key_PageUp:
+        operation = &TFicheForm::Precedent;
+        break;
+    case Qt::Key_Home:
+        if (sansPave == Qt::ControlModifier)
+            operation = &TFicheForm::Premier;
+        break;
+    case Qt::Key_End:
+        if (sansPave == Qt::ControlModifier)
+            operation = &TFicheForm::Dernier;
+        break;
+    case Qt::Key_F2:
+        operation = &TFicheForm::Liste;
+        break;
+    }
+    if (operation && executer)
+        (this->*operation)();
+    return operation != nullptr;
+}
+
+bool TFicheForm::eventFilter(QObject* objet, QEvent* evenement) {
+    const bool appui = evenement->type() == QEvent::KeyPress;
+    if (!appui && evenement->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(objet);
+    if (!widget || (widget != this && !isAncestorOf(widget)))
+        return false;
+    auto* clavier = static_cast<QKeyEvent*>(evenement);
+    if (!touche(clavier->key(), clavier->modifiers(), appui))
+        return false;
+    // Claiming the shortcut override keeps the menus' shortcuts from taking the key first.
+    clavier->accept();
+    return true;
+}

@@ -1,0 +1,156 @@
+#include "app/tfiche.h"
+#include "records/tficheform.h"
+#include "records/tpagevue.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+// A page with two fields that counts its pick lists and its focus requests.
+class VueEssai : public TPageVue {
+public:
+    VueEssai() {
+        auto* disposition = new QVBoxLayout(this);
+        disposition->addWidget(champ);
+        disposition->addWidget(memo);
+    }
+    void focusChamp() override {
+        ++focus;
+        champ->setFocus();
+    }
+    void Liste() override { ++listes; }
+
+    QLineEdit* champ = new QLineEdit;
+    QPlainTextEdit* memo = new QPlainTextEdit(QStringLiteral("ligne 1\nligne 2\nligne 3"));
+    int listes = 0;
+    int focus = 0;
+};
+
+// A page model that counts its reads.
+class PageComptee : public TPage {
+public:
+    bool ecrit() override { return false; }
+    void lit() override { ++lectures; }
+    void Copier() override {}
+    void Coller() override {}
+    int lectures = 0;
+};
+
+void remplit(TListeBase& base, int nombre) {
+    QStringList lignes;
+    for (int k = 0; k < nombre; ++k)
+        lignes << TListeBase::openingLine(k) << QString::number(10001 + k)
+               << TListeBase::closingLine(k);
+    base.assign(lignes);
+    base.nb = nombre;
+    base.courant = 0;
+}
+
+} // namespace
+
+class TstTFicheForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The keys act on the page on screen wherever the focus stands, and no field sees them.
+    void touches_data() {
+        QTest::addColumn<int>("touche");
+        QTest::addColumn<int>("modificateurs");
+        QTest::addColumn<int>("depart");
+        QTest::addColumn<int>("arrivee");
+        QTest::addColumn<bool>("consommee");
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("page suivante") << int(Qt::Key_PageDown) << 0 << 1 << 2 << true;
+        QTest::newRow("page précédente") << int(Qt::Key_PageUp) << 0 << 1 << 0 << true;
+        QTest::newRow("Ctrl+Début") << int(Qt::Key_Home) << ctrl << 2 << 0 << true;
+        QTest::newRow("Ctrl+Fin") << int(Qt::Key_End) << ctrl << 0 << 3 << true;
+        QTest::newRow("Ctrl+Maj+Fin")
+            << int(Qt::Key_End) << int(ctrl | Qt::ShiftModifier) << 0 << 0 << false;
+        QTest::newRow("Début seul") << int(Qt::Key_Home) << 0 << 2 << 2 << false;
+    }
+    void touches() {
+        QFETCH(int, touche);
+        QFETCH(int, modificateurs);
+        QFETCH(int, depart);
+        QFETCH(int, arrivee);
+        QFETCH(bool, consommee);
+        TFiche fiche;
+        remplit(fiche.base(Base::Locataires), 4);
+        fiche.base(Base::Locataires).courant = depart;
+        TFicheForm form(fiche);
+        auto* vue = new VueEssai;
+        form.installePage(Base::Locataires, vue);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        vue->memo->setFocus();
+        vue->memo->moveCursor(QTextCursor::Start);
+        vue->memo->moveCursor(QTextCursor::Down);
+        vue->memo->moveCursor(QTextCursor::Right);
+        const int position = vue->memo->textCursor().position();
+
+        QTest::keyClick(vue->memo, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        QCOMPARE(fiche.base(Base::Locataires).courant, arrivee);
+        QCOMPARE(vue->memo->textCursor().position() == position, consommee);
+        QCOMPARE(vue->focus, consommee ? 1 : 0);
+    }
+
+    void f2() {
+        TFiche fiche;
+        TFicheForm form(fiche);
+        auto* locataires = new VueEssai;
+        auto* lots = new VueEssai;
+        form.installePage(Base::Locataires, locataires);
+        form.installePage(Base::Lots, lots);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        locataires->champ->setFocus();
+        QTest::keyClick(locataires->champ, Qt::Key_F2);
+        form.Montre(Base::Lots);
+        QTest::keyClick(lots->champ, Qt::Key_F2);
+        QTest::keyClick(lots->champ, Qt::Key_F2);
+        QCOMPARE(locataires->listes, 1);
+        QCOMPARE(lots->listes, 2);
+    }
+
+    // A page switch shows the page, reads it and focuses its field; a switch made by the
+    // dossier itself shows the page too.
+    void changementDePage() {
+        TFiche fiche;
+        PageComptee modele;
+        fiche.setPage(Base::Fournisseurs, &modele);
+        TFicheForm form(fiche);
+        auto* vue = new VueEssai;
+        form.installePage(Base::Fournisseurs, vue);
+        auto* pages = form.findChild<QStackedWidget*>();
+        QCOMPARE(pages->currentIndex(), indexOf(Base::Locataires));
+        QCOMPARE(pages->count(), NbBases);
+
+        form.Montre(Base::Fournisseurs);
+        QCOMPARE(fiche.pageActive(), Base::Fournisseurs);
+        QCOMPARE(pages->currentWidget(), vue);
+        QCOMPARE(modele.lectures, 1);
+        QCOMPARE(vue->focus, 1);
+
+        fiche.Nouveau();
+        QCOMPARE(pages->currentIndex(), indexOf(Base::Locataires));
+        QCOMPARE(form.vueVisible(), form.vue(Base::Locataires));
+        QCOMPARE(pages->count(), NbBases);
+    }
+
+    void titre() {
+        TFiche fiche;
+        TFicheForm form(fiche);
+        QCOMPARE(form.windowTitle(), QString());
+        fiche.Charge(QStringLiteral(TARVINEL_FIXTURES "/accents/DUPONT.LOC"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("DUPONT.LOC"));
+        fiche.Nouveau();
+        QCOMPARE(form.windowTitle(), QString());
+    }
+};
+
+QTEST_MAIN(TstTFicheForm)
+#include "tst_tficheform.moc"

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "app/questions.h"
+
+#include <QStringList>
+#include <deque>
+
+// Answers the program's questions from a script, in the order they are asked, and keeps a
+// log of what was asked. A question that finds no answer of its kind in the script is logged
+// in `imprevues()` and answered by cancelling.
+//
+//     ScriptedQuestions questions;          // installed until it goes out of scope
+//     questions.repond(Questions::Reponse::Annuler);
+//     form.close();
+//     QCOMPARE(questions.posees(), {"Enregistrer changements dans dupont.loc ?"});
+class ScriptedQuestions : public Questions {
+public:
+    ScriptedQuestions() : m_substitution(*this) {}
+
+    void repond(Reponse reponse) { m_script.emplace_back(Genre::OuiNonAnnuler).reponse = reponse; }
+    void repondOk(bool ok) { m_script.emplace_back(Genre::OkAnnuler).ok = ok; }
+    void repondSaisie(std::optional<QString> texte) {
+        m_script.emplace_back(Genre::Saisie).texte = texte;
+    }
+    // An empty path cancels the dialog.
+    void repondFichier(const QString& path) { m_script.emplace_back(Genre::Fichier).texte = path; }
+
+    // The texts of the questions and messages, the file dialogs as their filter.
+    QStringList posees() const { return m_posees; }
+    QStringList imprevues() const { return m_imprevues; }
+    bool scriptEpuise() const { return m_script.empty(); }
+    void efface() {
+        m_posees.clear();
+        m_imprevues.clear();
+        m_script.clear();
+    }
+
+    Reponse ouiNonAnnuler(const QString& texte) override {
+        const Replique* r = prend(Genre::OuiNonAnnuler, texte);
+        return r ? r->reponse : Reponse::Annuler;
+    }
+    bool okAnnuler(const QString& texte) override {
+        const Replique* r = prend(Genre::OkAnnuler, texte);
+        return r && r->ok;
+    }
+    void message(const QString& texte) override { m_posees.append(texte); }
+    std::optional<QString> saisie(const QString& titre, const QString& invite,
+                                  const QString&) override {
+        const Replique* r = prend(Genre::Saisie, titre + QStringLiteral(" / ") + invite);
+        return r ? r->texte : std::nullopt;
+    }
+    QString fichierAOuvrir(const QString& filtre) override {
+        const Replique* r = prend(Genre::Fichier, filtre);
+        return r ? r->texte.value_or(QString()) : QString();
+    }
+    QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override {
+        const Replique* r = prend(Genre::Fichier, filtre + QStringLiteral(" ") + nomPropose);
+        return r ? r->texte.value_or(QString()) : QString();
+    }
+
+private:
+    enum class Genre { OuiNonAnnuler, OkAnnuler, Saisie, Fichier };
+    struct Replique {
+        explicit Replique(Genre g) : genre(g) {}
+        Genre genre;
+        Questions::Reponse reponse = Questions::Reponse::Annuler;
+        bool ok = false;
+        std::optional<QString> texte;
+    };
+
+    const Replique* prend(Genre genre, const QString& texte) {
+        m_posees.append(texte);
+        if (m_script.empty() || m_script.front().genre != genre) {
+            m_imprevues.append(texte);
+            return nullptr;
+        }
+        m_courante = m_script.front();
+        m_script.pop_front();
+        return &m_courante;
+    }
+
+    Substitution m_substitution;
+    std::deque<Replique> m_script;
+    Replique m_courante{Genre::OuiNonAnnuler};
+    QStringList m_posees;
+    QStringList m_imprevues;
+};
