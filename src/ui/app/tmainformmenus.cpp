@@ -3,6 +3,8 @@
 
 #include "icones.h"
 #include "records/tficheform.h"
+#include "tools/teurof.h"
+#include "tools/tpocket.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -399,4 +401,12 @@ void TMainForm::relieCommandes() {
 
     relie({C::AideIndex, C::AideRechercher, C::UtiliserAide}, [this] { aide(); });
     relie({C::APropos}, [this] { aPropos(); });
+    relie({C::Calculatrice}, [this] {
+        TPocket calculatrice(this);
+        calculatrice.exec();
+    });
+    relie({C::EuroConversion}, [this] {
+        TEurof conversion(this);
+        conversion.exec();
+    });
 }

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -402,6 +404,24 @@ private slots:
         }
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QDir::setCurrent(ici);
+    }
+
+    // The calculator and the converter open as modal windows.
+    void utilitaires() {
+        TMainForm form;
+        form.show();
+        for (Commande c : {Commande::Calculatrice, Commande::EuroConversion}) {
+            QString ouverte;
+            QTimer::singleShot(0, [&] {
+                if (QWidget* fenetre = QApplication::activeModalWidget()) {
+                    ouverte = QString::fromLatin1(fenetre->metaObject()->className());
+                    fenetre->close();
+                }
+            });
+            form.action(c)->trigger();
+            QCOMPARE(ouverte, c == Commande::Calculatrice ? QStringLiteral("TPocket")
+                                                          : QStringLiteral("TEurof"));
+        }
     }
 
     void aPropos() {
