@@ -20,6 +20,8 @@ QString choisitFichier(QFileDialog& dialogue) {
     // The program asks its own question before replacing a file, in its own words.
     dialogue.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialogue.setFileMode(QFileDialog::AnyFile);
+    // Wide enough for the size and date columns to show whole.
+    dialogue.resize(760, 460);
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return QString();
     return dialogue.selectedFiles().constFirst();

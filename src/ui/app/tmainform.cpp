@@ -67,9 +67,9 @@ void TMainForm::showEvent(QShowEvent* evenement) {
 }
 
 void TMainForm::premiereApparition() {
+    m_startDir = QDir::currentPath();
     if (const QScreen* ecran = screen())
         tailleInitiale(ecran->geometry().width());
-    m_startDir = QDir::currentPath();
 }
 
 void TMainForm::tailleInitiale(int largeurEcran) {
@@ -93,10 +93,14 @@ void TMainForm::closeEvent(QCloseEvent* evenement) {
         evenement->ignore();
         return;
     }
+    fermeture();
+    evenement->accept();
+}
+
+void TMainForm::fermeture() {
     // The settings files live in the start-up directory.
     if (!m_startDir.isEmpty())
         QDir::setCurrent(m_startDir);
-    evenement->accept();
 }
 
 void TMainForm::applique(const QList<EtatCommande>& ensemble) {

@@ -69,7 +69,10 @@ private:
     // did not happen.
     bool questionModif();
     bool sauve(const QString& path);
+    // The first showing of the window: the start-up directory and the first size.
     void premiereApparition();
+    // The window closes, its unsaved changes dealt with.
+    void fermeture();
     void aide();
     void aPropos();
     void metAJourTitre();
