@@ -1,0 +1,32 @@
+#include "parametres.h"
+
+#include "app/tfiche.h"
+#include "questions.h"
+#include "tcombo.h"
+#include "tsociete.h"
+
+void ChargeReglages(TFiche& fiche, const QString& repertoire) {
+    execute([&] { fiche.ChargeSoc(repertoire); });
+    execute([&] { fiche.ChargeIni(repertoire); });
+    execute([&] { fiche.ChargeCombo(repertoire); });
+}
+
+void SauveReglages(TFiche& fiche, const QString& repertoire, const QString& dossierPath) {
+    execute([&] { fiche.SauveIni(repertoire, dossierPath); });
+    execute([&] { fiche.SauveSoc(repertoire); });
+    execute([&] { fiche.SauveCombo(repertoire); });
+}
+
+void Psoc(TFiche& fiche, QWidget* parent) {
+    TSociete dialogue(parent);
+    dialogue.Init(fiche.reglages().lignesProprio);
+    dialogue.exec();
+    fiche.SetProprio(dialogue.Result());
+}
+
+void Design(TFiche& fiche, QWidget* parent) {
+    TCombo dialogue(QStringLiteral("Les Désignations"), QStringLiteral("Désignation"), parent);
+    dialogue.Init(fiche.reglages().liste(ListeValeurs::TypesLots));
+    dialogue.exec();
+    fiche.SetListe(ListeValeurs::TypesLots, dialogue.Result());
+}
