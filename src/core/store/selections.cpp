@@ -1,5 +1,7 @@
 #include "selections.h"
 
+#include "saisies.h"
+
 namespace {
 
 // Line `offset` of the block opening at `opening`, or an empty text past the list's end.
@@ -89,4 +91,43 @@ TTestBloc testSelection(Base base, const TSelections& s, const QDate& today) {
         break;
     }
     return {};
+}
+
+std::optional<TDemandeSelection> demandeSelection(Base base, int mode, const TSelections& s) {
+    const bool parCode = mode == 2;
+    const bool parVille = mode == 3;
+    if ((base == Base::Locataires || base == Base::Fournisseurs) && parCode)
+        return TDemandeSelection{&Saisies::TFcp(), s.cpSel};
+    if ((base == Base::Locataires || base == Base::Fournisseurs) && parVille)
+        return TDemandeSelection{&Saisies::TVille(), s.villeSel};
+    if (base == Base::Lots && parVille)
+        return TDemandeSelection{&Saisies::TFcp(), s.cpSelLot};
+    return std::nullopt;
+}
+
+void SetSel(TSelections& s, Base base, int mode, const std::optional<QString>& reponse) {
+    switch (base) {
+    case Base::Locataires:
+    case Base::Fournisseurs:
+        (base == Base::Locataires ? s.modeSelLoc : s.modeSelFour) = mode;
+        if (reponse && mode == 2)
+            s.cpSel = *reponse;
+        if (reponse && mode == 3)
+            s.villeSel = *reponse;
+        break;
+    case Base::Lots:
+        s.modeSelLot = mode;
+        if (reponse && mode == 3)
+            s.cpSelLot = *reponse;
+        break;
+    case Base::Quittances:
+        s.modeSelQtc = mode;
+        break;
+    case Base::Avis:
+        s.modeSelEch = mode;
+        break;
+    case Base::Commandes:
+    case Base::Recus:
+        break;
+    }
 }

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 #include <functional>
+#include <optional>
 
 // The selections that restrict the moves of a page to the records matching a criterion.
 // A mode other than those named behaves as "all".
@@ -28,6 +29,20 @@ using TTestBloc = std::function<bool(const TListeBase& base, qsizetype opening)>
 // The test of the selection in force on a base, or an empty function when the moves of
 // that base are unrestricted.
 TTestBloc testSelection(Base base, const TSelections& selections, const QDate& today);
+
+struct TSaisieDef;
+
+// What a selection entry asks before it takes effect: the entry dialog and its first text.
+struct TDemandeSelection {
+    const TSaisieDef* saisie;
+    QString initial;
+};
+
+// The question asked by choosing `mode` for a base, if any.
+std::optional<TDemandeSelection> demandeSelection(Base base, int mode, const TSelections& s);
+
+// Puts a base's selection mode in force, with the answer to its question when it was answered.
+void SetSel(TSelections& s, Base base, int mode, const std::optional<QString>& reponse);
 
 // Upper-cases the letters a to z only; accented letters stay as they are.
 QString majusculesAscii(const QString& text);

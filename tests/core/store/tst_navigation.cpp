@@ -108,6 +108,26 @@ private slots:
         QCOMPARE(majusculesAscii("rue de l'église"), QString("RUE DE L'éGLISE"));
     }
 
+    void selectionEntries() {
+        TSelections s;
+        auto demande = demandeSelection(Base::Fournisseurs, 2, s);
+        QVERIFY(demande);
+        QCOMPARE(demande->saisie, &Saisies::TFcp());
+        SetSel(s, Base::Fournisseurs, 2, QString("75005"));
+        QCOMPARE(s.modeSelFour, 2);
+        demande = demandeSelection(Base::Locataires, 2, s);
+        QCOMPARE(demande->initial, QString("75005"));
+        SetSel(s, Base::Locataires, 3, std::nullopt);
+        QCOMPARE(s.modeSelLoc, 3);
+        QCOMPARE(s.villeSel, QString());
+        QCOMPARE(demandeSelection(Base::Locataires, 3, s)->saisie, &Saisies::TVille());
+        QVERIFY(!demandeSelection(Base::Locataires, 4, s));
+        SetSel(s, Base::Locataires, 1, std::nullopt);
+        QCOMPARE(s.modeSelLoc, 1);
+        QCOMPARE(s.modeSelFour, 2);
+        QCOMPARE(s.cpSel, QString("75005"));
+    }
+
     void entryDialogs() {
         QVERIFY(Saisies::TFcp().accepte(u'7'));
         QVERIFY(Saisies::TFcp().accepte(QChar(8)));
