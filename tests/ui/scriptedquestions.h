@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/questions.h"
+#include "store/saisies.h"
 
 #include <QStringList>
 #include <deque>
@@ -48,6 +49,15 @@ public:
                                   const QString&) override {
         const Replique* r = prend(Genre::Saisie, titre + QStringLiteral(" / ") + invite);
         return r ? r->texte : std::nullopt;
+    }
+    // The entry dialogs take their answer from repondSaisie, given back as the dialog would.
+    std::optional<QString> entree(const TSaisieDef& saisie, const QString& initial) override {
+        const Replique* r =
+            prend(Genre::Saisie, saisie.titre + QStringLiteral(" / ") + saisie.libelle +
+                                     QStringLiteral(" [") + initial + QStringLiteral("]"));
+        if (!r || !r->texte)
+            return std::nullopt;
+        return saisie.resultat(*r->texte);
     }
     QString fichierAOuvrir(const QString& filtre) override {
         const Replique* r = prend(Genre::Fichier, filtre);

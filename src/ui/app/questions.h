@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+struct TSaisieDef;
+
 // Every question, confirmation, message and file dialog of the program goes through the one
 // instance of this interface, so that tests can answer them by script.
 class Questions {
@@ -22,6 +24,9 @@ public:
     // An input box; nothing when it is cancelled.
     virtual std::optional<QString> saisie(const QString& titre, const QString& invite,
                                           const QString& defaut) = 0;
+    // One of the small entry dialogs of the searches and selections, opened on `initial`;
+    // nothing when it is cancelled.
+    virtual std::optional<QString> entree(const TSaisieDef& saisie, const QString& initial) = 0;
     // The file dialogs; an empty path when they are cancelled. A filter is written as
     // "Fichier locataires (*.loc)".
     virtual QString fichierAOuvrir(const QString& filtre) = 0;

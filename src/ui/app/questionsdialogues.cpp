@@ -1,5 +1,7 @@
 #include "questionsdialogues.h"
 
+#include "store/tdialoguesaisie.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -76,6 +78,14 @@ std::optional<QString> QuestionsDialogues::saisie(const QString& titre, const QS
     if (boite.exec() != QDialog::Accepted)
         return std::nullopt;
     return boite.textValue();
+}
+
+std::optional<QString> QuestionsDialogues::entree(const TSaisieDef& saisie,
+                                                  const QString& initial) {
+    TDialogueSaisie dialogue(saisie, QApplication::activeWindow());
+    dialogue.Init(initial);
+    dialogue.exec();
+    return dialogue.Result();
 }
 
 QString QuestionsDialogues::fichierAOuvrir(const QString& filtre) {

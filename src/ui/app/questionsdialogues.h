@@ -11,6 +11,7 @@ public:
     void message(const QString& texte) override;
     std::optional<QString> saisie(const QString& titre, const QString& invite,
                                   const QString& defaut) override;
+    std::optional<QString> entree(const TSaisieDef& saisie, const QString& initial) override;
     QString fichierAOuvrir(const QString& filtre) override;
     QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override;
 };

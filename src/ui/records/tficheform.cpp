@@ -3,8 +3,10 @@
 #include "app/questions.h"
 #include "app/tfiche.h"
 #include "tpagevue.h"
+#include "tvuefiche.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStackedWidget>
@@ -56,6 +58,14 @@ TFicheForm::TFicheForm(TFiche& fiche, QWidget* parent)
         m_vues[indexOf(base)] = new TPageNommee(nomDePage(base));
         m_pages->addWidget(m_vues[indexOf(base)]);
     }
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setStyleHint(QFont::SansSerif);
+    police.setPixelSize(13);
+    setFont(police);
+    m_fiche.contexte().mesure = [metriques = QFontMetrics(police)](const QString& texte) {
+        return metriques.horizontalAdvance(texte);
+    };
+    installePage(Base::Locataires, new TVueFiche(m_fiche.pageLocataire()));
     m_pages->setCurrentIndex(indexOf(m_fiche.pageActive()));
     setWindowTitle(m_fiche.titre());
 
@@ -80,7 +90,11 @@ TPageVue* TFicheForm::vueVisible() const {
 }
 
 template <typename Operation> void TFicheForm::agit(Operation&& operation) {
-    if (execute(operation))
+    const bool fait = execute([&] {
+        vueVisible()->valideSaisie();
+        operation();
+    });
+    if (fait)
         vueVisible()->focusChamp();
 }
 

@@ -1,0 +1,272 @@
+#include "tvuefiche.h"
+
+#include "app/questions.h"
+#include "champmontant.h"
+#include "records/tpageenregistrement.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// The date mask's picture as the model holds it: blanks where nothing was typed.
+QString texteMasque(const QLineEdit* edit) {
+    QString texte = edit->displayText();
+    texte.replace(u'_', u' ');
+    return texte;
+}
+
+} // namespace
+
+TVueFiche::TVueFiche(TPageEnregistrement& page, QWidget* parent) : TPageVue(parent), m_page(page) {
+    const TDescriptionFiche& d = page.description();
+
+    auto* groupes = new QHBoxLayout;
+    QHash<QString, QFormLayout*> formulaires;
+    for (const TChamp& champ : d.champs) {
+        QFormLayout*& formulaire = formulaires[champ.groupe];
+        if (!formulaire) {
+            auto* boite = new QGroupBox(champ.groupe);
+            formulaire = new QFormLayout(boite);
+            formulaire->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+            formulaire->setLabelAlignment(Qt::AlignLeft);
+            formulaire->setVerticalSpacing(3);
+            groupes->addWidget(boite, 0, Qt::AlignTop);
+        }
+        QWidget* widget = creeChamp(champ.ligne);
+        auto* label = new QLabel(champ.libelle);
+        label->setBuddy(widget);
+        formulaire->addRow(label, widget);
+    }
+    groupes->addStretch();
+
+    auto* bas = new QHBoxLayout;
+    if (d.lignesHistorique > 0) {
+        auto* historique = new QVBoxLayout;
+        historique->addWidget(creePanneauHistorique());
+        m_grille = new QTableView;
+        m_grille->setModel(&page.grille());
+        m_grille->setSelectionBehavior(QAbstractItemView::SelectRows);
+        m_grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        m_grille->verticalHeader()->hide();
+        m_grille->verticalHeader()->setDefaultSectionSize(m_grille->fontMetrics().height() + 4);
+        m_grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        m_grille->setColumnWidth(0, 94);
+        m_grille->setColumnWidth(1, 178);
+        m_grille->setColumnWidth(2, 97);
+        m_grille->setFixedWidth(94 + 178 + 97 + m_grille->verticalScrollBar()->sizeHint().width() +
+                                2 * m_grille->frameWidth());
+        m_grille->setAccessibleName(QStringLiteral("Historique"));
+        historique->addWidget(m_grille);
+        bas->addLayout(historique);
+    }
+    auto* observations = new QVBoxLayout;
+    auto* labelMemo = new QLabel(QStringLiteral("Observations"));
+    m_memo = new QPlainTextEdit;
+    m_memo->setFixedWidth(321);
+    m_memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    labelMemo->setBuddy(m_memo);
+    m_memo->setAccessibleName(QStringLiteral("Observations"));
+    observations->addWidget(labelMemo);
+    observations->addWidget(m_memo);
+    bas->addLayout(observations);
+    bas->addStretch();
+    connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_miseAJour)
+            m_page.saisitMemo(m_memo->toPlainText());
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groupes);
+    layout->addLayout(bas, 1);
+
+    connect(&page, &TPageEnregistrement::relue, this, &TVueFiche::afficheTout);
+    connect(&page, &TPageEnregistrement::champChange, this, &TVueFiche::affiche);
+    connect(&page, &TPageEnregistrement::listeChange, this, &TVueFiche::afficheListe);
+    connect(&page, &TPageEnregistrement::historiqueSaisieChange, this,
+            &TVueFiche::afficheSaisieHistorique);
+    afficheTout();
+}
+
+QWidget* TVueFiche::creeChamp(int ligne) {
+    const TChamp& champ = m_page.description().champ(ligne);
+    QWidget* widget = nullptr;
+    switch (champ.type) {
+    case TypeChamp::Drapeau: {
+        auto* boite = new QCheckBox;
+        connect(boite, &QCheckBox::clicked, this, [this, ligne](bool coche) {
+            m_page.saisitChamp(ligne, coche ? QStringLiteral("Y") : QStringLiteral("N"));
+        });
+        widget = boite;
+        break;
+    }
+    case TypeChamp::Choix: {
+        auto* combo = new QComboBox;
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                [this, ligne](const QString& texte) { m_page.saisitChamp(ligne, texte); });
+        connect(combo, &QComboBox::activated, this,
+                [this, ligne, combo] { m_page.saisitChamp(ligne, combo->currentText()); });
+        combo->lineEdit()->installEventFilter(this);
+        m_lignes.insert(combo->lineEdit(), ligne);
+        widget = combo;
+        break;
+    }
+    default: {
+        auto* edit = new QLineEdit;
+        if (champ.type == TypeChamp::DateMasque) {
+            edit->setInputMask(QStringLiteral("00/00/0000; "));
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, ligne, edit] { m_page.saisitChamp(ligne, texteMasque(edit)); });
+        } else {
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, ligne](const QString& texte) { m_page.saisitChamp(ligne, texte); });
+        }
+        if (champ.type == TypeChamp::Montant) {
+            edit->setAlignment(Qt::AlignRight);
+            edit->installEventFilter(this);
+            if (champ.filtre)
+                FiltreMontant::installe(edit);
+        }
+        m_lignes.insert(edit, ligne);
+        widget = edit;
+        break;
+    }
+    }
+    widget->setFixedWidth(champ.largeur);
+    widget->setAccessibleName(champ.libelle);
+    m_widgets.insert(ligne, widget);
+    return widget;
+}
+
+QWidget* TVueFiche::creePanneauHistorique() {
+    auto* panneau = new QWidget;
+    auto* layout = new QHBoxLayout(panneau);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_dateHistorique = new QDateEdit;
+    m_dateHistorique->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    m_dateHistorique->setCalendarPopup(true);
+    m_dateHistorique->setAccessibleName(QStringLiteral("Date"));
+    m_libelleHistorique = new QLineEdit;
+    m_libelleHistorique->setFixedWidth(173);
+    m_libelleHistorique->setAccessibleName(QStringLiteral("Libellé"));
+    m_montantHistorique = new QLineEdit;
+    m_montantHistorique->setFixedWidth(93);
+    m_montantHistorique->setAlignment(Qt::AlignRight);
+    m_montantHistorique->setAccessibleName(QStringLiteral("Montant"));
+    FiltreMontant::installe(m_montantHistorique);
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setAutoDefault(false);
+    layout->addWidget(m_dateHistorique);
+    layout->addWidget(m_libelleHistorique);
+    layout->addWidget(m_montantHistorique);
+    layout->addWidget(ok);
+    layout->addStretch();
+
+    connect(m_dateHistorique, &QDateEdit::dateChanged, this, [this](QDate date) {
+        if (!m_miseAJour)
+            m_page.dateHistorique = date;
+    });
+    connect(m_libelleHistorique, &QLineEdit::textEdited, this,
+            [this](const QString& texte) { m_page.libelleHistorique = texte; });
+    connect(m_montantHistorique, &QLineEdit::textEdited, this,
+            [this](const QString& texte) { m_page.montantHistorique = texte; });
+    connect(ok, &QPushButton::clicked, this,
+            [this] { execute([this] { m_page.ajouteHistorique(); }); });
+    return panneau;
+}
+
+QComboBox* TVueFiche::choix(int ligne) const {
+    return qobject_cast<QComboBox*>(widgetChamp(ligne));
+}
+
+void TVueFiche::focusChamp() {
+    if (QWidget* widget = widgetChamp(m_page.description().ligneFocus))
+        widget->setFocus();
+}
+
+bool TVueFiche::eventFilter(QObject* watched, QEvent* event) {
+    const int ligne = m_lignes.value(watched);
+    if (ligne && event->type() == QEvent::FocusIn &&
+        m_page.description().champ(ligne).type == TypeChamp::Montant) {
+        m_page.entreMontant(ligne);
+    } else if (ligne && event->type() == QEvent::FocusOut) {
+        execute([this, ligne] { quitteChamp(ligne); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TVueFiche::valideSaisie() {
+    if (const int ligne = m_lignes.value(QApplication::focusWidget()))
+        quitteChamp(ligne);
+}
+
+void TVueFiche::quitteChamp(int ligne) {
+    switch (m_page.description().champ(ligne).type) {
+    case TypeChamp::Montant:
+        m_page.quitteMontant(ligne);
+        break;
+    case TypeChamp::Choix:
+        m_page.quitteChoix(ligne);
+        break;
+    default:
+        break;
+    }
+}
+
+void TVueFiche::affiche(int ligne) {
+    const QString texte = m_page.champ(ligne);
+    m_miseAJour = true;
+    QWidget* widget = m_widgets.value(ligne);
+    if (auto* boite = qobject_cast<QCheckBox*>(widget))
+        boite->setChecked(texte == QLatin1String("Y"));
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        combo->setEditText(texte);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(edit->inputMask().isEmpty() ? texte : QString(texte).remove(u' '));
+    m_miseAJour = false;
+}
+
+void TVueFiche::afficheListe(int ligne) {
+    QComboBox* combo = choix(ligne);
+    if (!combo)
+        return;
+    m_miseAJour = true;
+    combo->clear();
+    combo->addItems(m_page.liste(ligne));
+    combo->setEditText(m_page.champ(ligne));
+    m_miseAJour = false;
+}
+
+void TVueFiche::afficheTout() {
+    for (const TChamp& champ : m_page.description().champs)
+        affiche(champ.ligne);
+    m_miseAJour = true;
+    m_memo->setPlainText(m_page.memo());
+    m_miseAJour = false;
+    afficheSaisieHistorique();
+}
+
+void TVueFiche::afficheSaisieHistorique() {
+    if (!m_dateHistorique)
+        return;
+    m_miseAJour = true;
+    m_dateHistorique->setDate(m_page.dateHistorique);
+    m_libelleHistorique->setText(m_page.libelleHistorique);
+    m_montantHistorique->setText(m_page.montantHistorique);
+    m_miseAJour = false;
+}
