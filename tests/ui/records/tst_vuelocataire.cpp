@@ -1,0 +1,128 @@
+#include "../scriptedquestions.h"
+#include "app/tfiche.h"
+#include "app/tmainform.h"
+#include "common/clock.h"
+#include "common/textfile.h"
+#include "records/tvuefiche.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+template <typename W = QLineEdit> W* champ(QWidget* vue, const QString& nom, int rang = 0) {
+    QList<W*> trouves;
+    for (W* w : vue->findChildren<W*>())
+        if (w->accessibleName() == nom)
+            trouves << w;
+    return trouves.value(rang);
+}
+
+// Types into a field reached with Tab, as a user would.
+void tape(QWidget* widget, const QString& texte) {
+    widget->setFocus(Qt::TabFocusReason);
+    for (QChar c : texte) {
+        if (c.unicode() < 128)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::NoModifier);
+    }
+}
+
+} // namespace
+
+class TstVueLocataire : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_repertoire;
+    Clock::Fixed m_horloge{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
+
+private slots:
+    void initTestCase() { QDir::setCurrent(m_repertoire.path()); }
+
+    void typedCardsReachTheFile() {
+        QTemporaryDir dir;
+        ScriptedQuestions questions;
+        TMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.action(Commande::Nouveau)->trigger();
+        auto* vue = form.findChild<TVueFiche*>();
+        QVERIFY(vue);
+        QCOMPARE(champ(vue, "N° locataire")->text(), QString("10001"));
+
+        tape(champ(vue, "Nom/Soc"), "Dupré");
+        tape(champ(vue, "Entré"), "01022003");
+        QLineEdit* loyer = champ(vue, "Loyer actuel");
+        tape(loyer, "4a50.5");
+        QCOMPARE(loyer->text(), QString("450,5"));
+        champ(vue, "Caution")->setFocus();
+        QCOMPARE(loyer->text().trimmed(), QString("450,50"));
+        QVERIFY(loyer->text().startsWith(' '));
+        loyer->setFocus();
+        QCOMPARE(loyer->text(), QString("450,50"));
+
+        tape(vue->memo(), "Bail signé");
+        tape(champ(vue, "Libellé"), "Caution");
+        tape(champ(vue, "Montant"), "900");
+        for (QPushButton* b : vue->findChildren<QPushButton*>())
+            if (b->text() == "OK")
+                QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(vue->grille()->model()->index(0, 1).data().toString(), QString("Caution"));
+
+        form.action(Commande::NouvelleFiche)->trigger();
+        QCOMPARE(champ(vue, "N° locataire")->text(), QString("10002"));
+        QCOMPARE(champ(vue, "Nom/Soc")->text(), QString());
+        tape(champ(vue, "Nom/Soc"), "Martin");
+        form.action(Commande::Premier)->trigger();
+        QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Dupré"));
+        QCOMPARE(loyer->text().trimmed(), QString("450,50"));
+        form.action(Commande::Dernier)->trigger();
+        QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Martin"));
+
+        questions.repondFichier(dir.filePath("essai"));
+        form.action(Commande::Enregistrer)->trigger();
+        const QStringList lignes = TextFile::read(dir.filePath("essai.loc"));
+        QCOMPARE(lignes.value(0), QString("<BLOC0000>"));
+        QCOMPARE(lignes.value(1), QString("10001"));
+        QCOMPARE(lignes.value(2), QString("Dupré"));
+        QCOMPARE(lignes.value(10), QString("01/02/2003"));
+        QCOMPARE(lignes.value(11), QString("  /  /    "));
+        QCOMPARE(lignes.value(16).trimmed(), QString("450,50"));
+        QCOMPARE(lignes.value(27), QString("MEMOBail signé"));
+        QVERIFY(lignes.value(28).startsWith("DATA10/12/2026\tCaution\t"));
+        QCOMPARE(lignes.value(29), QString("</BLOC0000>"));
+        QCOMPARE(lignes.value(31), QString("10002"));
+        QCOMPARE(lignes.value(32), QString("Martin"));
+        QCOMPARE(lignes.size(), 30 + 28);
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
+    void badAmountStopsTheMove() {
+        QTemporaryDir dir;
+        ScriptedQuestions questions;
+        TMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.action(Commande::Nouveau)->trigger();
+        auto* vue = form.findChild<TVueFiche*>();
+        tape(champ(vue, "Nom/Soc"), "Dupré");
+        form.action(Commande::NouvelleFiche)->trigger();
+        tape(champ(vue, "Taxes"), ",,");
+        form.action(Commande::Premier)->trigger();
+        QCOMPARE(questions.posees().value(0),
+                 QString("',,' n'est pas une valeur flottante correcte"));
+        QCOMPARE(champ(vue, "N° locataire")->text(), QString("10002"));
+        QCOMPARE(champ(vue, "Taxes")->text(), QString(",,"));
+    }
+};
+
+QTEST_MAIN(TstVueLocataire)
+#include "tst_vuelocataire.moc"
