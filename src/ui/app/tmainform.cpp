@@ -4,6 +4,7 @@
 #include "app/tfiche.h"
 #include "common/clock.h"
 #include "common/textfile.h"
+#include "parametres.h"
 #include "questions.h"
 #include "records/tficheform.h"
 #include "tabout.h"
@@ -70,6 +71,24 @@ void TMainForm::premiereApparition() {
     m_startDir = QDir::currentPath();
     if (const QScreen* ecran = screen())
         tailleInitiale(ecran->geometry().width());
+    ChargeReglages(*m_fiche, m_startDir);
+    const TEtatIni ini = m_fiche->GetIni();
+    m_dossierPath = ini.chemin;
+    const Commande modes[] = {Commande::TousLesLocataires, Commande::CodePostalLocataires,
+                              Commande::VilleLocataires, Commande::LocatairesActuels};
+    if (ini.modeSelLoc >= 1 && ini.modeSelLoc <= 4)
+        action(modes[ini.modeSelLoc - 1])->setChecked(true);
+    action(Commande::OuvrirAutomatiquement)->setChecked(ini.autoOuvrir);
+    if (!ini.autoOuvrir)
+        return;
+    // A dossier that is no longer where it was is reported, not shown empty under its name.
+    m_dossierPath = resolveFileName(m_dossierPath);
+    if (!TextFile::exists(m_dossierPath)) {
+        Questions::instance().message(QStringLiteral("Le fichier n'existe pas"));
+        return;
+    }
+    if (execute([&] { m_fiche->Charge(m_dossierPath); }))
+        appliqueEnsemblesDossier();
 }
 
 void TMainForm::tailleInitiale(int largeurEcran) {
@@ -98,9 +117,11 @@ void TMainForm::closeEvent(QCloseEvent* evenement) {
 }
 
 void TMainForm::fermeture() {
-    // The settings files live in the start-up directory.
-    if (!m_startDir.isEmpty())
-        QDir::setCurrent(m_startDir);
+    // The settings files live in the start-up directory; they were read at the first showing.
+    if (m_startDir.isEmpty())
+        return;
+    QDir::setCurrent(m_startDir);
+    SauveReglages(*m_fiche, m_startDir, m_dossierPath);
 }
 
 void TMainForm::applique(const QList<EtatCommande>& ensemble) {

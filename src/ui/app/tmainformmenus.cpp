@@ -1,7 +1,9 @@
 // The menus, the toolbar and the status bar of the main window, and the commands behind them.
 #include "tmainform.h"
 
+#include "app/tfiche.h"
 #include "icones.h"
+#include "parametres.h"
 #include "records/tficheform.h"
 #include "tools/teurof.h"
 #include "tools/tpocket.h"
@@ -398,6 +400,13 @@ void TMainForm::relieCommandes() {
     };
     for (const auto& s : selections)
         relie({s.entree}, [this, s] { SetSel(s.base, s.mode); });
+
+    relie({C::Proprietaire}, [this] { Psoc(*m_fiche, this); });
+    relie({C::TypesDeLots}, [this] { Design(*m_fiche, this); });
+    relie({C::OuvrirAutomatiquement}, [this] {
+        m_dossierPath = m_fiche->GetIni().chemin;
+        m_fiche->SetIni(action(C::OuvrirAutomatiquement)->isChecked());
+    });
 
     relie({C::AideIndex, C::AideRechercher, C::UtiliserAide}, [this] { aide(); });
     relie({C::APropos}, [this] { aPropos(); });

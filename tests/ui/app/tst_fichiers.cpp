@@ -60,7 +60,15 @@ void ouvre(TMainForm& form, ScriptedQuestions& questions, const QString& path) {
 class TstFichiers : public QObject {
     Q_OBJECT
 
+    // The main window reads and writes its settings files in the start-up directory.
+    QTemporaryDir m_repertoire;
+
 private slots:
+    void initTestCase() {
+        QVERIFY(m_repertoire.isValid());
+        QDir::setCurrent(m_repertoire.path());
+    }
+
     // New then Save asks for a name and writes seven empty files.
     void nouveauPuisEnregistrer() {
         QTemporaryDir dir;

@@ -230,7 +230,15 @@ public slots:
 class TstTMainForm : public QObject {
     Q_OBJECT
 
+    // The main window reads and writes its settings files in the start-up directory.
+    QTemporaryDir m_repertoire;
+
 private slots:
+    void initTestCase() {
+        QVERIFY(m_repertoire.isValid());
+        QDir::setCurrent(m_repertoire.path());
+    }
+
     void menus() {
         TMainForm form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Tarvinel"));
