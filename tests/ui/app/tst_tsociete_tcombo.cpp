@@ -131,6 +131,19 @@ private slots:
         QCOMPARE(dialogue.Result()[3], QString("90-001 Lodz"));
     }
 
+    // The logo line has no visible field; its hidden picker asks for a bitmap file.
+    void societeChoisitLeLogo() {
+        ScriptedQuestions questions;
+        questions.repondFichier("/home/martin/entete.bmp");
+        TSociete dialogue;
+        dialogue.Init(proprietaire());
+        dialogue.show();
+        bouton(&dialogue, "...")->click();
+        QCOMPARE(questions.posees(), QStringList({"Fichiers logo (*.bmp)"}));
+        bouton(&dialogue, "OK")->click();
+        QCOMPARE(dialogue.Result()[7], QString("/home/martin/entete.bmp"));
+    }
+
     void psocNeChangeRienSansNom_data() {
         QTest::addColumn<QString>("nom");
         QTest::addColumn<QString>("choix");
