@@ -141,26 +141,10 @@ void TMainForm::changePage(Base base) {
 
 void TMainForm::SetSel(Base base, int mode) {
     TSelections& selections = m_fiche->selections();
-    switch (base) {
-    case Base::Locataires:
-        selections.modeSelLoc = mode;
-        break;
-    case Base::Fournisseurs:
-        selections.modeSelFour = mode;
-        break;
-    case Base::Lots:
-        selections.modeSelLot = mode;
-        break;
-    case Base::Quittances:
-        selections.modeSelQtc = mode;
-        break;
-    case Base::Avis:
-        selections.modeSelEch = mode;
-        break;
-    case Base::Commandes:
-    case Base::Recus:
-        return;
-    }
+    std::optional<QString> reponse;
+    if (const auto demande = demandeSelection(base, mode, selections))
+        reponse = Questions::instance().entree(*demande->saisie, demande->initial);
+    ::SetSel(selections, base, mode, reponse);
     m_ficheForm->Premier();
 }
 

@@ -105,6 +105,46 @@ private slots:
         QVERIFY(questions.imprevues().isEmpty());
     }
 
+    void postalCodeSelection() {
+        QTemporaryDir dir;
+        QStringList lignes;
+        const QStringList villes{"75005 Paris", "69001 Lyon", "75005 Paris", "69001 Lyon"};
+        for (int k = 0; k < villes.size(); ++k) {
+            lignes << TListeBase::openingLine(k) << QString::number(10001 + k)
+                   << QStringLiteral("Locataire %1").arg(k) << ""
+                   << "" << villes[k].left(5) << villes[k].mid(6) << TListeBase::closingLine(k);
+        }
+        TextFile::write(dir.filePath("villes.loc"), lignes);
+        ScriptedQuestions questions;
+        TMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        questions.repondFichier(dir.filePath("villes.loc"));
+        form.action(Commande::Ouvrir)->trigger();
+        auto* vue = form.findChild<TVueFiche*>();
+
+        questions.repondSaisie("69001");
+        form.action(Commande::CodePostalLocataires)->trigger();
+        QCOMPARE(questions.posees().last(), QString("Code postal / Code postal []"));
+        QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Locataire 1"));
+        form.action(Commande::Suivant)->trigger();
+        QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Locataire 3"));
+        form.action(Commande::Suivant)->trigger();
+        QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Locataire 3"));
+
+        questions.repondSaisie("lyon");
+        form.action(Commande::VilleLocataires)->trigger();
+        QCOMPARE(form.fiche().selections().villeSel, QString("LYON"));
+        form.action(Commande::Dernier)->trigger();
+        QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Locataire 3"));
+
+        questions.repondSaisie(std::nullopt);
+        form.action(Commande::CodePostalLocataires)->trigger();
+        QCOMPARE(questions.posees().last(), QString("Code postal / Code postal [69001]"));
+        QCOMPARE(form.fiche().selections().cpSel, QString("69001"));
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
     void badAmountStopsTheMove() {
         QTemporaryDir dir;
         ScriptedQuestions questions;
