@@ -333,10 +333,12 @@ private slots:
         actions[QStringLiteral("&Bases|L&ots")]->trigger();
         choisit("Lots l&ibres");
         actions[QStringLiteral("&Bases|&Fournisseurs")]->trigger();
+        questions.repondSaisie(QStringLiteral("75005"));
         choisit("Co&de postal...");
         QVERIFY(!coche("Tous les fo&urnisseurs"));
         QVERIFY(coche("Co&de postal..."));
         QVERIFY(!coche("V&ille..."));
+        questions.repondSaisie(QStringLiteral("paris"));
         choisit("V&ille...");
         QVERIFY(!coche("Tous les fo&urnisseurs"));
         QVERIFY(!coche("Co&de postal..."));
@@ -347,8 +349,11 @@ private slots:
         QCOMPARE(form.fiche().selections().modeSelFour, 3);
         QCOMPARE(form.fiche().selections().modeSelLot, 4);
         QCOMPARE(form.fiche().selections().modeSelLoc, 1);
+        QCOMPARE(form.fiche().selections().cpSel, QStringLiteral("75005"));
+        QCOMPARE(form.fiche().selections().villeSel, QStringLiteral("PARIS"));
 
         // The same entry chosen again keeps its check mark.
+        questions.repondSaisie(QStringLiteral("Lyon"));
         choisit("V&ille...");
         QVERIFY(coche("V&ille..."));
         QVERIFY(questions.imprevues().isEmpty());
