@@ -1,0 +1,62 @@
+#include "common/montants.h"
+#include "common/usererror.h"
+
+#include <QTest>
+
+namespace {
+// Six pixels a character.
+int mesure(const QString& texte) {
+    return int(texte.size()) * 6;
+}
+} // namespace
+
+class TestMontants : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rset_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("largeur");
+        QTest::addColumn<QString>("aligne");
+        QTest::newRow("pad past width - 10") << "12,50" << 95 << QString(10, u' ') + "12,50";
+        QTest::newRow("trimmed first") << "  12,50 " << 95 << QString(10, u' ') + "12,50";
+        QTest::newRow("already wide") << QString(20, u'9') << 95 << QString(20, u'9');
+        QTest::newRow("empty") << "" << 95 << "";
+        QTest::newRow("blanks") << "    " << 95 << "";
+    }
+    void rset() {
+        QFETCH(QString, texte);
+        QFETCH(int, largeur);
+        QFETCH(QString, aligne);
+        QCOMPARE(Rset(texte, largeur, mesure), aligne);
+    }
+
+    void formatStr() {
+        QCOMPARE(FormatStr("1250", 90, "0.00", mesure), QString(7, u' ') + "1250,00");
+        QCOMPARE(FormatStr("  ", 90, "0.00", mesure), QString());
+        QCOMPARE(FormatStr("2,5", 90, "#", mesure).trimmed(), QString("3"));
+        QVERIFY_THROWS_EXCEPTION(UserError, FormatStr(",,", 90, "0.00", mesure));
+        // A measure that never grows cannot pad for ever.
+        QCOMPARE(Rset("1", 95, [](const QString&) { return 0; }).size(), 96);
+    }
+
+    void keyFilter_data() {
+        QTest::addColumn<QChar>("touche");
+        QTest::addColumn<QChar>("gardee");
+        QTest::newRow("digit") << QChar(u'7') << QChar(u'7');
+        QTest::newRow("comma") << QChar(u',') << QChar(u',');
+        QTest::newRow("full stop") << QChar(u'.') << QChar(u',');
+        QTest::newRow("backspace") << QChar(8) << QChar(8);
+        QTest::newRow("letter") << QChar(u'a') << QChar();
+        QTest::newRow("minus") << QChar(u'-') << QChar();
+        QTest::newRow("blank") << QChar(u' ') << QChar();
+    }
+    void keyFilter() {
+        QFETCH(QChar, touche);
+        QFETCH(QChar, gardee);
+        QCOMPARE(filtreMontant(touche), gardee);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMontants)
+#include "tst_montants.moc"
