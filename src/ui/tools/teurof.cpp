@@ -1,5 +1,7 @@
 #include "teurof.h"
 
+#include "apparence.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,22 +15,10 @@
 
 namespace {
 
-const QColor teal(0, 128, 128);
-const QColor navy(0, 0, 128);
-
-// The window font, a bold sans serif 17 pixels high.
-QFont policeSysteme() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(15);
-    font.setBold(true);
-    return font;
-}
-
-void colore(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
+using Apparence::colore;
+using Apparence::policeSysteme;
+const QColor& teal = Apparence::Teal;
+const QColor& navy = Apparence::Navy;
 
 QLabel* creeAfficheur(QWidget* parent, const QString& nom, const QString& accessible) {
     auto* label = new QLabel(parent);
