@@ -1,0 +1,22 @@
+#include "ratioreporter.h"
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.run_type != Run::RT_Iteration || run.iterations == 0)
+            continue;
+        // With repetitions, the fastest one: the least disturbed by the rest of the machine.
+        const double s = run.real_accumulated_time / double(run.iterations);
+        const std::string name = run.run_name.function_name;
+        const auto it = m_seconds.find(name);
+        if (it == m_seconds.end() || s < it->second)
+            m_seconds[name] = s;
+    }
+}
+
+std::optional<double> RatioReporter::seconds(const std::string& name) const {
+    const auto it = m_seconds.find(name);
+    if (it == m_seconds.end())
+        return std::nullopt;
+    return it->second;
+}
