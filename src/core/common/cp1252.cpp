@@ -1,6 +1,7 @@
 #include "cp1252.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -31,40 +32,82 @@ int byteFor(char16_t c) {
     return -1;
 }
 
+// True when some byte lies in 0x80..0x9F, the only bytes that are not Latin-1. Eight bytes
+// at a time: a byte b is in that range when (b & 0xE0) ^ 0x80 is zero.
+bool hasHighHalf(const char* data, qsizetype size) {
+    constexpr quint64 ones = 0x0101010101010101ULL;
+    constexpr quint64 highs = 0x8080808080808080ULL;
+    qsizetype i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 word;
+        std::memcpy(&word, data + i, 8);
+        const quint64 t = (word & 0xE0E0E0E0E0E0E0E0ULL) ^ highs;
+        if ((t - ones) & ~t & highs)
+            return true;
+    }
+    for (; i < size; ++i)
+        if ((static_cast<unsigned char>(data[i]) & 0xE0) == 0x80)
+            return true;
+    return false;
+}
+
+// The bytes of four characters when all of them are ASCII (no bit of the mask set in any),
+// packed in their order whatever the byte order of the machine.
+bool fourAscii(const char16_t* text, quint32& bytes) {
+    quint64 four;
+    std::memcpy(&four, text, 8);
+    if (four & 0xFF80FF80FF80FF80ULL)
+        return false;
+    bytes = quint32((four & 0xFF) | (four >> 8 & 0xFF00) | (four >> 16 & 0xFF0000) |
+                    (four >> 24 & 0xFF000000));
+    return true;
+}
+
 } // namespace
 
 namespace Cp1252 {
 
 QString decode(const char* data, qsizetype size) {
-    const auto& map = tables().toUnicode;
-    QString text(size, Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (qsizetype i = 0; i < size; ++i)
-        out[i] = map[static_cast<unsigned char>(data[i])];
+    // Latin-1 everywhere but in 0x80..0x9F: convert as Latin-1, then mend those bytes.
+    QString text = QString::fromLatin1(data ? data : "", size);
+    if (hasHighHalf(data, size)) {
+        const auto& map = tables().toUnicode;
+        char16_t* out = reinterpret_cast<char16_t*>(text.data());
+        for (qsizetype i = 0; i < size; ++i)
+            out[i] = map[static_cast<unsigned char>(data[i])];
+    }
     return text;
+}
+
+qsizetype encodeTo(QStringView text, char* out) {
+    const char16_t* src = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        quint32 bytes;
+        if (i + 4 <= size && fourAscii(src + i, bytes)) {
+            std::memcpy(out + i, &bytes, 4);
+            i += 4;
+            continue;
+        }
+        const int b = byteFor(src[i]);
+        if (b < 0)
+            return i;
+        out[i++] = char(b);
+    }
+    return -1;
 }
 
 bool encode(const QString& text, QByteArray& out, qsizetype* badPosition) {
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char* dest = out.data() + start;
-    const char16_t* src = reinterpret_cast<const char16_t*>(text.constData());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = src[i];
-        if (c < 0x80) {
-            dest[i] = char(c);
-            continue;
-        }
-        const int b = byteFor(c);
-        if (b < 0) {
-            out.resize(start);
-            if (badPosition)
-                *badPosition = i;
-            return false;
-        }
-        dest[i] = char(b);
-    }
-    return true;
+    const qsizetype bad = encodeTo(text, out.data() + start);
+    if (bad < 0)
+        return true;
+    out.resize(start);
+    if (badPosition)
+        *badPosition = bad;
+    return false;
 }
 
 bool canEncode(const QString& text) {

@@ -16,6 +16,9 @@ inline QString decode(const QByteArray& bytes) {
 // Returns false, with the position of the first character that has no byte, when the
 // text cannot be written in the code page.
 bool encode(const QString& text, QByteArray& out, qsizetype* badPosition = nullptr);
+// Writes the text's bytes at `out`, which has room for text.size() bytes; returns the position
+// of the first character that has no byte, or -1 when the whole text was written.
+qsizetype encodeTo(QStringView text, char* out);
 
 bool canEncode(const QString& text);
 

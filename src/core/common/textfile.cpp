@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace TextFile {
@@ -34,28 +35,60 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+namespace {
+
+// The same lines as splitLines(Cp1252::decode(bytes)), decoded line by line from the bytes: no
+// copy of the whole file as text, and the line ends found with memchr.
+QStringList decodeLines(const QByteArray& bytes) {
+    QStringList lines;
+    const char* const data = bytes.constData();
+    const qsizetype size = bytes.size();
+    auto find = [&](char c, qsizetype from, qsizetype to) {
+        const void* at = std::memchr(data + from, c, size_t(to - from));
+        return at ? static_cast<const char*>(at) - data : to;
+    };
+    // The next LF is looked for again only once the lines have passed it, so that a file
+    // whose lines end with CR alone is still read in one pass.
+    qsizetype lf = -1;
+    for (qsizetype start = 0; start < size;) {
+        if (lf < start)
+            lf = find('\n', start, size);
+        const qsizetype end = find('\r', start, lf);
+        lines.append(Cp1252::decode(data + start, end - start));
+        if (end == size)
+            break;
+        start = end + 1;
+        if (data[end] == '\r' && start < size && data[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+} // namespace
+
 QStringList read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(QStringLiteral("Impossible de lire le fichier %1").arg(path));
-    const QByteArray bytes = file.readAll();
-    return splitLines(Cp1252::decode(bytes));
+    return decodeLines(file.readAll());
 }
 
 QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages) {
-    QByteArray bytes;
     qsizetype total = 0;
     for (const QString& line : lines)
         total += line.size() + 2;
-    bytes.reserve(total);
+    QByteArray bytes(total, Qt::Uninitialized);
+    char* out = bytes.data();
     for (const QString& line : lines) {
-        qsizetype bad = 0;
-        if (!Cp1252::encode(line, bytes, &bad))
+        const qsizetype bad = Cp1252::encodeTo(line, out);
+        if (bad >= 0)
             throw UserError(
                 QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans "
                                "le fichier %2")
                     .arg(line.mid(bad, line[bad].isHighSurrogate() ? 2 : 1), pathForMessages));
-        bytes.append("\r\n", 2);
+        out += line.size();
+        *out++ = '\r';
+        *out++ = '\n';
     }
     return bytes;
 }

@@ -65,7 +65,12 @@ void TListeBase::load(const QString& path) {
 }
 
 QString TListeBase::keyText(int key) {
-    return (QStringLiteral("000") + QString::number(key)).right(4);
+    if (key < 0)
+        return (QStringLiteral("000") + QString::number(key)).right(4);
+    // The last four digits, without going through a number text: every pass over a base asks.
+    const char16_t digits[4] = {char16_t(u'0' + key / 1000 % 10), char16_t(u'0' + key / 100 % 10),
+                                char16_t(u'0' + key / 10 % 10), char16_t(u'0' + key % 10)};
+    return QString(reinterpret_cast<const QChar*>(digits), 4);
 }
 
 QString TListeBase::openingLine(int key) {
@@ -84,20 +89,31 @@ int TListeBase::closingKey(const QString& line) {
     return parseKey(QStringView(line).mid(6, 4));
 }
 
-qsizetype TListeBase::find(int key) const {
-    if (!m_indexValid) {
-        m_index.clear();
-        for (qsizetype i = 0; i < m_lines.size(); ++i) {
-            const QString& l = m_lines[i];
-            if (l.size() > 4 && l.startsWith(QLatin1String("<BLOC"), Qt::CaseInsensitive)) {
-                const QString upper = l.toUpper();
-                if (!m_index.contains(upper))
-                    m_index.insert(upper, i);
-            }
-        }
-        m_indexValid = true;
+void TListeBase::buildIndex() const {
+    // An opening line found by a key is "<BLOC" + four digits + ">", whatever the case of BLOC.
+    auto isLetter = [](QChar c, char upper) {
+        return c == QLatin1Char(upper) || c == QLatin1Char(upper + 32);
+    };
+    m_index.fill(-1, 10000);
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const QString& l = m_lines[i];
+        if (l.size() != 10 || l[0] != u'<' || l[9] != u'>' || !isLetter(l[1], 'B') ||
+            !isLetter(l[2], 'L') || !isLetter(l[3], 'O') || !isLetter(l[4], 'C'))
+            continue;
+        const int key = openingKey(l);
+        if (key >= 0 && m_index[key] < 0)
+            m_index[key] = i;
     }
-    return m_index.value(openingLine(key), -1);
+    m_indexValid = true;
+}
+
+qsizetype TListeBase::find(int key) const {
+    // A key's text keeps its last four digits; a negative key has no digits to index.
+    if (key < 0)
+        return indexOf(openingLine(key));
+    if (!m_indexValid)
+        buildIndex();
+    return m_index[key % 10000];
 }
 
 void TListeBase::deleteBlockAt(qsizetype index, const QString& closing) {
@@ -268,7 +284,8 @@ bool TListeBase::verif() {
                 seen.resize(key + 1, false);
             seen[key] = true;
         } else if (closesBlock(l)) {
-            if (open == -1 || l != closingLine(open)) {
+            // Its own closing line: "</BLOC" + the same four digits + ">".
+            if (open == -1 || l.size() != 11 || l[10] != u'>' || closingKey(l) != open) {
                 sound = false;
                 break;
             }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -43,10 +42,8 @@ public:
     static QString keyText(int key);
     static QString openingLine(int key);
     static QString closingLine(int key);
-    static bool opensBlock(const QString& line) { return line.startsWith(QLatin1String("<BLOC")); }
-    static bool closesBlock(const QString& line) {
-        return line.startsWith(QLatin1String("</BLOC"));
-    }
+    static bool opensBlock(const QString& line) { return beginsWith(line, "<BLOC"); }
+    static bool closesBlock(const QString& line) { return beginsWith(line, "</BLOC"); }
     // The key of an opening or closing line; -1 when its digits are not a number.
     static int openingKey(const QString& line);
     static int closingKey(const QString& line);
@@ -82,11 +79,24 @@ public:
     void squize();
 
 private:
+    // Whether `line` begins with the ASCII `prefix`, letter case significant. Every pass over a
+    // base asks this of each line, so it stays inline.
+    template <qsizetype N> static bool beginsWith(const QString& line, const char (&prefix)[N]) {
+        if (line.size() < N - 1)
+            return false;
+        const QChar* text = line.constData();
+        for (qsizetype i = 0; i < N - 1; ++i)
+            if (text[i] != QLatin1Char(prefix[i]))
+                return false;
+        return true;
+    }
     void invalidate() { m_indexValid = false; }
+    void buildIndex() const;
     void deleteBlockAt(qsizetype index, const QString& closing);
 
     QStringList m_lines;
-    // Opening line (upper-cased) -> index of its first occurrence; rebuilt after any change.
-    mutable QHash<QString, qsizetype> m_index;
+    // Index of the first opening line of each key text "0000".."9999", letter case not
+    // significant, -1 for none; rebuilt after any change.
+    mutable QList<qsizetype> m_index;
     mutable bool m_indexValid = false;
 };
