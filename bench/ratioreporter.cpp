@@ -3,13 +3,15 @@
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        if (run.run_type != Run::RT_Iteration || run.iterations == 0)
+        // With repetitions, the fastest one, the least disturbed by the rest of the machine;
+        // when only the aggregates are reported, their median.
+        const bool iteration = run.run_type == Run::RT_Iteration;
+        if ((!iteration && run.aggregate_name != "median") || run.iterations == 0)
             continue;
-        // With repetitions, the fastest one: the least disturbed by the rest of the machine.
         const double s = run.real_accumulated_time / double(run.iterations);
         const std::string name = run.run_name.function_name;
         const auto it = m_seconds.find(name);
-        if (it == m_seconds.end() || s < it->second)
+        if (it == m_seconds.end() || (iteration && s < it->second))
             m_seconds[name] = s;
     }
 }

@@ -121,7 +121,7 @@ void TFiche::Sauve(const QString& path) {
     Synchro();
     AtomicFileSet files;
     for (Base b : OrdreEcriture)
-        files.add(fichier(b), TextFile::encodeLines(base(b).lines(), fichier(b)));
+        files.addLines(fichier(b), base(b).lines());
     files.commit();
     m_dossierModifie = false;
     setTitre(path);

@@ -11,6 +11,16 @@
 #include <cstring>
 #include <unistd.h>
 
+namespace {
+
+UserError unencodable(const QString& line, qsizetype bad, const QString& pathForMessages) {
+    return UserError(
+        QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le fichier %2")
+            .arg(line.mid(bad, line[bad].isHighSurrogate() ? 2 : 1), pathForMessages));
+}
+
+} // namespace
+
 namespace TextFile {
 
 bool exists(const QString& path) {
@@ -82,10 +92,7 @@ QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages)
     for (const QString& line : lines) {
         const qsizetype bad = Cp1252::encodeTo(line, out);
         if (bad >= 0)
-            throw UserError(
-                QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans "
-                               "le fichier %2")
-                    .arg(line.mid(bad, line[bad].isHighSurrogate() ? 2 : 1), pathForMessages));
+            throw unencodable(line, bad, pathForMessages);
         out += line.size();
         *out++ = '\r';
         *out++ = '\n';
@@ -101,8 +108,45 @@ void write(const QString& path, const QStringList& lines) {
 
 } // namespace TextFile
 
+namespace {
+
+// Writes the lines to `file` as encodeLines would give them, through a buffer of bounded size
+// that stays in the processor's cache. False when the file refuses the bytes.
+bool writeLines(QFile& file, const QStringList& lines, const QString& pathForMessages) {
+    QByteArray buffer(256 * 1024, Qt::Uninitialized);
+    qsizetype used = 0;
+    auto flush = [&] {
+        const bool ok = file.write(buffer.constData(), used) == used;
+        used = 0;
+        return ok;
+    };
+    for (const QString& line : lines) {
+        const qsizetype size = line.size() + 2;
+        if (used + size > buffer.size()) {
+            if (!flush())
+                return false;
+            if (size > buffer.size())
+                buffer.resize(size);
+        }
+        char* out = buffer.data() + used;
+        const qsizetype bad = Cp1252::encodeTo(line, out);
+        if (bad >= 0)
+            throw unencodable(line, bad, pathForMessages);
+        out[line.size()] = '\r';
+        out[line.size() + 1] = '\n';
+        used += size;
+    }
+    return flush();
+}
+
+} // namespace
+
 void AtomicFileSet::add(const QString& path, const QByteArray& content) {
-    m_files.append({path, content});
+    m_files.append({path, content, {}, false});
+}
+
+void AtomicFileSet::addLines(const QString& path, const QStringList& lines) {
+    m_files.append({path, {}, lines, true});
 }
 
 void AtomicFileSet::commit() {
@@ -111,12 +155,21 @@ void AtomicFileSet::commit() {
         for (const QString& temporary : written)
             QFile::remove(temporary);
     };
-    for (const auto& [path, content] : m_files) {
+    for (const Entry& entry : std::as_const(m_files)) {
+        const QString& path = entry.path;
         const QString temporary = path + QStringLiteral(".tmp~");
         QFile file(temporary);
-        const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                        file.write(content) == content.size() && file.flush() &&
-                        ::fsync(file.handle()) == 0;
+        bool ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        try {
+            ok = ok && (entry.encode ? writeLines(file, entry.lines, path)
+                                     : file.write(entry.content) == entry.content.size());
+        } catch (const UserError&) {
+            file.close();
+            QFile::remove(temporary);
+            discard();
+            throw;
+        }
+        ok = ok && file.flush() && ::fsync(file.handle()) == 0;
         file.close();
         if (ok)
             written.append(temporary);
@@ -129,7 +182,7 @@ void AtomicFileSet::commit() {
         }
     }
     for (qsizetype i = 0; i < m_files.size(); ++i) {
-        const QString& path = m_files[i].first;
+        const QString& path = m_files[i].path;
         if (std::rename(QFile::encodeName(written[i]).constData(),
                         QFile::encodeName(path).constData()) != 0) {
             discard();

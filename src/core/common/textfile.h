@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -24,10 +23,19 @@ void write(const QString& path, const QStringList& lines);
 class AtomicFileSet {
 public:
     void add(const QString& path, const QByteArray& content);
+    // A text file given by its lines, encoded as they are written: the whole file is never
+    // held in memory as bytes. A line that cannot be encoded fails the commit like a write.
+    void addLines(const QString& path, const QStringList& lines);
     void commit();
 
 private:
-    QList<QPair<QString, QByteArray>> m_files;
+    struct Entry {
+        QString path;
+        QByteArray content;
+        QStringList lines;
+        bool encode = false;
+    };
+    QList<Entry> m_files;
 };
 
 // The path of an existing file whose name differs only by letter case from `path`'s, or
