@@ -89,31 +89,39 @@ int TListeBase::closingKey(const QString& line) {
     return parseKey(QStringView(line).mid(6, 4));
 }
 
-void TListeBase::buildIndex() const {
+const TListeBase::Structure& TListeBase::structure() const {
+    if (m_structureValid)
+        return m_structure;
     // An opening line found by a key is "<BLOC" + four digits + ">", whatever the case of BLOC.
     auto isLetter = [](QChar c, char upper) {
         return c == QLatin1Char(upper) || c == QLatin1Char(upper + 32);
     };
-    m_index.fill(-1, 10000);
+    m_structure.marques.clear();
+    m_structure.parCle.fill(-1, 10000);
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         const QString& l = m_lines[i];
-        if (l.size() != 10 || l[0] != u'<' || l[9] != u'>' || !isLetter(l[1], 'B') ||
-            !isLetter(l[2], 'L') || !isLetter(l[3], 'O') || !isLetter(l[4], 'C'))
+        if (l.size() < 5 || l[0] != u'<')
+            continue;
+        if (opensBlock(l))
+            m_structure.marques.append({i, openingKey(l), true, false});
+        else if (closesBlock(l))
+            m_structure.marques.append({i, closingKey(l), false, l.size() == 11 && l[10] == u'>'});
+        if (l.size() != 10 || l[9] != u'>' || !isLetter(l[1], 'B') || !isLetter(l[2], 'L') ||
+            !isLetter(l[3], 'O') || !isLetter(l[4], 'C'))
             continue;
         const int key = openingKey(l);
-        if (key >= 0 && m_index[key] < 0)
-            m_index[key] = i;
+        if (key >= 0 && m_structure.parCle[key] < 0)
+            m_structure.parCle[key] = i;
     }
-    m_indexValid = true;
+    m_structureValid = true;
+    return m_structure;
 }
 
 qsizetype TListeBase::find(int key) const {
     // A key's text keeps its last four digits; a negative key has no digits to index.
     if (key < 0)
         return indexOf(openingLine(key));
-    if (!m_indexValid)
-        buildIndex();
-    return m_index[key % 10000];
+    return structure().parCle[key % 10000];
 }
 
 void TListeBase::deleteBlockAt(qsizetype index, const QString& closing) {
@@ -203,15 +211,17 @@ QStringList TListeBase::cellules(const QString& valeur, int cellCount) {
 }
 
 int TListeBase::countBlocks() const {
-    return int(std::count_if(m_lines.begin(), m_lines.end(), opensBlock));
+    const QList<Marque>& marques = structure().marques;
+    return int(
+        std::count_if(marques.begin(), marques.end(), [](const Marque& m) { return m.ouvre; }));
 }
 
 int TListeBase::nextNumber() const {
     int largest = 10000;
-    for (qsizetype i = 0; i + 1 < m_lines.size(); ++i) {
-        if (!opensBlock(m_lines[i]) || m_lines[i + 1].isEmpty())
+    for (const Marque& m : structure().marques) {
+        if (!m.ouvre || m.ligne + 1 >= m_lines.size() || m_lines[m.ligne + 1].isEmpty())
             continue;
-        largest = std::max(largest, StrToInt(m_lines[i + 1]));
+        largest = std::max(largest, StrToInt(m_lines[m.ligne + 1]));
     }
     return largest + 1;
 }
@@ -229,17 +239,9 @@ void TListeBase::supprime(int key) {
 void TListeBase::renum(int deletedKey) {
     if (nb < 2)
         return;
-    for (QString& l : m_lines) {
-        if (opensBlock(l)) {
-            const int key = openingKey(l);
-            if (key > deletedKey)
-                l = openingLine(key - 1);
-        } else if (closesBlock(l)) {
-            const int key = closingKey(l);
-            if (key > deletedKey)
-                l = closingLine(key - 1);
-        }
-    }
+    for (const Marque& m : structure().marques)
+        if (m.cle > deletedKey)
+            m_lines[m.ligne] = m.ouvre ? openingLine(m.cle - 1) : closingLine(m.cle - 1);
     invalidate();
     --nb;
 }
@@ -254,13 +256,9 @@ void TListeBase::doublons() {
     if (nb < 1)
         return;
     QList<int> occurrences(nb, 0);
-    for (const QString& l : std::as_const(m_lines)) {
-        if (!opensBlock(l))
-            continue;
-        const int key = openingKey(l);
-        if (key >= 0 && key < nb)
-            ++occurrences[key];
-    }
+    for (const Marque& m : structure().marques)
+        if (m.ouvre && m.cle >= 0 && m.cle < nb)
+            ++occurrences[m.cle];
     for (int key = 0; key < nb; ++key)
         if (occurrences[key] >= 2)
             supBloc(key);
@@ -272,20 +270,19 @@ bool TListeBase::verif() {
     bool sound = true;
     int open = -1;
     QList<bool> seen;
-    for (const QString& l : std::as_const(m_lines)) {
-        if (opensBlock(l)) {
-            const int key = openingKey(l);
-            if (open != -1 || key < 0) {
+    for (const Marque& m : structure().marques) {
+        if (m.ouvre) {
+            if (open != -1 || m.cle < 0) {
                 sound = false;
                 break;
             }
-            open = key;
-            if (key >= seen.size())
-                seen.resize(key + 1, false);
-            seen[key] = true;
-        } else if (closesBlock(l)) {
+            open = m.cle;
+            if (m.cle >= seen.size())
+                seen.resize(m.cle + 1, false);
+            seen[m.cle] = true;
+        } else {
             // Its own closing line: "</BLOC" + the same four digits + ">".
-            if (open == -1 || l.size() != 11 || l[10] != u'>' || closingKey(l) != open) {
+            if (open == -1 || !m.exacte || m.cle != open) {
                 sound = false;
                 break;
             }
@@ -303,11 +300,9 @@ bool TListeBase::verif() {
         qsizetype index;
     };
     QList<Start> starts;
-    for (qsizetype i = 0; i < m_lines.size(); ++i)
-        if (opensBlock(m_lines[i])) {
-            const int key = openingKey(m_lines[i]);
-            starts.append({key < 0 ? INT_MAX : key, i});
-        }
+    for (const Marque& m : structure().marques)
+        if (m.ouvre)
+            starts.append({m.cle < 0 ? INT_MAX : m.cle, m.ligne});
     std::stable_sort(starts.begin(), starts.end(),
                      [](const Start& a, const Start& b) { return a.key < b.key; });
     QStringList rebuilt;
@@ -330,9 +325,10 @@ bool TListeBase::verif() {
 }
 
 void TListeBase::squize() {
-    qsizetype first = 0;
-    while (first < m_lines.size() && !opensBlock(m_lines[first]))
-        ++first;
+    const QList<Marque>& marques = structure().marques;
+    const auto opening =
+        std::find_if(marques.begin(), marques.end(), [](const Marque& m) { return m.ouvre; });
+    const qsizetype first = opening == marques.end() ? m_lines.size() : opening->ligne;
     if (first > 0) {
         m_lines.remove(0, first);
         invalidate();

@@ -90,13 +90,27 @@ private:
                 return false;
         return true;
     }
-    void invalidate() { m_indexValid = false; }
-    void buildIndex() const;
+    // A line that opens or closes a block, with what the passes over a base ask of it.
+    struct Marque {
+        qsizetype ligne;
+        int cle;     // its key (openingKey or closingKey), -1 when not four digits
+        bool ouvre;  // an opening line, else a closing one
+        bool exacte; // a closing line of exactly "</BLOC" + four characters + ">"
+    };
+    // Where the blocks stand: the lines that open or close a block, in list order, and the
+    // first opening line of each key text "0000".."9999" (letter case not significant, -1 for
+    // none). Worked out in one pass on the first need after a change, so that loading,
+    // counting, numbering and finding neither walk every line again nor read the scattered
+    // texts of the structural ones.
+    struct Structure {
+        QList<Marque> marques;
+        QList<qsizetype> parCle;
+    };
+    const Structure& structure() const;
+    void invalidate() { m_structureValid = false; }
     void deleteBlockAt(qsizetype index, const QString& closing);
 
     QStringList m_lines;
-    // Index of the first opening line of each key text "0000".."9999", letter case not
-    // significant, -1 for none; rebuilt after any change.
-    mutable QList<qsizetype> m_index;
-    mutable bool m_indexValid = false;
+    mutable Structure m_structure;
+    mutable bool m_structureValid = false;
 };
