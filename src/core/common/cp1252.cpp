@@ -32,34 +32,40 @@ int byteFor(char16_t c) {
     return -1;
 }
 
-// True when some byte lies in 0x80..0x9F, the only bytes that are not Latin-1. Eight bytes
-// at a time: a byte b is in that range when (b & 0xE0) ^ 0x80 is zero.
+// True when some byte lies in 0x80..0x9F, the only bytes that are not Latin-1: sixteen bytes at
+// a time, the end of a long text as its last sixteen, so that the compiler uses vectors.
+bool highHalfIn16(const char* data) {
+    unsigned char found = 0;
+    for (int k = 0; k < 16; ++k)
+        found |= (static_cast<unsigned char>(data[k]) & 0xE0) == 0x80;
+    return found;
+}
+
 bool hasHighHalf(const char* data, qsizetype size) {
-    constexpr quint64 ones = 0x0101010101010101ULL;
-    constexpr quint64 highs = 0x8080808080808080ULL;
     qsizetype i = 0;
-    for (; i + 8 <= size; i += 8) {
-        quint64 word;
-        std::memcpy(&word, data + i, 8);
-        const quint64 t = (word & 0xE0E0E0E0E0E0E0E0ULL) ^ highs;
-        if ((t - ones) & ~t & highs)
+    for (; i + 16 <= size; i += 16)
+        if (highHalfIn16(data + i))
             return true;
-    }
+    if (i < size && size >= 16)
+        return highHalfIn16(data + size - 16);
     for (; i < size; ++i)
         if ((static_cast<unsigned char>(data[i]) & 0xE0) == 0x80)
             return true;
     return false;
 }
 
-// The bytes of four characters when all of them are ASCII (no bit of the mask set in any),
-// packed in their order whatever the byte order of the machine.
-bool fourAscii(const char16_t* text, quint32& bytes) {
-    quint64 four;
-    std::memcpy(&four, text, 8);
-    if (four & 0xFF80FF80FF80FF80ULL)
+// Writes the bytes of `Count` characters when all of them are ASCII. The loop runs over a fixed
+// count into a local array, which the compiler turns into a few vector instructions.
+template <int Count> bool writeAscii(const char16_t* text, char* out) {
+    char16_t all = 0;
+    char bytes[Count];
+    for (int k = 0; k < Count; ++k) {
+        all |= text[k];
+        bytes[k] = char(text[k]);
+    }
+    if (all >= 0x80)
         return false;
-    bytes = quint32((four & 0xFF) | (four >> 8 & 0xFF00) | (four >> 16 & 0xFF0000) |
-                    (four >> 24 & 0xFF000000));
+    std::memcpy(out, bytes, Count);
     return true;
 }
 
@@ -82,11 +88,15 @@ QString decode(const char* data, qsizetype size) {
 qsizetype encodeTo(QStringView text, char* out) {
     const char16_t* src = text.utf16();
     const qsizetype size = text.size();
+    // Sixteen ASCII characters at a time, and the end of a long text as its last sixteen, over
+    // some already written.
     qsizetype i = 0;
+    while (i + 16 <= size && writeAscii<16>(src + i, out + i))
+        i += 16;
+    if (i < size && i + 16 > size && size >= 16 && writeAscii<16>(src + size - 16, out + size - 16))
+        return -1;
     while (i < size) {
-        quint32 bytes;
-        if (i + 4 <= size && fourAscii(src + i, bytes)) {
-            std::memcpy(out + i, &bytes, 4);
+        if (i + 4 <= size && writeAscii<4>(src + i, out + i)) {
             i += 4;
             continue;
         }

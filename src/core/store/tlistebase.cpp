@@ -325,10 +325,9 @@ bool TListeBase::verif() {
 }
 
 void TListeBase::squize() {
-    const QList<Marque>& marques = structure().marques;
-    const auto opening =
-        std::find_if(marques.begin(), marques.end(), [](const Marque& m) { return m.ouvre; });
-    const qsizetype first = opening == marques.end() ? m_lines.size() : opening->ligne;
+    qsizetype first = 0;
+    while (first < m_lines.size() && !opensBlock(m_lines[first]))
+        ++first;
     if (first > 0) {
         m_lines.remove(0, first);
         invalidate();
