@@ -3,21 +3,16 @@
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        // With repetitions, the fastest one, the least disturbed by the rest of the machine;
-        // when only the aggregates are reported, their median.
-        const bool iteration = run.run_type == Run::RT_Iteration;
-        if ((!iteration && run.aggregate_name != "median") || run.iterations == 0)
+        if (run.run_type != Run::RT_Aggregate || run.iterations == 0)
             continue;
-        const double s = run.real_accumulated_time / double(run.iterations);
-        const std::string name = run.run_name.function_name;
-        const auto it = m_seconds.find(name);
-        if (it == m_seconds.end() || (iteration && s < it->second))
-            m_seconds[name] = s;
+        m_seconds[{run.run_name.function_name, run.aggregate_name}] =
+            run.real_accumulated_time / double(run.iterations);
     }
 }
 
-std::optional<double> RatioReporter::seconds(const std::string& name) const {
-    const auto it = m_seconds.find(name);
+std::optional<double> RatioReporter::seconds(const std::string& name,
+                                             const std::string& statistic) const {
+    const auto it = m_seconds.find({name, statistic});
     if (it == m_seconds.end())
         return std::nullopt;
     return it->second;
