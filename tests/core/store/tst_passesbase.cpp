@@ -1,0 +1,105 @@
+#include "store/tlistebase.h"
+
+#include <QTest>
+
+namespace {
+
+// Blocks 0, 1 and 2 with the numbers 10001, 10002 and 10003.
+TListeBase troisBlocs() {
+    TListeBase base;
+    for (int key = 0; key < 3; ++key)
+        base.assign(base.lines() + QStringList{TListeBase::openingLine(key),
+                                               QString::number(10001 + key),
+                                               TListeBase::closingLine(key)});
+    base.nb = 3;
+    return base;
+}
+
+enum class Changement { Append, SetLine, Insert, RemoveAt, Store, Supprime, Assign };
+
+void change(TListeBase& base, Changement changement) {
+    switch (changement) {
+    case Changement::Append:
+        base.append("<BLOC0003>");
+        base.append("10020");
+        base.append("</BLOC0003>");
+        break;
+    case Changement::SetLine:
+        base.setLine(4, "10020");
+        break;
+    case Changement::Insert:
+        base.insert(0, "<BLOC0001>");
+        base.insert(1, "10020");
+        base.insert(2, "</BLOC0001>");
+        break;
+    case Changement::RemoveAt:
+        base.removeAt(8);
+        break;
+    case Changement::Store:
+        base.store(3, {"10020"});
+        break;
+    case Changement::Supprime:
+        base.supprime(0);
+        break;
+    case Changement::Assign:
+        base.assign({"<BLOC0000>", "10020", "</BLOC0000>"});
+        base.nb = 1;
+        break;
+    }
+}
+
+} // namespace
+
+// A base works out once where its blocks stand and keeps it until the next change: every pass
+// over the base must see every kind of change made after it was worked out.
+class TestPassesBase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyPassSeesTheChange_data() {
+        QTest::addColumn<Changement>("changement");
+        QTest::addColumn<int>("blocs");
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<int>("cleDeux");
+        QTest::addColumn<bool>("saine");
+        QTest::newRow("append") << Changement::Append << 4 << 10021 << 6 << true;
+        QTest::newRow("setLine") << Changement::SetLine << 3 << 10021 << 6 << true;
+        QTest::newRow("insert") << Changement::Insert << 4 << 10021 << 9 << true;
+        QTest::newRow("removeAt") << Changement::RemoveAt << 3 << 10004 << 6 << false;
+        QTest::newRow("store") << Changement::Store << 4 << 10021 << 6 << true;
+        QTest::newRow("supprime") << Changement::Supprime << 2 << 10004 << -1 << true;
+        QTest::newRow("assign") << Changement::Assign << 1 << 10021 << -1 << true;
+    }
+    void everyPassSeesTheChange() {
+        QFETCH(Changement, changement);
+        QFETCH(int, blocs);
+        QFETCH(int, numero);
+        QFETCH(int, cleDeux);
+        QFETCH(bool, saine);
+        TListeBase base = troisBlocs();
+        QCOMPARE(base.countBlocks(), 3);
+        QCOMPARE(base.nextNumber(), 10004);
+        QCOMPARE(base.find(2), 6);
+        change(base, changement);
+        QCOMPARE(base.countBlocks(), blocs);
+        QCOMPARE(base.nextNumber(), numero);
+        QCOMPARE(base.find(2), cleDeux);
+        const QStringList avant = base.lines();
+        base.nb = base.countBlocks();
+        QCOMPARE(!base.verif(), saine);
+        if (saine)
+            QCOMPARE(base.lines(), avant);
+    }
+
+    void duplicatesFoundAfterAChange() {
+        TListeBase base = troisBlocs();
+        base.doublons();
+        QCOMPARE(base.countBlocks(), 3);
+        change(base, Changement::Insert);
+        base.doublons();
+        QCOMPARE(base.lines(), troisBlocs().lines());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPassesBase)
+#include "tst_passesbase.moc"
