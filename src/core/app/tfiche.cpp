@@ -88,16 +88,16 @@ void TFiche::Charge(const QString& path) {
     if (TextFile::exists(path))
         m_fichiers[indexOf(Base::Locataires)] = path;
     Synchro();
-    std::array<QStringList, NbBases> contents;
+    std::array<QByteArray, NbBases> contents;
     for (Base b : ToutesLesBases)
         if (TextFile::exists(fichier(b)))
-            contents[indexOf(b)] = TextFile::read(fichier(b));
+            contents[indexOf(b)] = TextFile::readBytes(fichier(b));
 
     setTitre(path);
     m_dossierModifie = false;
     auto loadBase = [&](Base b) {
         TListeBase& liste = base(b);
-        liste.assign(contents[indexOf(b)]);
+        liste.assignBytes(contents[indexOf(b)]);
         liste.nb = liste.countBlocks();
         liste.courant = 0;
         if (liste.verif())

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -45,42 +44,15 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-namespace {
-
-// The same lines as splitLines(Cp1252::decode(bytes)), decoded line by line from the bytes: no
-// copy of the whole file as text, and the line ends found with memchr.
-QStringList decodeLines(const QByteArray& bytes) {
-    QStringList lines;
-    const char* const data = bytes.constData();
-    const qsizetype size = bytes.size();
-    auto find = [&](char c, qsizetype from, qsizetype to) {
-        const void* at = std::memchr(data + from, c, size_t(to - from));
-        return at ? static_cast<const char*>(at) - data : to;
-    };
-    // The next LF is looked for again only once the lines have passed it, so that a file
-    // whose lines end with CR alone is still read in one pass.
-    qsizetype lf = -1;
-    for (qsizetype start = 0; start < size;) {
-        if (lf < start)
-            lf = find('\n', start, size);
-        const qsizetype end = find('\r', start, lf);
-        lines.append(Cp1252::decode(data + start, end - start));
-        if (end == size)
-            break;
-        start = end + 1;
-        if (data[end] == '\r' && start < size && data[start] == '\n')
-            ++start;
-    }
-    return lines;
-}
-
-} // namespace
-
-QStringList read(const QString& path) {
+QByteArray readBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(QStringLiteral("Impossible de lire le fichier %1").arg(path));
-    return decodeLines(file.readAll());
+    return file.readAll();
+}
+
+QStringList read(const QString& path) {
+    return decodeLines(readBytes(path), [](qsizetype, const QString&) {});
 }
 
 QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages) {

@@ -61,7 +61,16 @@ qsizetype TListeBase::indexOf(const QString& text) const {
 }
 
 void TListeBase::load(const QString& path) {
-    assign(TextFile::read(path));
+    assignBytes(TextFile::readBytes(path));
+}
+
+void TListeBase::assignBytes(const QByteArray& bytes) {
+    invalidate();
+    m_structure.marques.clear();
+    m_structure.parCle.fill(-1, 10000);
+    m_lines =
+        TextFile::decodeLines(bytes, [this](qsizetype i, const QString& line) { marque(i, line); });
+    m_structureValid = true;
 }
 
 QString TListeBase::keyText(int key) {
@@ -90,31 +99,33 @@ int TListeBase::closingKey(const QString& line) {
 }
 
 const TListeBase::Structure& TListeBase::structure() const {
-    if (m_structureValid)
-        return m_structure;
+    if (!m_structureValid) {
+        m_structure.marques.clear();
+        m_structure.parCle.fill(-1, 10000);
+        for (qsizetype i = 0; i < m_lines.size(); ++i)
+            marque(i, m_lines[i]);
+        m_structureValid = true;
+    }
+    return m_structure;
+}
+
+void TListeBase::marque(qsizetype index, const QString& l) const {
+    if (l.size() < 5 || l[0] != u'<')
+        return;
+    if (opensBlock(l))
+        m_structure.marques.append({index, openingKey(l), true, false});
+    else if (closesBlock(l))
+        m_structure.marques.append({index, closingKey(l), false, l.size() == 11 && l[10] == u'>'});
     // An opening line found by a key is "<BLOC" + four digits + ">", whatever the case of BLOC.
     auto isLetter = [](QChar c, char upper) {
         return c == QLatin1Char(upper) || c == QLatin1Char(upper + 32);
     };
-    m_structure.marques.clear();
-    m_structure.parCle.fill(-1, 10000);
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const QString& l = m_lines[i];
-        if (l.size() < 5 || l[0] != u'<')
-            continue;
-        if (opensBlock(l))
-            m_structure.marques.append({i, openingKey(l), true, false});
-        else if (closesBlock(l))
-            m_structure.marques.append({i, closingKey(l), false, l.size() == 11 && l[10] == u'>'});
-        if (l.size() != 10 || l[9] != u'>' || !isLetter(l[1], 'B') || !isLetter(l[2], 'L') ||
-            !isLetter(l[3], 'O') || !isLetter(l[4], 'C'))
-            continue;
-        const int key = openingKey(l);
-        if (key >= 0 && m_structure.parCle[key] < 0)
-            m_structure.parCle[key] = i;
-    }
-    m_structureValid = true;
-    return m_structure;
+    if (l.size() != 10 || l[9] != u'>' || !isLetter(l[1], 'B') || !isLetter(l[2], 'L') ||
+        !isLetter(l[3], 'O') || !isLetter(l[4], 'C'))
+        return;
+    const int key = openingKey(l);
+    if (key >= 0 && m_structure.parCle[key] < 0)
+        m_structure.parCle[key] = index;
 }
 
 qsizetype TListeBase::find(int key) const {

@@ -37,6 +37,9 @@ public:
     // Index of the first line equal to `text`, letter case not significant; -1 if none.
     qsizetype indexOf(const QString& text) const;
     void load(const QString& path);
+    // Replaces the content by the lines of a file's bytes (TextFile::decodeLines), working out
+    // where the blocks stand while the lines are decoded rather than in a pass of its own.
+    void assignBytes(const QByteArray& bytes);
 
     // Keys and structural lines.
     static QString keyText(int key);
@@ -107,6 +110,7 @@ private:
         QList<qsizetype> parCle;
     };
     const Structure& structure() const;
+    void marque(qsizetype index, const QString& line) const;
     void invalidate() { m_structureValid = false; }
     void deleteBlockAt(qsizetype index, const QString& closing);
 

@@ -1,3 +1,5 @@
+#include "common/cp1252.h"
+#include "common/textfile.h"
 #include "store/tlistebase.h"
 
 #include <QTest>
@@ -89,6 +91,32 @@ private slots:
         QCOMPARE(!base.verif(), saine);
         if (saine)
             QCOMPARE(base.lines(), avant);
+    }
+
+    void bytesLoadLikeTheirLines_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("sound") << QByteArray("<BLOC0000>\r\n10001\r\n</BLOC0000>\r\n"
+                                             "<BLOC0001>\r\n10002\r\n</BLOC0001>\r\n");
+        QTest::newRow("CR alone, key in lower case, unclosed")
+            << QByteArray("avant\r<bloc0001>\r10007\r</BLOC0001>\r<BLOC0000>\r10003");
+        QTest::newRow("twice the same key, odd lines")
+            << QByteArray("<BLOC0000>\n1\n</BLOC0000>x\n<BLOC0000>\n2\n</BLOC0000>\n<BLOC00-1>");
+    }
+    void bytesLoadLikeTheirLines() {
+        QFETCH(QByteArray, bytes);
+        TListeBase charge, lignes;
+        charge.assignBytes(bytes);
+        lignes.assign(TextFile::splitLines(Cp1252::decode(bytes)));
+        QCOMPARE(charge.lines(), lignes.lines());
+        QCOMPARE(charge.countBlocks(), lignes.countBlocks());
+        QCOMPARE(charge.nextNumber(), lignes.nextNumber());
+        for (int key = -1; key < 3; ++key)
+            QCOMPARE(charge.find(key), lignes.find(key));
+        charge.nb = lignes.nb = charge.countBlocks();
+        QCOMPARE(charge.verif(), lignes.verif());
+        charge.doublons();
+        lignes.doublons();
+        QCOMPARE(charge.lines(), lignes.lines());
     }
 
     void duplicatesFoundAfterAChange() {
