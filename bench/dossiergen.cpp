@@ -223,7 +223,7 @@ void lotBloc(QStringList& lines, int key) {
           << QStringLiteral("GDF-%1").arg(300000 + key)
           << (key % 3 ? QStringLiteral("Y") : QStringLiteral("N"));
     memos(lines, key + 2, key % 3);
-    historique(lines, key, key % 8, QStringLiteral("Taxe foncière"));
+    historique(lines, key, key % 8, QStringLiteral("Charges de copropriété"));
 }
 
 void fournisseurBloc(QStringList& lines, int key) {
