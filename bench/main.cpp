@@ -166,7 +166,7 @@ void enregistre(const QString& loc, const QString& work) {
     });
     add("StoreMiddle", [fiche](benchmark::State& state) {
         TListeBase& base = fiche->base(Base::Locataires);
-        const TBlocLu lu = base.read(kMilieu, 26, 27, 200);
+        const TBlocLu lu = base.read(kMilieu, 26, 27);
         QStringList body = lu.champs;
         for (const TLigneTag& t : lu.tags)
             body.append(t.tag + t.valeur);

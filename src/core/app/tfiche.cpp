@@ -5,12 +5,14 @@
 #include "common/usererror.h"
 #include "records/locataire.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 TFiche::TFiche(QObject* parent)
     : QObject(parent),
       m_pageLocataire(Locataire::description(), base(Base::Locataires), m_contexte, this) {
     setPage(Base::Locataires, &m_pageLocataire);
+    relitPages();
 }
 
 void TFiche::setPageActive(Base b) {
@@ -73,42 +75,51 @@ void TFiche::Nouveau() {
 }
 
 void TFiche::Synchro() {
-    const QString stem = ficLoc().chopped(qMin<qsizetype>(3, ficLoc().size()));
+    m_fichiers = cheminsDossier(ficLoc());
+}
+
+std::array<QString, NbBases> TFiche::cheminsDossier(const QString& principal) {
+    std::array<QString, NbBases> chemins;
+    chemins[indexOf(Base::Locataires)] = principal;
+    if (principal.isEmpty())
+        return chemins;
+    const QString stem = principal.chopped(qMin<qsizetype>(3, principal.size()));
     for (Base b : ToutesLesBases)
         if (b != Base::Locataires)
-            m_fichiers[indexOf(b)] =
-                ficLoc().isEmpty() ? QString() : resolveFileName(stem + extensionOf(b));
+            chemins[indexOf(b)] = resolveFileName(stem + extensionOf(b));
+    return chemins;
 }
 
 void TFiche::Charge(const QString& path) {
-    // Every file is read before any base changes, so that an unreadable file leaves the
-    // dossier in memory as it was. A missing file gives an empty base: nothing of the
-    // dossier open before can leak into this one.
-    m_fichiers.fill(QString());
-    if (TextFile::exists(path))
-        m_fichiers[indexOf(Base::Locataires)] = path;
-    Synchro();
-    std::array<QByteArray, NbBases> contents;
-    for (Base b : ToutesLesBases)
-        if (TextFile::exists(fichier(b)))
-            contents[indexOf(b)] = TextFile::readBytes(fichier(b));
-
-    setTitre(path);
-    m_dossierModifie = false;
-    auto loadBase = [&](Base b) {
-        TListeBase& liste = base(b);
-        liste.assignBytes(contents[indexOf(b)]);
+    // Opening is all or nothing: the seven bases are read, decoded and repaired aside, and
+    // the open dossier is replaced only once all of that succeeded. A missing file gives an
+    // empty base: nothing of the dossier open before can leak into this one.
+    const std::array<QString, NbBases> fichiers =
+        cheminsDossier(TextFile::exists(path) ? path : QString());
+    std::array<TListeBase, NbBases> bases;
+    bool modifie = false;
+    for (Base b : ToutesLesBases) {
+        const QString& fichier = fichiers[indexOf(b)];
+        TListeBase& liste = bases[indexOf(b)];
+        if (TextFile::exists(fichier))
+            liste.assignBytes(TextFile::readBytes(fichier));
         liste.nb = liste.countBlocks();
-        liste.courant = 0;
-        if (liste.verif())
-            m_dossierModifie = true;
-        liste.doublons();
-    };
-    loadBase(Base::Locataires);
-    for (Base b : OrdreChargement)
-        loadBase(b);
-    InitLots();
+        if (liste.nb > TListeBase::MaxBlocs)
+            throw UserError(
+                QStringLiteral("Le fichier %1 contient plus de %2 fiches : il ne peut pas être ouvert")
+                    .arg(QDir::toNativeSeparators(fichier))
+                    .arg(TListeBase::MaxBlocs));
+        modifie = liste.verif() || modifie;
+        modifie = liste.doublons() || modifie;
+    }
+
+    for (Base b : ToutesLesBases)
+        base(b) = std::move(bases[indexOf(b)]);
+    m_fichiers = fichiers;
+    m_dossierModifie = modifie;
+    setTitre(path);
     relitPages();
+    InitLots();
     Premier();
 }
 
@@ -170,14 +181,17 @@ void TFiche::Ajout() {
         throw UserError(QStringLiteral("Le fichier est plein"));
     liste.courant = liste.nb;
     if (TPage* p = page(b))
-        p->lit();
+        p->Nouvelle();
 }
 
 void TFiche::Supprime() {
+    // Only the record a page shows is ever deleted; a page that shows none deletes nothing.
     const Base b = m_pageActive;
+    TPage* p = page(b);
+    if (!p)
+        return;
     TListeBase& liste = base(b);
     liste.supprime(liste.courant);
     m_dossierModifie = true;
-    if (TPage* p = page(b))
-        p->lit();
+    p->lit();
 }

@@ -74,6 +74,9 @@ public:
     void Charge(const QString& path);
     void Sauve(const QString& path);
     void Synchro();
+    // The main path and the six companion paths derived from it, existing names resolved
+    // without regard to letter case; all empty when the main path is.
+    static std::array<QString, NbBases> cheminsDossier(const QString& principal);
     // Stores the page of every base, then tells whether the dossier differs from its files.
     bool TestModif();
 

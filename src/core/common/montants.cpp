@@ -27,3 +27,15 @@ QChar filtreMontant(QChar key) {
         key = u',';
     return QStringLiteral("1234567890,").contains(key) ? key : QChar();
 }
+
+QString filtreTexteMontant(const QString& texte) {
+    QString garde = texte.isNull() ? QStringLiteral("") : texte;
+    for (QChar& c : garde) {
+        if (c == u' ' || c == u'-')
+            continue;
+        c = filtreMontant(c);
+        if (c.isNull() || c == QChar(8))
+            return QString();
+    }
+    return garde;
+}

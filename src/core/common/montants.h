@@ -19,3 +19,8 @@ QString FormatStr(const QString& text, int width, const QString& format,
 // The key filter of amount fields: a full stop becomes a comma, backspace passes, and
 // otherwise only "1234567890," pass. Returns a null QChar for a key to discard.
 QChar filtreMontant(QChar key);
+
+// The same rule for a whole text arriving in an amount field (pasted, dropped): each character
+// through the key filter, the blanks of alignment and a sign kept as they are. Returns a null
+// text when a character would be discarded, so that the text is refused as a whole.
+QString filtreTexteMontant(const QString& texte);

@@ -33,7 +33,6 @@ struct TDescriptionFiche {
     int ligneNumero = 1;           // the field that holds the number the user sees
     int ligneFocus = 2;            // the field that gets the focus when the page is shown
     int debutParcours = 0;         // first offset from the opening line scanned for tags
-    int finParcours = 200;         // last offset scanned (the base's read limit)
     int lignesHistorique = 0;      // rows of the history grid (without its header)
     int alignementHistorique = 95; // Rset width of the history amounts
     QList<int> lignesCopiees;      // fields that Copier and Coller carry, in order

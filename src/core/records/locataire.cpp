@@ -40,7 +40,6 @@ const TDescriptionFiche& description() {
         d.ligneNumero = Numero;
         d.ligneFocus = NomSoc;
         d.debutParcours = 25;
-        d.finParcours = 200;
         d.lignesHistorique = 127;
         d.alignementHistorique = 95;
         d.lignesCopiees = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
@@ -53,9 +52,9 @@ const TDescriptionFiche& description() {
 
 QStringList listeLots(const TListeBase& lots) {
     QStringList items;
-    for (qsizetype i = 0; i + 2 < lots.lineCount(); ++i)
-        if (TListeBase::opensBlock(lots.line(i)))
-            items.append(lots.line(i + 1) + u' ' + lots.line(i + 2));
+    for (const TListeBase::Position& bloc : lots.blocs())
+        if (bloc.ligne + 2 < lots.lineCount())
+            items.append(lots.line(bloc.ligne + 1) + u' ' + lots.line(bloc.ligne + 2));
     return items;
 }
 

@@ -42,10 +42,9 @@ void TGrilleHistorique::setLigne(int ligne, const QStringList& cellules) {
     emit dataChanged(index(ligne, 0), index(ligne, NbColonnes - 1));
 }
 
-void TGrilleHistorique::vide() {
+void TGrilleHistorique::vide(qsizetype lignes) {
     beginResetModel();
-    for (QStringList& ligne : m_cellules)
-        ligne = QStringList(NbColonnes);
+    m_cellules.fill(QStringList(NbColonnes), lignes);
     endResetModel();
 }
 

@@ -6,7 +6,8 @@
 #include <QList>
 #include <QStringList>
 
-// The history grid of a record: "Date", "Libellé", "Montant", a fixed number of rows. The
+// The history grid of a record: "Date", "Libellé", "Montant", a fixed number of rows, more
+// when a block holds more history than that. The
 // "Montant" header is right-aligned with blanks, as the amounts below it.
 class TGrilleHistorique : public QAbstractTableModel {
     Q_OBJECT
@@ -24,7 +25,8 @@ public:
 
     QString cellule(int ligne, int colonne) const { return m_cellules[ligne][colonne]; }
     void setLigne(int ligne, const QStringList& cellules);
-    void vide();
+    // Empties the grid to `lignes` empty rows.
+    void vide(qsizetype lignes);
     const QList<QStringList>& lignes() const { return m_cellules; }
     // The first row whose date cell is empty, or -1 when every row is used.
     int premiereLigneLibre() const;

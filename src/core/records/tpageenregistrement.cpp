@@ -3,6 +3,9 @@
 #include "common/clock.h"
 #include "common/conversions.h"
 #include "common/textfile.h"
+#include "common/usererror.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -40,13 +43,46 @@ void TPageEnregistrement::setChamp(int ligne, const QString& texte) {
 }
 
 void TPageEnregistrement::saisitChamp(int ligne, const QString& texte) {
-    setChamp(ligne, surUneLigne(texte));
+    const QString uneLigne = surUneLigne(texte);
+    TListeBase::verifieLigne(uneLigne);
+    setChamp(ligne, uneLigne);
+    m_enSaisie = ligne;
     m_modifie = true;
 }
 
 void TPageEnregistrement::saisitMemo(const QString& texte) {
-    m_memo = TextFile::splitLines(texte);
+    const QStringList lignes = TextFile::splitLines(texte);
+    for (const QString& ligne : lignes)
+        TListeBase::verifieLigne(QStringLiteral("MEMO") + ligne);
+    m_memo = lignes;
     m_modifie = true;
+}
+
+void TPageEnregistrement::entreChamp(int ligne) {
+    m_enSaisie = ligne;
+    if (m_description.champ(ligne).type == TypeChamp::Montant)
+        entreMontant(ligne);
+}
+
+void TPageEnregistrement::quitteChamp(int ligne) {
+    if (ligne != m_enSaisie)
+        return;
+    switch (m_description.champ(ligne).type) {
+    case TypeChamp::Montant:
+        quitteMontant(ligne);
+        break;
+    case TypeChamp::Choix:
+        quitteChoix(ligne);
+        break;
+    default:
+        break;
+    }
+    m_enSaisie = 0;
+}
+
+void TPageEnregistrement::termineSaisie() {
+    if (m_enSaisie)
+        quitteChamp(m_enSaisie);
 }
 
 QString TPageEnregistrement::montantAligne(const QString& texte, int largeur) const {
@@ -59,7 +95,11 @@ void TPageEnregistrement::entreMontant(int ligne) {
 }
 
 void TPageEnregistrement::quitteMontant(int ligne) {
-    setChamp(ligne, montantAligne(champ(ligne), m_description.champ(ligne).alignement));
+    // Formatting that changes the amount is an edit: it must reach the stored block.
+    const QString forme = montantAligne(champ(ligne), m_description.champ(ligne).alignement);
+    if (forme.trimmed() != champ(ligne).trimmed())
+        m_modifie = true;
+    setChamp(ligne, forme);
     emit champChange(ligne);
 }
 
@@ -106,13 +146,17 @@ void TPageEnregistrement::Copier() {
 
 void TPageEnregistrement::Coller() {
     setChamp(m_description.ligneNumero, QString::number(numero()));
-    for (int i = 0; i < m_description.lignesCopiees.size(); ++i)
-        setChamp(m_description.lignesCopiees[i], m_pressePapiers.value(i));
+    for (int i = 0; i < m_description.lignesCopiees.size(); ++i) {
+        const int ligne = m_description.lignesCopiees[i];
+        setChamp(ligne, i < m_pressePapiers.size() ? m_pressePapiers[i]
+                                                   : champVide(m_description.champ(ligne)));
+    }
     m_modifie = true;
     emit relue();
 }
 
 bool TPageEnregistrement::ecrit() {
+    termineSaisie();
     if (!m_modifie)
         return false;
     QStringList corps = m_champs;
@@ -135,21 +179,29 @@ void TPageEnregistrement::lit() {
     for (int i = 0; i < m_champs.size(); ++i)
         m_champs[i] = champVide(m_description.champs[i]);
     m_memo.clear();
-    m_grille.vide();
+    m_grille.vide(m_description.lignesHistorique);
     libelleHistorique.clear();
     montantHistorique.clear();
     dateHistorique = Clock::today();
 
-    const TBlocLu bloc = m_base.read(m_base.courant, m_description.nbChamps(),
-                                     m_description.debutParcours, m_description.finParcours);
+    m_enSaisie = 0;
+
+    const TBlocLu bloc =
+        m_base.read(m_base.courant, m_description.nbChamps(), m_description.debutParcours);
     if (bloc.trouve) {
+        // A field the block does not hold reads as that field's empty text (a date's blank
+        // picture), never as a text that means something else.
         for (int i = 0; i < m_champs.size(); ++i)
-            m_champs[i] = bloc.champs[i];
+            if (!bloc.champs[i].isEmpty())
+                m_champs[i] = bloc.champs[i];
+        const auto estGrille = [](const TLigneTag& tag) { return tag.tag == QLatin1String("DATA"); };
+        m_grille.vide(std::max<qsizetype>(m_description.lignesHistorique,
+                                          std::count_if(bloc.tags.begin(), bloc.tags.end(), estGrille)));
         int ligne = 0;
         for (const TLigneTag& tag : bloc.tags) {
             if (tag.tag == QLatin1String("MEMO")) {
                 m_memo.append(tag.valeur);
-            } else if (tag.tag == QLatin1String("DATA") && ligne < m_grille.rowCount()) {
+            } else if (estGrille(tag)) {
                 QStringList cellules = TListeBase::cellules(tag.valeur, 3);
                 cellules[2] =
                     Rset(cellules[2], m_description.alignementHistorique, m_contexte.mesure);
@@ -159,9 +211,19 @@ void TPageEnregistrement::lit() {
     }
     m_modifie = false;
     emit relue();
-    // The proposed number last: a base whose numbers do not convert still shows its records.
+    // The proposed number last. A base whose numbers do not convert still shows its records:
+    // the message waits until a new number is needed.
     if (champ(m_description.ligneNumero).isEmpty()) {
-        setChamp(m_description.ligneNumero, QString::number(numero()));
-        emit champChange(m_description.ligneNumero);
+        try {
+            setChamp(m_description.ligneNumero, QString::number(numero()));
+            emit champChange(m_description.ligneNumero);
+        } catch (const UserError&) {
+        }
     }
+}
+
+void TPageEnregistrement::Nouvelle() {
+    lit();
+    setChamp(m_description.ligneNumero, QString::number(numero()));
+    emit champChange(m_description.ligneNumero);
 }

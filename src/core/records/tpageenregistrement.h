@@ -31,9 +31,17 @@ public:
     QStringList lignesMemo() const { return m_memo; }
     TGrilleHistorique& grille() { return m_grille; }
 
-    // User edits. Line breaks cannot enter a one-line field.
+    // User edits. Line breaks cannot enter a one-line field; a text that the dossier's files
+    // cannot hold (one read as a block's limit, a character outside their code page) is
+    // refused with its message and the field keeps its text.
     void saisitChamp(int ligne, const QString& texte);
     void saisitMemo(const QString& texte);
+
+    // The field being edited: entering it, leaving it, and ending its edit wherever the focus
+    // goes, which every store of the page does first.
+    void entreChamp(int ligne);
+    void quitteChamp(int ligne);
+    void termineSaisie();
 
     // Amount fields: entering shows the bare number; leaving formats it and right-aligns it.
     // A text that is not a number stops with the conversion message and stays as typed.
@@ -58,8 +66,10 @@ public:
 
     bool ecrit() override;
     void lit() override;
+    void Nouvelle() override;
 
-    // The next number of the base (Numerom and its kin).
+    // The next number of the base (Numerom and its kin); the conversion message when a number
+    // of the base is not a whole number.
     int numero() const { return m_base.nextNumber(); }
 
 signals:
@@ -82,5 +92,6 @@ private:
     TGrilleHistorique m_grille;
     QStringList m_pressePapiers;
     QHash<int, QStringList> m_listes;
+    int m_enSaisie = 0;
     bool m_modifie = false;
 };

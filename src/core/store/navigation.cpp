@@ -18,13 +18,8 @@ int cleLibre(Mouvement mouvement, int courant, int nb) {
 
 int cleSelection(Mouvement mouvement, int courant, const TListeBase& base, const TTestBloc& test) {
     int meilleure = -1;
-    for (qsizetype i = 0; i < base.lineCount(); ++i) {
-        const QString& l = base.line(i);
-        if (!TListeBase::opensBlock(l))
-            continue;
-        const int cle = TListeBase::openingKey(l);
-        if (cle < 0)
-            continue;
+    for (const TListeBase::Position& bloc : base.blocs()) {
+        const int cle = bloc.cle;
         bool candidate = false;
         switch (mouvement) {
         case Mouvement::Premier:
@@ -40,7 +35,7 @@ int cleSelection(Mouvement mouvement, int courant, const TListeBase& base, const
             candidate = cle > meilleure;
             break;
         }
-        if (candidate && test(base, i))
+        if (candidate && test(base, bloc.ligne))
             meilleure = cle;
     }
     return meilleure < 0 ? courant : meilleure;

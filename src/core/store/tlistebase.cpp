@@ -2,6 +2,7 @@
 
 #include "common/conversions.h"
 #include "common/textfile.h"
+#include "common/usererror.h"
 
 #include <algorithm>
 #include <climits>
@@ -90,12 +91,42 @@ QString TListeBase::closingLine(int key) {
     return QStringLiteral("</BLOC") + keyText(key) + u'>';
 }
 
-int TListeBase::openingKey(const QString& line) {
-    return parseKey(QStringView(line).mid(5, 4));
+TListeBase::Analyse TListeBase::analyse(const QString& line) {
+    Analyse a;
+    if (line.size() < 5 || line[0] != u'<')
+        return a;
+    const bool ferme = line[1] == u'/';
+    const qsizetype mot = ferme ? 2 : 1;
+    static constexpr char16_t Bloc[] = u"BLOC";
+    bool majuscules = true;
+    for (qsizetype i = 0; i < 4; ++i) {
+        if (mot + i >= line.size())
+            return a;
+        const char16_t c = line[mot + i].unicode();
+        if (c != Bloc[i] && c != Bloc[i] + 32)
+            return a;
+        majuscules = majuscules && c == Bloc[i];
+    }
+    a.sorte = ferme ? Sorte::Fermeture : Sorte::Ouverture;
+    const qsizetype chiffres = mot + 4;
+    a.cle = parseKey(QStringView(line).mid(chiffres, 4));
+    a.saine = majuscules && a.cle >= 0 && line.size() == chiffres + 5 && line[chiffres + 4] == u'>';
+    return a;
 }
 
-int TListeBase::closingKey(const QString& line) {
-    return parseKey(QStringView(line).mid(6, 4));
+void TListeBase::verifieLigne(const QString& line) {
+    if (line.contains(u'\r') || line.contains(u'\n'))
+        throw UserError(QStringLiteral("Un champ ne peut pas contenir de retour à la ligne"));
+    if (analyse(line).sorte != Sorte::Contenu)
+        throw UserError(
+            QStringLiteral("Un champ ne peut pas commencer par « <BLOC » ni par « </BLOC » : « %1 »")
+                .arg(line));
+    QByteArray octets;
+    qsizetype position = 0;
+    if (!Cp1252::canEncode(line) && !Cp1252::encode(line, octets, &position))
+        throw UserError(
+            QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le dossier")
+                .arg(line.mid(position, line[position].isHighSurrogate() ? 2 : 1)));
 }
 
 const TListeBase::Structure& TListeBase::structure() const {
@@ -112,43 +143,51 @@ const TListeBase::Structure& TListeBase::structure() const {
 void TListeBase::marque(qsizetype index, const QString& l) const {
     if (l.size() < 5 || l[0] != u'<')
         return;
-    if (opensBlock(l))
-        m_structure.marques.append({index, openingKey(l), true, false});
-    else if (closesBlock(l))
-        m_structure.marques.append({index, closingKey(l), false, l.size() == 11 && l[10] == u'>'});
-    // An opening line found by a key is "<BLOC" + four digits + ">", whatever the case of BLOC.
-    auto isLetter = [](QChar c, char upper) {
-        return c == QLatin1Char(upper) || c == QLatin1Char(upper + 32);
-    };
-    if (l.size() != 10 || l[9] != u'>' || !isLetter(l[1], 'B') || !isLetter(l[2], 'L') ||
-        !isLetter(l[3], 'O') || !isLetter(l[4], 'C'))
+    const Analyse a = analyse(l);
+    if (a.sorte == Sorte::Contenu)
         return;
-    const int key = openingKey(l);
-    if (key >= 0 && m_structure.parCle[key] < 0)
-        m_structure.parCle[key] = index;
+    const bool ouvre = a.sorte == Sorte::Ouverture;
+    m_structure.marques.append({index, a.cle, ouvre, a.saine});
+    if (ouvre && a.saine && m_structure.parCle[a.cle] < 0)
+        m_structure.parCle[a.cle] = index;
 }
 
 qsizetype TListeBase::find(int key) const {
-    // A key's text keeps its last four digits; a negative key has no digits to index.
-    if (key < 0)
-        return indexOf(openingLine(key));
-    return structure().parCle[key % 10000];
+    if (key < 0 || key > 9999)
+        return -1;
+    return structure().parCle[key];
 }
 
-void TListeBase::deleteBlockAt(qsizetype index, const QString& closing) {
-    qsizetype end = index;
-    while (end < m_lines.size()) {
-        if (m_lines[end++] == closing)
-            break;
-    }
-    m_lines.remove(index, end - index);
-    invalidate();
+QList<TListeBase::Position> TListeBase::blocs() const {
+    QList<Position> positions;
+    for (const Marque& m : structure().marques)
+        if (m.ouvre && m.saine)
+            positions.append({m.cle, m.ligne});
+    return positions;
+}
+
+TListeBase::Etendue TListeBase::etendue(qsizetype index) const {
+    const QList<Marque>& marques = structure().marques;
+    const auto ouverture = std::lower_bound(marques.begin(), marques.end(), index,
+                                            [](const Marque& m, qsizetype i) { return m.ligne < i; });
+    if (ouverture == marques.end() || ouverture->ligne != index)
+        return {index + 1, index + 1};
+    const auto suivante = ouverture + 1;
+    if (suivante == marques.end())
+        return {m_lines.size(), m_lines.size()};
+    const bool fermePropre =
+        !suivante->ouvre && suivante->cle >= 0 && suivante->cle == ouverture->cle;
+    return {suivante->ligne, suivante->ligne + (fermePropre ? 1 : 0)};
 }
 
 bool TListeBase::store(int key, const QStringList& body) {
+    for (const QString& l : body)
+        verifieLigne(l);
     const qsizetype at = find(key);
-    if (at >= 0)
-        deleteBlockAt(at, closingLine(key));
+    if (at >= 0) {
+        m_lines.remove(at, etendue(at).fin - at);
+        invalidate();
+    }
     if (at < 0 || at >= m_lines.size()) {
         m_lines.reserve(m_lines.size() + body.size() + 2);
         m_lines.append(openingLine(key));
@@ -169,23 +208,18 @@ bool TListeBase::store(int key, const QStringList& body) {
     return false;
 }
 
-TBlocLu TListeBase::read(int key, int fieldCount, int walkFrom, int walkTo) const {
+TBlocLu TListeBase::read(int key, int fieldCount, int walkFrom) const {
     TBlocLu bloc;
     const qsizetype at = find(key);
     if (at < 0)
         return bloc;
     bloc.trouve = true;
-    const QString closing = closingLine(key);
-    bool ended = false;
+    const qsizetype fin = etendue(at).finContenu;
     for (int offset = 1; offset <= fieldCount; ++offset) {
         const qsizetype i = at + offset;
-        ended = ended || i >= m_lines.size() || m_lines[i] == closing;
-        bloc.champs.append(ended ? QString() : m_lines[i]);
+        bloc.champs.append(i < fin ? m_lines[i] : QString());
     }
-    for (int offset = walkFrom; offset <= walkTo; ++offset) {
-        const qsizetype i = at + offset;
-        if (i >= m_lines.size() || m_lines[i] == closing)
-            break;
+    for (qsizetype i = at + std::max(walkFrom, 1); i < fin; ++i) {
         const QString& l = m_lines[i];
         if (l.size() >= 4)
             bloc.tags.append({l.left(4), l.mid(4, MaxTag)});
@@ -230,9 +264,11 @@ int TListeBase::countBlocks() const {
 int TListeBase::nextNumber() const {
     int largest = 10000;
     for (const Marque& m : structure().marques) {
-        if (!m.ouvre || m.ligne + 1 >= m_lines.size() || m_lines[m.ligne + 1].isEmpty())
+        const qsizetype premier = m.ligne + 1;
+        if (!m.ouvre || premier >= m_lines.size() || m_lines[premier].isEmpty() ||
+            analyse(m_lines[premier]).sorte != Sorte::Contenu)
             continue;
-        largest = std::max(largest, StrToInt(m_lines[m.ligne + 1]));
+        largest = std::max(largest, StrToInt(m_lines[premier]));
     }
     return largest + 1;
 }
@@ -241,49 +277,59 @@ void TListeBase::supprime(int key) {
     // A new card not stored yet has no block and is not counted: nothing to renumber.
     const qsizetype at = find(key);
     if (at >= 0) {
-        deleteBlockAt(at, closingLine(key));
+        m_lines.remove(at, etendue(at).fin - at);
+        invalidate();
         renum(key);
     }
     courant = std::clamp(courant, 0, std::max(nb - 1, 0));
 }
 
 void TListeBase::renum(int deletedKey) {
-    if (nb < 2)
-        return;
     for (const Marque& m : structure().marques)
         if (m.cle > deletedKey)
             m_lines[m.ligne] = m.ouvre ? openingLine(m.cle - 1) : closingLine(m.cle - 1);
     invalidate();
-    --nb;
+    nb = std::max(nb - 1, 0);
 }
 
 void TListeBase::supBloc(int key) {
     const qsizetype at = find(key);
-    if (at >= 0)
-        deleteBlockAt(at, closingLine(key));
+    if (at >= 0) {
+        m_lines.remove(at, etendue(at).fin - at);
+        invalidate();
+    }
 }
 
-void TListeBase::doublons() {
-    if (nb < 1)
-        return;
-    QList<int> occurrences(nb, 0);
+bool TListeBase::doublons() {
+    QList<int> copies(10000, 0);
     for (const Marque& m : structure().marques)
-        if (m.ouvre && m.cle >= 0 && m.cle < nb)
-            ++occurrences[m.cle];
-    for (int key = 0; key < nb; ++key)
-        if (occurrences[key] >= 2)
+        if (m.ouvre && m.saine)
+            ++copies[m.cle];
+    bool retire = false;
+    for (int key = 0; key < copies.size(); ++key)
+        for (; copies[key] >= 2; --copies[key]) {
             supBloc(key);
+            retire = true;
+        }
+    if (retire)
+        nb = countBlocks();
+    return retire;
 }
 
 bool TListeBase::verif() {
-    // A sound base: every opening line is closed by its own closing line before anything
-    // else structural, and its keys, counted once each, are exactly 0 to n - 1.
+    // A sound base: every structural line is sound, every opening line is closed by its own
+    // closing line before anything else structural, and its keys are 0 to n - 1 (copies of a
+    // key are left to doublons).
     bool sound = true;
     int open = -1;
     QList<bool> seen;
     for (const Marque& m : structure().marques) {
+        if (!m.saine) {
+            sound = false;
+            break;
+        }
         if (m.ouvre) {
-            if (open != -1 || m.cle < 0) {
+            if (open != -1) {
                 sound = false;
                 break;
             }
@@ -292,8 +338,7 @@ bool TListeBase::verif() {
                 seen.resize(m.cle + 1, false);
             seen[m.cle] = true;
         } else {
-            // Its own closing line: "</BLOC" + the same four digits + ">".
-            if (open == -1 || !m.exacte || m.cle != open) {
+            if (m.cle != open) {
                 sound = false;
                 break;
             }
@@ -303,9 +348,9 @@ bool TListeBase::verif() {
     if (sound && open == -1 && !seen.contains(false))
         return false;
 
-    // Rebuild: every opening line starts a block that runs to its closing line or to the
-    // next structural line; the blocks are put in key order (unreadable keys last) and
-    // renumbered 0, 1, 2... so that no record is lost and the keys are dense again.
+    // Rebuild: every opening line, sound or damaged, starts a block that runs to its closing
+    // line or to the next structural line; the blocks are put in key order (unreadable keys
+    // last) and renumbered 0, 1, 2... so that no record is lost and the keys are dense again.
     struct Start {
         int key;
         qsizetype index;
@@ -314,20 +359,18 @@ bool TListeBase::verif() {
     for (const Marque& m : structure().marques)
         if (m.ouvre)
             starts.append({m.cle < 0 ? INT_MAX : m.cle, m.ligne});
+    if (starts.size() > MaxBlocs)
+        throw UserError(QStringLiteral("Le fichier contient plus de %1 fiches").arg(MaxBlocs));
     std::stable_sort(starts.begin(), starts.end(),
                      [](const Start& a, const Start& b) { return a.key < b.key; });
     QStringList rebuilt;
     rebuilt.reserve(m_lines.size() + starts.size());
     for (int newKey = 0; newKey < starts.size(); ++newKey) {
         const qsizetype first = starts[newKey].index;
-        const QString ownClosing = QStringLiteral("</") + m_lines[first].mid(1);
         rebuilt.append(openingLine(newKey));
-        for (qsizetype i = first + 1; i < m_lines.size(); ++i) {
-            const QString& l = m_lines[i];
-            if (l == ownClosing || opensBlock(l) || closesBlock(l))
-                break;
-            rebuilt.append(l);
-        }
+        const qsizetype fin = etendue(first).finContenu;
+        for (qsizetype i = first + 1; i < fin; ++i)
+            rebuilt.append(m_lines[i]);
         rebuilt.append(closingLine(newKey));
     }
     assign(rebuilt);
@@ -336,9 +379,10 @@ bool TListeBase::verif() {
 }
 
 void TListeBase::squize() {
-    qsizetype first = 0;
-    while (first < m_lines.size() && !opensBlock(m_lines[first]))
-        ++first;
+    const QList<Marque>& marques = structure().marques;
+    const auto premiere =
+        std::find_if(marques.begin(), marques.end(), [](const Marque& m) { return m.ouvre; });
+    const qsizetype first = premiere == marques.end() ? m_lines.size() : premiere->ligne;
     if (first > 0) {
         m_lines.remove(0, first);
         invalidate();

@@ -45,19 +45,36 @@ public:
     static QString keyText(int key);
     static QString openingLine(int key);
     static QString closingLine(int key);
-    static bool opensBlock(const QString& line) { return beginsWith(line, "<BLOC"); }
-    static bool closesBlock(const QString& line) { return beginsWith(line, "</BLOC"); }
-    // The key of an opening or closing line; -1 when its digits are not a number.
-    static int openingKey(const QString& line);
-    static int closingKey(const QString& line);
+    // The block grammar, the one every pass over a base follows. A line that begins with
+    // "<BLOC" or "</BLOC", whatever the case of its letters, is structural: it opens or closes
+    // a block. It is sound when it is exactly "<BLOC" or "</BLOC", four digits and ">"; any
+    // other structural line is damaged, and loading rebuilds the base around it.
+    enum class Sorte { Contenu, Ouverture, Fermeture };
+    struct Analyse {
+        Sorte sorte = Sorte::Contenu;
+        int cle = -1;        // the key of its four digits, -1 when they are not four digits
+        bool saine = false;  // exactly the line that the key gives
+    };
+    static Analyse analyse(const QString& line);
+    // Refuses, with its message, a text that cannot be a line of a block: one that holds a
+    // line break or would be read as a structural line.
+    static void verifieLigne(const QString& line);
 
     // The three primitives.
     qsizetype find(int key) const;
     // Replaces block `key` by `body` (the lines between its opening and closing lines) in
-    // place, or appends it when the base has no such block. Returns true when appended.
+    // place, or appends it when the base has no such block. Returns true when appended. A
+    // body line that verifieLigne refuses stops it before anything changes.
     bool store(int key, const QStringList& body);
-    // Field lines 1..fieldCount, then the tagged lines at offsets walkFrom..walkTo.
-    TBlocLu read(int key, int fieldCount, int walkFrom, int walkTo) const;
+    // Field lines 1..fieldCount, then the tagged lines from offset walkFrom to the block's end.
+    TBlocLu read(int key, int fieldCount, int walkFrom) const;
+
+    // The blocks of the base by their sound opening lines, in list order.
+    struct Position {
+        int cle;
+        qsizetype ligne;
+    };
+    QList<Position> blocs() const;
 
     // The "DATA" lines of a grid: each row's cells joined with TAB, up to the first row whose
     // joined text is shorter than 10 characters.
@@ -77,34 +94,24 @@ public:
     void supprime(int key);
     void renum(int deletedKey);
     void supBloc(int key);
-    void doublons();
+    // Keeps the last copy of every key found more than once; true when a copy went.
+    bool doublons();
+    // Rebuilds a base whose structure is not sound; true when it did.
     bool verif();
     void squize();
 
 private:
-    // Whether `line` begins with the ASCII `prefix`, letter case significant. Every pass over a
-    // base asks this of each line, so it stays inline.
-    template <qsizetype N> static bool beginsWith(const QString& line, const char (&prefix)[N]) {
-        if (line.size() < N - 1)
-            return false;
-        const QChar* text = line.constData();
-        for (qsizetype i = 0; i < N - 1; ++i)
-            if (text[i] != QLatin1Char(prefix[i]))
-                return false;
-        return true;
-    }
-    // A line that opens or closes a block, with what the passes over a base ask of it.
+    // A structural line, with what the passes over a base ask of it.
     struct Marque {
         qsizetype ligne;
-        int cle;     // its key (openingKey or closingKey), -1 when not four digits
-        bool ouvre;  // an opening line, else a closing one
-        bool exacte; // a closing line of exactly "</BLOC" + four characters + ">"
+        int cle;
+        bool ouvre; // an opening line, else a closing one
+        bool saine;
     };
-    // Where the blocks stand: the lines that open or close a block, in list order, and the
-    // first opening line of each key text "0000".."9999" (letter case not significant, -1 for
-    // none). Worked out in one pass on the first need after a change, so that loading,
-    // counting, numbering and finding neither walk every line again nor read the scattered
-    // texts of the structural ones.
+    // Where the blocks stand: the structural lines in list order, and the first sound opening
+    // line of each key 0..9999 (-1 for none). Worked out in one pass on the first need after a
+    // change, so that loading, counting, numbering and finding neither walk every line again
+    // nor read the scattered texts of the structural ones.
     struct Structure {
         QList<Marque> marques;
         QList<qsizetype> parCle;
@@ -112,7 +119,14 @@ private:
     const Structure& structure() const;
     void marque(qsizetype index, const QString& line) const;
     void invalidate() { m_structureValid = false; }
-    void deleteBlockAt(qsizetype index, const QString& closing);
+    // Where the block opening at `index` ends: its field and tagged lines run up to the next
+    // structural line (or the list's end); the block takes that line too when it is the
+    // closing line of its key.
+    struct Etendue {
+        qsizetype finContenu;
+        qsizetype fin;
+    };
+    Etendue etendue(qsizetype index) const;
 
     QStringList m_lines;
     mutable Structure m_structure;

@@ -4,9 +4,29 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QValidator>
+
+namespace {
+
+// Pasted or dropped text goes through the rule of the typed keys; the edit refuses the change
+// when a character of it would be discarded.
+class ValidateurMontant : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int&) const override {
+        const QString garde = filtreTexteMontant(texte);
+        if (garde.isNull())
+            return Invalid;
+        texte = garde;
+        return Acceptable;
+    }
+};
+
+} // namespace
 
 void FiltreMontant::installe(QLineEdit* edit) {
     edit->installEventFilter(new FiltreMontant(edit));
+    edit->setValidator(new ValidateurMontant(edit));
 }
 
 bool FiltreMontant::eventFilter(QObject* watched, QEvent* event) {

@@ -90,10 +90,7 @@ TPageVue* TFicheForm::vueVisible() const {
 }
 
 template <typename Operation> void TFicheForm::agit(Operation&& operation) {
-    const bool fait = execute([&] {
-        vueVisible()->valideSaisie();
-        operation();
-    });
+    const bool fait = execute(operation);
     if (fait)
         vueVisible()->focusChamp();
 }

@@ -12,9 +12,6 @@ public:
 
     // Puts the focus on the page's first field.
     virtual void focusChamp() { setFocus(); }
-    // Ends the edit of the field that has the focus, as leaving it would (an amount is
-    // formatted); a text that does not convert stops the command with its message.
-    virtual void valideSaisie() {}
     // The pick list of the page's base; the pages without one do nothing.
     virtual void Liste() {}
 };

@@ -85,8 +85,11 @@ TVueFiche::TVueFiche(TPageEnregistrement& page, QWidget* parent) : TPageVue(pare
     bas->addLayout(observations);
     bas->addStretch();
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_miseAJour)
-            m_page.saisitMemo(m_memo->toPlainText());
+        if (!m_miseAJour && !execute([this] { m_page.saisitMemo(m_memo->toPlainText()); })) {
+            m_miseAJour = true;
+            m_memo->setPlainText(m_page.memo());
+            m_miseAJour = false;
+        }
     });
 
     auto* layout = new QVBoxLayout(this);
@@ -108,7 +111,7 @@ QWidget* TVueFiche::creeChamp(int ligne) {
     case TypeChamp::Drapeau: {
         auto* boite = new QCheckBox;
         connect(boite, &QCheckBox::clicked, this, [this, ligne](bool coche) {
-            m_page.saisitChamp(ligne, coche ? QStringLiteral("Y") : QStringLiteral("N"));
+            saisit(ligne, coche ? QStringLiteral("Y") : QStringLiteral("N"));
         });
         widget = boite;
         break;
@@ -118,9 +121,9 @@ QWidget* TVueFiche::creeChamp(int ligne) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                [this, ligne](const QString& texte) { m_page.saisitChamp(ligne, texte); });
+                [this, ligne](const QString& texte) { saisit(ligne, texte); });
         connect(combo, &QComboBox::activated, this,
-                [this, ligne, combo] { m_page.saisitChamp(ligne, combo->currentText()); });
+                [this, ligne, combo] { saisit(ligne, combo->currentText()); });
         combo->lineEdit()->installEventFilter(this);
         m_lignes.insert(combo->lineEdit(), ligne);
         widget = combo;
@@ -131,17 +134,17 @@ QWidget* TVueFiche::creeChamp(int ligne) {
         if (champ.type == TypeChamp::DateMasque) {
             edit->setInputMask(QStringLiteral("00/00/0000; "));
             connect(edit, &QLineEdit::textEdited, this,
-                    [this, ligne, edit] { m_page.saisitChamp(ligne, texteMasque(edit)); });
+                    [this, ligne, edit] { saisit(ligne, texteMasque(edit)); });
         } else {
             connect(edit, &QLineEdit::textEdited, this,
-                    [this, ligne](const QString& texte) { m_page.saisitChamp(ligne, texte); });
+                    [this, ligne](const QString& texte) { saisit(ligne, texte); });
         }
         if (champ.type == TypeChamp::Montant) {
             edit->setAlignment(Qt::AlignRight);
-            edit->installEventFilter(this);
             if (champ.filtre)
                 FiltreMontant::installe(edit);
         }
+        edit->installEventFilter(this);
         m_lignes.insert(edit, ligne);
         widget = edit;
         break;
@@ -201,31 +204,17 @@ void TVueFiche::focusChamp() {
 
 bool TVueFiche::eventFilter(QObject* watched, QEvent* event) {
     const int ligne = m_lignes.value(watched);
-    if (ligne && event->type() == QEvent::FocusIn &&
-        m_page.description().champ(ligne).type == TypeChamp::Montant) {
-        m_page.entreMontant(ligne);
-    } else if (ligne && event->type() == QEvent::FocusOut) {
-        execute([this, ligne] { quitteChamp(ligne); });
-    }
+    if (ligne && event->type() == QEvent::FocusIn)
+        m_page.entreChamp(ligne);
+    else if (ligne && event->type() == QEvent::FocusOut)
+        execute([this, ligne] { m_page.quitteChamp(ligne); });
     return QWidget::eventFilter(watched, event);
 }
 
-void TVueFiche::valideSaisie() {
-    if (const int ligne = m_lignes.value(QApplication::focusWidget()))
-        quitteChamp(ligne);
-}
-
-void TVueFiche::quitteChamp(int ligne) {
-    switch (m_page.description().champ(ligne).type) {
-    case TypeChamp::Montant:
-        m_page.quitteMontant(ligne);
-        break;
-    case TypeChamp::Choix:
-        m_page.quitteChoix(ligne);
-        break;
-    default:
-        break;
-    }
+void TVueFiche::saisit(int ligne, const QString& texte) {
+    // A refused text leaves the field showing what the page holds.
+    if (!execute([&] { m_page.saisitChamp(ligne, texte); }))
+        affiche(ligne);
 }
 
 void TVueFiche::affiche(int ligne) {

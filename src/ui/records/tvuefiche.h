@@ -27,7 +27,6 @@ public:
     QPlainTextEdit* memo() const { return m_memo; }
     // Puts the focus on the page's focus field.
     void focusChamp() override;
-    void valideSaisie() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,7 +38,8 @@ private:
     void afficheTout();
     void afficheListe(int ligne);
     void afficheSaisieHistorique();
-    void quitteChamp(int ligne);
+    // A user edit of a field, handed to the page.
+    void saisit(int ligne, const QString& texte);
 
     TPageEnregistrement& m_page;
     QHash<int, QWidget*> m_widgets;

@@ -207,8 +207,11 @@ private slots:
         TPageEnregistrement page(Locataire::description(), base, contexte);
         page.lit();
         QCOMPARE(page.champ(Locataire::NomSoc), QString("Dupré"));
+        // The message comes when a new number is needed, not when a card is shown.
         base.courant = 1;
-        QVERIFY_THROWS_EXCEPTION(UserError, page.lit());
+        page.lit();
+        QCOMPARE(page.champ(Locataire::Numero), QString());
+        QVERIFY_THROWS_EXCEPTION(UserError, page.Nouvelle());
     }
 };
 
