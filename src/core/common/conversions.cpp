@@ -4,10 +4,10 @@
 #include "decimaldigits.h"
 #include "usererror.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -126,8 +126,10 @@ double StrToFloat(const QString& text) {
         ++pos;
     if (pos != size)
         notFloat(text);
-    const double value = std::strtod(plain.c_str(), nullptr);
-    if (!std::isfinite(value))
+    // The text is converted the same way whatever the process's regional settings.
+    double value = 0;
+    const auto [fin, erreur] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (erreur != std::errc() || fin != plain.data() + plain.size() || !std::isfinite(value))
         notFloat(text);
     return value;
 }
@@ -238,14 +240,16 @@ QString DateToStr(const QDate& date) {
 namespace {
 
 // Rounds to the 40 significant bits of a 6-byte real (round half to even, as the FPU does).
-double roundToReal48Bits(double value) {
+// Returns false when the result is beyond the largest 6-byte real, 2^127 - 2^87.
+bool roundToReal48Bits(double value, double& rounded) {
     int exponent = 0;
     const double mantissa = std::frexp(value, &exponent);
-    if (exponent < -127)
-        return 0.0;
-    if (exponent > 127)
-        throw UserError(QStringLiteral("Débordement de virgule flottante"));
-    return std::ldexp(std::nearbyint(std::ldexp(mantissa, 40)), exponent - 40);
+    if (exponent < -127) {
+        rounded = 0.0;
+        return true;
+    }
+    rounded = std::ldexp(std::nearbyint(std::ldexp(mantissa, 40)), exponent - 40);
+    return std::fabs(rounded) < std::ldexp(1.0, 127);
 }
 
 } // namespace
@@ -253,14 +257,21 @@ double roundToReal48Bits(double value) {
 double Real48(double value) {
     if (value == 0 || !std::isfinite(value))
         return value;
-    const double stored = roundToReal48Bits(value);
+    double stored = 0;
+    if (!roundToReal48Bits(value, stored))
+        throw UserError(QStringLiteral("Débordement de virgule flottante"));
     if (stored == 0)
         return 0.0;
+    // The shortest decimal that reads back as the same 6-byte real; a shorter one that lies
+    // beyond the type's range ("2E38" for 1,6E38) is no candidate.
     char buffer[40];
     for (int precision = 1; precision <= 17; ++precision) {
-        std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, stored);
-        const double candidate = std::strtod(buffer, nullptr);
-        if (roundToReal48Bits(candidate) == stored)
+        const auto fin = std::to_chars(buffer, buffer + sizeof buffer, stored,
+                                       std::chars_format::scientific, precision - 1);
+        double candidate = 0;
+        std::from_chars(buffer, fin.ptr, candidate);
+        double arrondi = 0;
+        if (roundToReal48Bits(candidate, arrondi) && arrondi == stored)
             return candidate;
     }
     return stored;

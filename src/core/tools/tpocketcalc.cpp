@@ -3,9 +3,8 @@
 #include "common/conversions.h"
 #include "common/usererror.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -22,16 +21,23 @@ double reel(double value) {
     return Real48(value);
 }
 
-double significatif(double value, int digits) {
+// The number with `digits` significant digits, as "d.ddde+xx", whatever the regional settings.
+QString chiffres(double value, int digits) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
-    return std::strtod(buffer, nullptr);
+    const auto fin = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::scientific, digits - 1);
+    return QString::fromLatin1(buffer, fin.ptr - buffer);
+}
+
+double significatif(double value, int digits) {
+    const QByteArray text = chiffres(value, digits).toLatin1();
+    double arrondi = 0;
+    std::from_chars(text.constData(), text.constData() + text.size(), arrondi);
+    return arrondi;
 }
 
 QString scientifique(double value, int digits) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*E", digits - 1, value);
-    QString text = QString::fromLatin1(buffer);
+    QString text = chiffres(value, digits).toUpper();
     const qsizetype e = text.indexOf(u'E');
     QString mantissa = text.left(e).replace(u'.', u',');
     if (mantissa.contains(u',')) {

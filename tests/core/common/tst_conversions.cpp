@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 class TestConversions : public QObject {
     Q_OBJECT
 
@@ -156,6 +158,30 @@ private slots:
         QFETCH(double, stored);
         QCOMPARE(Real48(value), stored);
         QCOMPARE(FormatFloat("0.00", Real48(2.675)), QString("2,68"));
+    }
+
+    // The 6-byte real holds up to 2^127 - 2^87 (about 1,7014E38); beyond, the runtime's message.
+    void real48Range_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("deborde");
+        QTest::newRow("1,5E38") << 1.5e38 << false;
+        QTest::newRow("1,6E38") << 1.6e38 << false;
+        QTest::newRow("-1,7E38") << -1.7e38 << false;
+        QTest::newRow("largest") << std::ldexp(1.0, 127) - std::ldexp(1.0, 87) << false;
+        QTest::newRow("rounds up to 2^127") << std::ldexp(1.0, 127) - std::ldexp(1.0, 80) << true;
+        QTest::newRow("1,71E38") << 1.71e38 << true;
+    }
+    void real48Range() {
+        QFETCH(double, value);
+        QFETCH(bool, deborde);
+        try {
+            const double stored = Real48(value);
+            QVERIFY(!deborde);
+            QVERIFY(std::fabs(stored - value) <= std::fabs(value) * 1e-12);
+        } catch (const UserError& e) {
+            QVERIFY(deborde);
+            QCOMPARE(e.message(), QString("Débordement de virgule flottante"));
+        }
     }
 
     void monthNames() {
