@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ensembles.h"
+#include "app/commandes.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -153,6 +153,11 @@ void TMainForm::confirmeSuppression(const QString& question) {
         m_ficheForm->Supprime();
 }
 
+void TMainForm::noteOuvertureAutomatique() {
+    m_dossierPath = m_fiche->GetIni().chemin;
+    m_fiche->SetIni(action(Commande::OuvrirAutomatiquement)->isChecked());
+}
+
 bool TMainForm::sauve(const QString& path) {
     // Edits still on screen are stored first, so that none is left out of the files.
     return execute([&] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/commandes.h"
 #include "app/ensembles.h"
 #include "store/bases.h"
 
@@ -51,8 +52,9 @@ private:
     void creeMenus();
     void creeBarreOutils();
     void creeBarreEtat();
+    // Every action triggers `lance` with its command.
     void relieCommandes();
-    QAction* cree(Commande commande, const QString& texte);
+    void lance(Commande commande);
     QMenu* menu(const QString& titre, int contexteAide);
     void ajoute(QMenu* menu, std::initializer_list<Commande> commandes);
     void groupeSelection(std::initializer_list<Commande> entrees);
@@ -64,6 +66,9 @@ private:
     void changePage(Base base);
     void SetSel(Base base, int mode);
     void confirmeSuppression(const QString& question);
+    // The auto-open setting follows the check mark of "Ouvrir automatiquement"; the dossier
+    // path becomes the record window's main file.
+    void noteOuvertureAutomatique();
 
     // Asks whether to save the changes; false when the user chose "Annuler" or the save
     // did not happen.

@@ -1,12 +1,7 @@
-// The menus, the toolbar and the status bar of the main window, and the commands behind them.
+// The menus, the toolbar and the status bar of the main window.
 #include "tmainform.h"
 
-#include "app/tfiche.h"
 #include "icones.h"
-#include "parametres.h"
-#include "records/tficheform.h"
-#include "tools/teurof.h"
-#include "tools/tpocket.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,164 +15,26 @@ namespace {
 
 using C = Commande;
 
-struct Libelle {
-    Commande commande;
-    const char* texte;
-};
-
-// The captions of the entries, a blank-padded key name included, and the hints of the
-// toolbar buttons.
-constexpr Libelle Libelles[] = {
-    {C::Nouveau, "&Nouveau"},
-    {C::Ouvrir, "&Ouvrir..."},
-    {C::Enregistrer, "&Enregistrer"},
-    {C::EnregistrerSous, "Enregistrer &sous..."},
-    {C::Imprimer, "&Imprimer"},
-    {C::ImprimerListeLocataires, "Liste &locataires"},
-    {C::ImprimerListeFournisseurs, "Liste &fournisseurs..."},
-    {C::ImprimerListeLots, "Liste l&ots"},
-    {C::ImprimerEnveloppes, "&Enveloppes..."},
-    {C::MiseEnPage, "&Mise en page..."},
-    {C::ConfigurerImprimante, "Configurer imprimante..."},
-    {C::Importer, "I&mporter..."},
-    {C::Exporter, "E&xporter..."},
-    {C::Quitter, "&Quitter"},
-    {C::Copier, "&Copier"},
-    {C::Coller, "C&oller"},
-    {C::ListeLocataires, "&Liste des locataires                    F2"},
-    {C::RechercheNom, "Recherche &Nom / société..."},
-    {C::RechercheCode, "Rechercher &Code locataire"},
-    {C::RechercheTelephone, "&Recherche Téléphone..."},
-    {C::TrierLocataires, "&Trier locataires..."},
-    {C::ChercherQuittance, "Chercher &quittance..."},
-    {C::ChercherAvis, "Chercher &avis..."},
-    {C::ChercherRecu, "Chercher reçu..."},
-    {C::RechercherLot, "Rechercher &lot..."},
-    {C::RechercherNumeroLot, "Rechercher numéro l&ot..."},
-    {C::TrierLots, "Tri&er lots..."},
-    {C::ListeFournisseurs, "&Liste des fournisseurs               F2"},
-    {C::RechercherNomFournisseur, "Rechercher Nom fo&urnisseur..."},
-    {C::RechercherCodeFournisseur, "Rechercher Code four&nisseur..."},
-    {C::TrierFournisseurs, "Tr&ier fournisseurs..."},
-    {C::ChercherCommande, "C&hercher commande..."},
-    {C::PageLocataires, "&Locataires"},
-    {C::PageQuittances, "&Quittances"},
-    {C::PageAvis, "&Avis d'échéance"},
-    {C::PageRecus, "&Reçus"},
-    {C::PageLots, "L&ots"},
-    {C::PageFournisseurs, "&Fournisseurs"},
-    {C::PageCommandes, "&Commandes"},
-    {C::Precedent, "&Précédent             PgUo"},
-    {C::Suivant, "&Suivant                   Pgdn"},
-    {C::Premier, "P&remier"},
-    {C::Dernier, "&Dernier"},
-    {C::NouvelleFiche, "&Nouvelle fiche"},
-    {C::SupprimerFiche, "S&upprimer fiche"},
-    {C::Liste, "&Liste"},
-    {C::ImprimerFiche, "&Imprimer fiche"},
-    {C::LocationPrecedent, "&Précédent             PgUp"},
-    {C::LocationSuivant, "&Suivant                   Pgdn"},
-    {C::LocationPremier, "P&remier"},
-    {C::LocationDernier, "&Dernier"},
-    {C::NouvelleQuittance, "&Nouvelle quittance"},
-    {C::ArriveeDepart, "&Arrivée/départ"},
-    {C::SupprimerQuittance, "S&upprimer quittance"},
-    {C::ImprimerQuittance, "&Imprimer quittance"},
-    {C::ListeQuittances, "&Liste des quittances     F2"},
-    {C::NouvelleEcheance, "N&ouvelle échéance"},
-    {C::SupprimerAvis, "Suppri&mer avis"},
-    {C::ImprimerAvis, "I&mprimer avis"},
-    {C::ListeAvis, "Li&ste des avis               F2"},
-    {C::NouveauRecu, "Nouveau &reçu"},
-    {C::SupprimerRecu, "Supprim&er reçu"},
-    {C::ImprimerRecu, "Imprimer reç&u"},
-    {C::ListeRecus, "&Liste des &reçus             F2"},
-    {C::LocationSupprimerLigne, "Supprimer &ligne"},
-    {C::AchatPrecedent, "&Précédent             PgUp"},
-    {C::AchatSuivant, "&Suivant                   Pgdn"},
-    {C::AchatPremier, "P&remier"},
-    {C::AchatDernier, "&Dernier"},
-    {C::NouvelleCommande, "&Nouvelle commande"},
-    {C::SupprimerCommande, "S&upprimer commande"},
-    {C::ImprimerCommande, "&Imprimer commande"},
-    {C::ListeCommandes, "&Liste des commandes       F2"},
-    {C::AchatSupprimerLigne, "Supprimer &ligne"},
-    {C::TousLesLocataires, "&Tous les locataires"},
-    {C::CodePostalLocataires, "&Code postal..."},
-    {C::VilleLocataires, "&Ville"},
-    {C::LocatairesActuels, "&Locacaires actuels"},
-    {C::ToutesLesQuittances, "T&outes les quittances"},
-    {C::QuittancesCodeLocataire, "&Quittances code locateire..."},
-    {C::TousLesAvis, "T&ous les avis"},
-    {C::AvisCodeLocataire, "&Avis code locateire..."},
-    {C::TousLesLots, "Tous les &lots"},
-    {C::TypesDeLotsSelection, "Typ&es de lots"},
-    {C::CodePostalLots, "Code po&stal"},
-    {C::LotsLibres, "Lots l&ibres"},
-    {C::TousLesFournisseurs, "Tous les fo&urnisseurs"},
-    {C::CodePostalFournisseurs, "Co&de postal..."},
-    {C::VilleFournisseurs, "V&ille..."},
-    {C::ToutesLesCommandes, "Tout&es les commandes"},
-    {C::CommandesCodeFournisseur, "&Commande code fournisseur..."},
-    {C::TraitementDeTexte, "&Traitement de texte"},
-    {C::EnveloppeCourante, "&Enveloppe courante"},
-    {C::Messages, "&Messages"},
-    {C::StatistiquesLots, "&Statistiques lots"},
-    {C::StatistiquesMois, "Statistiques &mois"},
-    {C::StatistiquesLocataires, "Statistiques &locataires"},
-    {C::StatistiquesFournisseurs, "Statistiques &fournisseurs"},
-    {C::JournalComptable, "&Journal comptable"},
-    {C::Proprietaire, "&Propriétaire"},
-    {C::TypesDeLots, "&Types de lots"},
-    {C::FamillesFournisseurs, "Familles fo&urnisseurs"},
-    {C::ParametresCommande, "&Commande"},
-    {C::Comptes, "C&omptes"},
-    {C::OuvrirAutomatiquement, "&Ouvrir automatiquement"},
-    {C::Calendrier, "&Calendrier"},
-    {C::Calculatrice, "C&alculatrice"},
-    {C::Horloge, "&Horloge"},
-    {C::EuroConversion, "&Euro conversion"},
-    {C::BlocNotes, "&Bloc notes"},
-    {C::AideIndex, "&Index"},
-    {C::AideRechercher, "&Rechercher..."},
-    {C::UtiliserAide, "&Utiliser l'aide"},
-    {C::APropos, "&A propos"},
-    {C::BoutonNouveau, "Nouveau dossier"},
-    {C::BoutonOuvrir, "Ouvrir"},
-    {C::BoutonEnregistrer, "Enregistrer"},
-    {C::BoutonCopier, "Copier"},
-    {C::BoutonColler, "Coller"},
-    {C::BoutonPremier, "Premier"},
-    {C::BoutonPrecedent, "Précédent"},
-    {C::BoutonSuivant, "Suivant"},
-    {C::BoutonDernier, "Dernier"},
-    {C::BoutonNouvelleFiche, "Nouvelle fiche"},
-    {C::BoutonFicheLocataire, "Fiche locataire"},
-    {C::BoutonQuittance, "Quittance"},
-    {C::BoutonLots, "Lots"},
-    {C::BoutonCalculer, "Calculer"},
-    {C::BoutonImprimer, "Imprimer"},
-    {C::BoutonImprimerEnveloppe, "Imprimer enveloppe"},
-};
-
-static_assert(std::size(Libelles) == NbCommandes, "one caption per entry");
-
 } // namespace
 
 void TMainForm::creeActions() {
-    for (const Libelle& libelle : Libelles) {
-        QAction* a = new QAction(QString::fromUtf8(libelle.texte), this);
-        a->setEnabled(actifAuDepart(libelle.commande));
-        m_actions[static_cast<int>(libelle.commande)] = a;
+    for (const TDefCommande& d : definitions()) {
+        auto* a = new QAction(QString::fromUtf8(d.libelle), this);
+        a->setShortcut(d.raccourci());
+        if (d.bulle)
+            a->setToolTip(QString::fromUtf8(d.bulle));
+        a->setProperty("contexteAide", d.contexteAide);
+        a->setEnabled(actifAuDepart(d.commande));
+        m_actions[static_cast<int>(d.commande)] = a;
     }
-    action(C::Quitter)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
-    action(C::Liste)->setShortcut(QKeySequence(Qt::Key_F2));
     action(C::OuvrirAutomatiquement)->setCheckable(true);
 }
 
 QMenu* TMainForm::menu(const QString& titre, int contexteAide) {
     QMenu* m = menuBar()->addMenu(titre);
     m->setProperty("contexteAide", contexteAide);
+    // Only the entries given a hint show a tooltip.
+    m->setToolTipsVisible(true);
     return m;
 }
 
@@ -312,7 +169,6 @@ void TMainForm::creeBarreOutils() {
         for (Commande c : groupe) {
             QAction* bouton = action(c);
             bouton->setIcon(iconeBouton(c));
-            bouton->setToolTip(bouton->text());
             barre->addAction(bouton);
         }
     }
@@ -330,92 +186,4 @@ void TMainForm::creeBarreEtat() {
     connect(m_horloge, &QTimer::timeout, this, &TMainForm::metAJourHorloge);
     m_horloge->start();
     metAJourHorloge();
-}
-
-void TMainForm::relieCommandes() {
-    auto relie = [this](std::initializer_list<Commande> commandes, auto&& faire) {
-        for (Commande c : commandes)
-            connect(action(c), &QAction::triggered, this, faire);
-    };
-    TFicheForm* f = m_ficheForm;
-
-    relie({C::Nouveau, C::BoutonNouveau}, [this] { Nouveau(); });
-    relie({C::Ouvrir, C::BoutonOuvrir}, [this] { Ouvrir(); });
-    relie({C::Enregistrer, C::BoutonEnregistrer}, [this] { Enregistrer(); });
-    relie({C::EnregistrerSous}, [this] { EnregistrerSous(); });
-    relie({C::Quitter}, [this] { close(); });
-
-    relie({C::PageLocataires, C::BoutonFicheLocataire}, [this] { changePage(Base::Locataires); });
-    relie({C::PageQuittances, C::BoutonQuittance}, [this] { changePage(Base::Quittances); });
-    relie({C::PageAvis}, [this] { changePage(Base::Avis); });
-    relie({C::PageRecus}, [this] { changePage(Base::Recus); });
-    relie({C::PageLots, C::BoutonLots}, [this] { changePage(Base::Lots); });
-    relie({C::PageFournisseurs}, [this] { changePage(Base::Fournisseurs); });
-    relie({C::PageCommandes}, [this] { changePage(Base::Commandes); });
-
-    relie({C::Premier, C::LocationPremier, C::AchatPremier, C::BoutonPremier},
-          [f] { f->Premier(); });
-    relie({C::Precedent, C::LocationPrecedent, C::AchatPrecedent, C::BoutonPrecedent},
-          [f] { f->Precedent(); });
-    relie({C::Suivant, C::LocationSuivant, C::AchatSuivant, C::BoutonSuivant},
-          [f] { f->Suivant(); });
-    relie({C::Dernier, C::LocationDernier, C::AchatDernier, C::BoutonDernier},
-          [f] { f->Dernier(); });
-    relie({C::NouvelleFiche, C::BoutonNouvelleFiche}, [f] { f->Ajout(); });
-    relie({C::Liste, C::ListeLocataires, C::ListeFournisseurs}, [f] { f->Liste(); });
-    relie({C::Copier}, [f] { f->Copier(); });
-    relie({C::Coller}, [f] { f->Coller(); });
-
-    relie({C::SupprimerFiche},
-          [this] { confirmeSuppression(QStringLiteral("Confirmer suppression de la fiche ?")); });
-    relie({C::SupprimerQuittance, C::SupprimerAvis}, [this] {
-        confirmeSuppression(QStringLiteral("Confirmer suppression de la quittance ?"));
-    });
-    relie({C::SupprimerCommande}, [this] {
-        confirmeSuppression(QStringLiteral("Confirmer suppression de la Commande ?"));
-    });
-    relie({C::SupprimerRecu},
-          [this] { confirmeSuppression(QStringLiteral("Confirmer suppression du reçu ?")); });
-
-    const struct {
-        Commande entree;
-        Base base;
-        int mode;
-    } selections[] = {
-        {C::TousLesLocataires, Base::Locataires, 1},
-        {C::CodePostalLocataires, Base::Locataires, 2},
-        {C::VilleLocataires, Base::Locataires, 3},
-        {C::LocatairesActuels, Base::Locataires, 4},
-        {C::ToutesLesQuittances, Base::Quittances, 1},
-        {C::QuittancesCodeLocataire, Base::Quittances, 2},
-        {C::TousLesAvis, Base::Avis, 1},
-        {C::AvisCodeLocataire, Base::Avis, 2},
-        {C::TousLesLots, Base::Lots, 1},
-        {C::TypesDeLotsSelection, Base::Lots, 2},
-        {C::CodePostalLots, Base::Lots, 3},
-        {C::LotsLibres, Base::Lots, 4},
-        {C::TousLesFournisseurs, Base::Fournisseurs, 1},
-        {C::CodePostalFournisseurs, Base::Fournisseurs, 2},
-        {C::VilleFournisseurs, Base::Fournisseurs, 3},
-    };
-    for (const auto& s : selections)
-        relie({s.entree}, [this, s] { SetSel(s.base, s.mode); });
-
-    relie({C::Proprietaire}, [this] { Psoc(*m_fiche, this); });
-    relie({C::TypesDeLots}, [this] { Design(*m_fiche, this); });
-    relie({C::OuvrirAutomatiquement}, [this] {
-        m_dossierPath = m_fiche->GetIni().chemin;
-        m_fiche->SetIni(action(C::OuvrirAutomatiquement)->isChecked());
-    });
-
-    relie({C::AideIndex, C::AideRechercher, C::UtiliserAide}, [this] { aide(); });
-    relie({C::APropos}, [this] { aPropos(); });
-    relie({C::Calculatrice}, [this] {
-        TPocket calculatrice(this);
-        calculatrice.exec();
-    });
-    relie({C::EuroConversion}, [this] {
-        TEurof conversion(this);
-        conversion.exec();
-    });
 }

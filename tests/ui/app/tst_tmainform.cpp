@@ -250,7 +250,16 @@ private slots:
         for (int i = 0; i < titres.size(); ++i) {
             QCOMPARE(menus[i]->text(), titres[i]);
             QCOMPARE(menus[i]->menu()->property("contexteAide").toInt(), 3 + i);
+            // Each entry takes the help of the menu it sits in.
+            for (QAction* a : entrees(menus[i]->menu()->actions()))
+                QVERIFY2(a->property("contexteAide").toInt() == 3 + i, qPrintable(a->text()));
         }
+        const QHash<QString, QAction*> actions = actionsVisibles(form);
+        QCOMPARE(actions[QStringLiteral("&Outils|&Journal comptable")]->toolTip(),
+                 QStringLiteral("Journal Achats/Ventes"));
+        QCOMPARE(actions[QStringLiteral("&Fichier|&Quitter")]->shortcut(),
+                 QKeySequence(Qt::ALT | Qt::Key_X));
+        QCOMPARE(actions[QStringLiteral("&Bases|&Liste")]->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(form.findChild<QToolBar*>()->actions().size() -
                      entrees(form.findChild<QToolBar*>()->actions()).size(),
                  4);

@@ -1,0 +1,255 @@
+// What each command of the menus and the toolbar does.
+#include "tmainform.h"
+
+#include "parametres.h"
+#include "records/tficheform.h"
+#include "tools/teurof.h"
+#include "tools/tpocket.h"
+
+#include <QAction>
+
+namespace {
+
+using C = Commande;
+
+template <class Fenetre> void montreModale(QWidget* parent) {
+    Fenetre fenetre(parent);
+    fenetre.exec();
+}
+
+} // namespace
+
+void TMainForm::relieCommandes() {
+    for (const TDefCommande& d : definitions())
+        connect(action(d.commande), &QAction::triggered, this,
+                [this, c = d.commande] { lance(c); });
+}
+
+void TMainForm::lance(Commande commande) {
+    switch (commande) {
+    case C::Nouveau:
+    case C::BoutonNouveau:
+        Nouveau();
+        break;
+    case C::Ouvrir:
+    case C::BoutonOuvrir:
+        Ouvrir();
+        break;
+    case C::Enregistrer:
+    case C::BoutonEnregistrer:
+        Enregistrer();
+        break;
+    case C::EnregistrerSous:
+        EnregistrerSous();
+        break;
+    case C::Quitter:
+        close();
+        break;
+    case C::Copier:
+        m_ficheForm->Copier();
+        break;
+    case C::Coller:
+        m_ficheForm->Coller();
+        break;
+    case C::Liste:
+    case C::ListeLocataires:
+    case C::ListeFournisseurs:
+        m_ficheForm->Liste();
+        break;
+    case C::PageLocataires:
+    case C::BoutonFicheLocataire:
+        changePage(Base::Locataires);
+        break;
+    case C::PageQuittances:
+    case C::BoutonQuittance:
+        changePage(Base::Quittances);
+        break;
+    case C::PageAvis:
+        changePage(Base::Avis);
+        break;
+    case C::PageRecus:
+        changePage(Base::Recus);
+        break;
+    case C::PageLots:
+    case C::BoutonLots:
+        changePage(Base::Lots);
+        break;
+    case C::PageFournisseurs:
+        changePage(Base::Fournisseurs);
+        break;
+    case C::PageCommandes:
+        changePage(Base::Commandes);
+        break;
+    case C::Premier:
+    case C::LocationPremier:
+    case C::AchatPremier:
+    case C::BoutonPremier:
+        m_ficheForm->Premier();
+        break;
+    case C::Precedent:
+    case C::LocationPrecedent:
+    case C::AchatPrecedent:
+    case C::BoutonPrecedent:
+        m_ficheForm->Precedent();
+        break;
+    case C::Suivant:
+    case C::LocationSuivant:
+    case C::AchatSuivant:
+    case C::BoutonSuivant:
+        m_ficheForm->Suivant();
+        break;
+    case C::Dernier:
+    case C::LocationDernier:
+    case C::AchatDernier:
+    case C::BoutonDernier:
+        m_ficheForm->Dernier();
+        break;
+    case C::NouvelleFiche:
+    case C::BoutonNouvelleFiche:
+        m_ficheForm->Ajout();
+        break;
+    case C::SupprimerFiche:
+        confirmeSuppression(QStringLiteral("Confirmer suppression de la fiche ?"));
+        break;
+    case C::SupprimerQuittance:
+    case C::SupprimerAvis:
+        confirmeSuppression(QStringLiteral("Confirmer suppression de la quittance ?"));
+        break;
+    case C::SupprimerCommande:
+        confirmeSuppression(QStringLiteral("Confirmer suppression de la Commande ?"));
+        break;
+    case C::SupprimerRecu:
+        confirmeSuppression(QStringLiteral("Confirmer suppression du reçu ?"));
+        break;
+    case C::TousLesLocataires:
+        SetSel(Base::Locataires, 1);
+        break;
+    case C::CodePostalLocataires:
+        SetSel(Base::Locataires, 2);
+        break;
+    case C::VilleLocataires:
+        SetSel(Base::Locataires, 3);
+        break;
+    case C::LocatairesActuels:
+        SetSel(Base::Locataires, 4);
+        break;
+    case C::ToutesLesQuittances:
+        SetSel(Base::Quittances, 1);
+        break;
+    case C::QuittancesCodeLocataire:
+        SetSel(Base::Quittances, 2);
+        break;
+    case C::TousLesAvis:
+        SetSel(Base::Avis, 1);
+        break;
+    case C::AvisCodeLocataire:
+        SetSel(Base::Avis, 2);
+        break;
+    case C::TousLesLots:
+        SetSel(Base::Lots, 1);
+        break;
+    case C::TypesDeLotsSelection:
+        SetSel(Base::Lots, 2);
+        break;
+    case C::CodePostalLots:
+        SetSel(Base::Lots, 3);
+        break;
+    case C::LotsLibres:
+        SetSel(Base::Lots, 4);
+        break;
+    case C::TousLesFournisseurs:
+        SetSel(Base::Fournisseurs, 1);
+        break;
+    case C::CodePostalFournisseurs:
+        SetSel(Base::Fournisseurs, 2);
+        break;
+    case C::VilleFournisseurs:
+        SetSel(Base::Fournisseurs, 3);
+        break;
+    case C::Proprietaire:
+        Psoc(*m_fiche, this);
+        break;
+    case C::TypesDeLots:
+        Design(*m_fiche, this);
+        break;
+    case C::OuvrirAutomatiquement:
+        noteOuvertureAutomatique();
+        break;
+    case C::Calculatrice:
+        montreModale<TPocket>(this);
+        break;
+    case C::EuroConversion:
+        montreModale<TEurof>(this);
+        break;
+    case C::AideIndex:
+    case C::AideRechercher:
+    case C::UtiliserAide:
+        aide();
+        break;
+    case C::APropos:
+        aPropos();
+        break;
+    // Not available yet.
+    case C::Imprimer:
+    case C::ImprimerListeLocataires:
+    case C::ImprimerListeFournisseurs:
+    case C::ImprimerListeLots:
+    case C::ImprimerEnveloppes:
+    case C::MiseEnPage:
+    case C::ConfigurerImprimante:
+    case C::Importer:
+    case C::Exporter:
+    case C::RechercheNom:
+    case C::RechercheCode:
+    case C::RechercheTelephone:
+    case C::TrierLocataires:
+    case C::ChercherQuittance:
+    case C::ChercherAvis:
+    case C::ChercherRecu:
+    case C::RechercherLot:
+    case C::RechercherNumeroLot:
+    case C::TrierLots:
+    case C::RechercherNomFournisseur:
+    case C::RechercherCodeFournisseur:
+    case C::TrierFournisseurs:
+    case C::ChercherCommande:
+    case C::ImprimerFiche:
+    case C::NouvelleQuittance:
+    case C::ArriveeDepart:
+    case C::ImprimerQuittance:
+    case C::ListeQuittances:
+    case C::NouvelleEcheance:
+    case C::ImprimerAvis:
+    case C::ListeAvis:
+    case C::NouveauRecu:
+    case C::ImprimerRecu:
+    case C::ListeRecus:
+    case C::LocationSupprimerLigne:
+    case C::NouvelleCommande:
+    case C::ImprimerCommande:
+    case C::ListeCommandes:
+    case C::AchatSupprimerLigne:
+    case C::ToutesLesCommandes:
+    case C::CommandesCodeFournisseur:
+    case C::TraitementDeTexte:
+    case C::EnveloppeCourante:
+    case C::Messages:
+    case C::StatistiquesLots:
+    case C::StatistiquesMois:
+    case C::StatistiquesLocataires:
+    case C::StatistiquesFournisseurs:
+    case C::JournalComptable:
+    case C::FamillesFournisseurs:
+    case C::ParametresCommande:
+    case C::Comptes:
+    case C::Calendrier:
+    case C::Horloge:
+    case C::BlocNotes:
+    case C::BoutonCopier:
+    case C::BoutonColler:
+    case C::BoutonCalculer:
+    case C::BoutonImprimer:
+    case C::BoutonImprimerEnveloppe:
+        break;
+    }
+}
