@@ -95,9 +95,17 @@ void ChargeIni(const QString& repertoire, QString& chemin, TReglages& reglages,
         chemin.clear();
 }
 
-void SauveIni(const QString& repertoire, const QString& chemin, const TReglages& reglages,
-              const TSelections& selections) {
+QString SauveIni(const QString& repertoire, const QString& chemin, const TReglages& reglages,
+                 const TSelections& selections) {
+    // A dossier whose path the file cannot hold is only forgotten: every other setting is kept.
+    QString avertissement;
     QString c = chemin;
+    if (!refusLigne(chemin, NomIni).isEmpty()) {
+        avertissement = QStringLiteral("Le dossier %1 ne pourra pas être rouvert automatiquement : "
+                                       "son nom ne peut pas être enregistré dans le fichier %2")
+                            .arg(QDir::toNativeSeparators(chemin), NomIni);
+        c.clear();
+    }
     TReglages r = reglages;
     TSelections s = selections;
     QStringList lignes;
@@ -107,6 +115,7 @@ void SauveIni(const QString& repertoire, const QString& chemin, const TReglages&
                                             [](QString* v) { return *v; }},
                                  champ));
     ecrit(repertoire, NomIni, lignes);
+    return avertissement;
 }
 
 void ChargeSoc(const QString& repertoire, LignesProprio& lignes) {

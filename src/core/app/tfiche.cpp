@@ -31,6 +31,11 @@ void TFiche::AffichePage(Base b) {
         p->lit();
 }
 
+QString TFiche::locataireAffiche(Base b) const {
+    const TListeBase& liste = base(b);
+    return liste.read(liste.courant, 3, 4).champs.value(2);
+}
+
 void TFiche::InitLots() {
     EcritPage(Base::Lots);
     m_pageLocataire.setListe(Locataire::NumLot, Locataire::listeLots(base(Base::Lots)));

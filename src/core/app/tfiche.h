@@ -35,6 +35,8 @@ public:
     // The amount format and the text measure of the window's font, shared by the pages.
     TContextePage& contexte() { return m_contexte; }
     TPageEnregistrement& pageLocataire() { return m_pageLocataire; }
+    // The tenant number of the record that a receipt or notice page shows (its third line).
+    QString locataireAffiche(Base b) const;
     // Refills the "N° lot" list of the tenant page from the lot base, stored first.
     void InitLots();
     // Copy and paste of the identity fields of the card on screen.
@@ -61,7 +63,8 @@ public:
     void ChargeSoc(const QString& repertoire);
     void ChargeIni(const QString& repertoire);
     void ChargeCombo(const QString& repertoire);
-    void SauveIni(const QString& repertoire, const QString& path);
+    // Gives back the warning of a dossier path that could not be kept, or an empty text.
+    QString SauveIni(const QString& repertoire, const QString& path);
     void SauveSoc(const QString& repertoire);
     void SauveCombo(const QString& repertoire);
     TEtatIni GetIni() const;

@@ -21,8 +21,8 @@ void TFiche::ChargeCombo(const QString& repertoire) {
         emit listeValeursChange(liste);
 }
 
-void TFiche::SauveIni(const QString& repertoire, const QString& path) {
-    FichiersReglages::SauveIni(repertoire, path, m_reglages, m_selections);
+QString TFiche::SauveIni(const QString& repertoire, const QString& path) {
+    return FichiersReglages::SauveIni(repertoire, path, m_reglages, m_selections);
 }
 
 void TFiche::SauveSoc(const QString& repertoire) {

@@ -1,9 +1,13 @@
 #include "saisies.h"
 
+#include "common/cp1252.h"
 #include "selections.h"
 
 bool TSaisieDef::accepte(QChar c) const {
-    return caracteres.isEmpty() || c == QChar(8) || c == u'\t' || caracteres.contains(c);
+    // What is typed here may be kept in the settings files, which hold only Windows-1252.
+    if (caracteres.isEmpty())
+        return Cp1252::canEncode(QString(c));
+    return c == QChar(8) || c == u'\t' || caracteres.contains(c);
 }
 
 QString TSaisieDef::resultat(const QString& texte) const {
@@ -54,6 +58,18 @@ const TSaisieDef& TFcp() {
 
 const TSaisieDef& TVille() {
     static const TSaisieDef d{QStringLiteral("Ville"), QStringLiteral("Ville"), QString(), true};
+    return d;
+}
+
+const TSaisieDef& SelQuittances() {
+    static const TSaisieDef d{QStringLiteral("Sélectionner Quittances"),
+                              QStringLiteral("N° locataire"), QString(), false};
+    return d;
+}
+
+const TSaisieDef& SelAvis() {
+    static const TSaisieDef d{QStringLiteral("Sélectionner avis d'échéance"),
+                              QStringLiteral("N° locataire"), QString(), false};
     return d;
 }
 

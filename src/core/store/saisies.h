@@ -26,5 +26,8 @@ const TSaisieDef& TRLot();
 const TSaisieDef& TRNumL();
 const TSaisieDef& TFcp();
 const TSaisieDef& TVille();
+// The tenant number of the receipt and notice selections.
+const TSaisieDef& SelQuittances();
+const TSaisieDef& SelAvis();
 
 } // namespace Saisies

@@ -93,7 +93,8 @@ TTestBloc testSelection(Base base, const TSelections& s, const QDate& today) {
     return {};
 }
 
-std::optional<TDemandeSelection> demandeSelection(Base base, int mode, const TSelections& s) {
+std::optional<TDemandeSelection> demandeSelection(Base base, int mode, const TSelections& s,
+                                                  const QString& locataireAffiche) {
     const bool parCode = mode == 2;
     const bool parVille = mode == 3;
     if ((base == Base::Locataires || base == Base::Fournisseurs) && parCode)
@@ -102,6 +103,10 @@ std::optional<TDemandeSelection> demandeSelection(Base base, int mode, const TSe
         return TDemandeSelection{&Saisies::TVille(), s.villeSel};
     if (base == Base::Lots && parVille)
         return TDemandeSelection{&Saisies::TFcp(), s.cpSelLot};
+    if (base == Base::Quittances && parCode)
+        return TDemandeSelection{&Saisies::SelQuittances(), locataireAffiche, true};
+    if (base == Base::Avis && parCode)
+        return TDemandeSelection{&Saisies::SelAvis(), locataireAffiche, true};
     return std::nullopt;
 }
 
@@ -121,10 +126,10 @@ void SetSel(TSelections& s, Base base, int mode, const std::optional<QString>& r
             s.cpSelLot = *reponse;
         break;
     case Base::Quittances:
-        s.modeSelQtc = mode;
-        break;
     case Base::Avis:
-        s.modeSelEch = mode;
+        (base == Base::Quittances ? s.modeSelQtc : s.modeSelEch) = mode;
+        if (reponse && mode == 2)
+            s.numLocSel = *reponse;
         break;
     case Base::Commandes:
     case Base::Recus:

@@ -36,10 +36,18 @@ struct TSaisieDef;
 struct TDemandeSelection {
     const TSaisieDef* saisie;
     QString initial;
+    bool initialSiAnnule = false; // a cancelled dialog answers its first text
+
+    // The answer that the selection keeps for what the dialog gave back.
+    std::optional<QString> reponse(const std::optional<QString>& saisi) const {
+        return saisi || !initialSiAnnule ? saisi : std::optional<QString>(initial);
+    }
 };
 
-// The question asked by choosing `mode` for a base, if any.
-std::optional<TDemandeSelection> demandeSelection(Base base, int mode, const TSelections& s);
+// The question asked by choosing `mode` for a base, if any. `locataireAffiche` is the tenant
+// number that the base's page shows, offered by the receipt and notice selections.
+std::optional<TDemandeSelection> demandeSelection(Base base, int mode, const TSelections& s,
+                                                  const QString& locataireAffiche = {});
 
 // Puts a base's selection mode in force, with the answer to its question when it was answered.
 void SetSel(TSelections& s, Base base, int mode, const std::optional<QString>& reponse);

@@ -12,7 +12,11 @@ void ChargeReglages(TFiche& fiche, const QString& repertoire) {
 }
 
 void SauveReglages(TFiche& fiche, const QString& repertoire, const QString& dossierPath) {
-    execute([&] { fiche.SauveIni(repertoire, dossierPath); });
+    execute([&] {
+        if (const QString avertissement = fiche.SauveIni(repertoire, dossierPath);
+            !avertissement.isEmpty())
+            Questions::instance().message(avertissement);
+    });
     execute([&] { fiche.SauveSoc(repertoire); });
     execute([&] { fiche.SauveCombo(repertoire); });
 }

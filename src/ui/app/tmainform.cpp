@@ -142,8 +142,9 @@ void TMainForm::changePage(Base base) {
 void TMainForm::SetSel(Base base, int mode) {
     TSelections& selections = m_fiche->selections();
     std::optional<QString> reponse;
-    if (const auto demande = demandeSelection(base, mode, selections))
-        reponse = Questions::instance().entree(*demande->saisie, demande->initial);
+    if (const auto demande =
+            demandeSelection(base, mode, selections, m_fiche->locataireAffiche(base)))
+        reponse = demande->reponse(Questions::instance().entree(*demande->saisie, demande->initial));
     ::SetSel(selections, base, mode, reponse);
     m_ficheForm->Premier();
 }
@@ -232,21 +233,24 @@ bool TMainForm::Enregistrer() {
 }
 
 bool TMainForm::EnregistrerSous() {
-    m_dossierPath.clear();
+    // A Save as given up leaves the dossier under its own name, so that the next Save never
+    // writes over the file that was only looked at.
     Questions& questions = Questions::instance();
     const QString chemin = questions.fichierAEnregistrer(QStringLiteral("Tous les fichiers (*)"),
                                                          QStringLiteral("*.loc"));
     if (chemin.isEmpty())
         return false;
-    m_dossierPath = resolveFileName(avecExtensionLoc(chemin));
-    if (TextFile::exists(m_dossierPath) &&
-        !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+    const QString choisi = resolveFileName(avecExtensionLoc(chemin));
+    if (TextFile::exists(choisi) && !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
         return false;
-    return execute([&] {
+    const bool fait = execute([&] {
         m_fiche->TestModif();
         m_fiche->SetSauve();
-        m_fiche->Sauve(m_dossierPath);
+        m_fiche->Sauve(choisi);
     });
+    if (fait)
+        m_dossierPath = choisi;
+    return fait;
 }
 
 void TMainForm::aide() {

@@ -7,7 +7,27 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 #include <QVBoxLayout>
+
+namespace {
+
+// Pasted text goes through the rule of the typed keys: refused when a character of it would be.
+class ValidateurSaisie : public QValidator {
+public:
+    ValidateurSaisie(const TSaisieDef& def, QObject* parent) : QValidator(parent), m_def(def) {}
+    State validate(QString& texte, int&) const override {
+        for (QChar c : std::as_const(texte))
+            if (!m_def.accepte(c))
+                return Invalid;
+        return Acceptable;
+    }
+
+private:
+    const TSaisieDef& m_def;
+};
+
+} // namespace
 
 TDialogueSaisie::TDialogueSaisie(const TSaisieDef& def, QWidget* parent)
     : QDialog(parent), m_def(def), m_edit(new QLineEdit) {
@@ -17,6 +37,7 @@ TDialogueSaisie::TDialogueSaisie(const TSaisieDef& def, QWidget* parent)
     m_edit->setAccessibleName(def.libelle);
     m_edit->setMinimumWidth(180);
     m_edit->installEventFilter(this);
+    m_edit->setValidator(new ValidateurSaisie(def, m_edit));
 
     auto* annuler = new QPushButton(QStringLiteral("Annuler"));
     auto* ok = new QPushButton(QStringLiteral("OK"));

@@ -128,6 +128,32 @@ private slots:
         QCOMPARE(s.cpSel, QString("75005"));
     }
 
+    // The receipt and notice selections ask the tenant number, offering the one on screen,
+    // which a cancelled box keeps.
+    void tenantNumberSelections_data() {
+        QTest::addColumn<Base>("base");
+        QTest::addColumn<QString>("titre");
+        QTest::newRow("receipts") << Base::Quittances << "Sélectionner Quittances";
+        QTest::newRow("notices") << Base::Avis << "Sélectionner avis d'échéance";
+    }
+    void tenantNumberSelections() {
+        QFETCH(Base, base);
+        QFETCH(QString, titre);
+        TSelections s;
+        QVERIFY(!demandeSelection(base, 1, s, "10004"));
+        const auto demande = demandeSelection(base, 2, s, "10004");
+        QVERIFY(demande);
+        QCOMPARE(demande->saisie->titre, titre);
+        QCOMPARE(demande->saisie->libelle, QString("N° locataire"));
+        QCOMPARE(demande->initial, QString("10004"));
+        SetSel(s, base, 2, demande->reponse(std::nullopt));
+        QCOMPARE(s.numLocSel, QString("10004"));
+        SetSel(s, base, 2, demande->reponse(QString("10007")));
+        QCOMPARE(s.numLocSel, QString("10007"));
+        QCOMPARE(base == Base::Quittances ? s.modeSelQtc : s.modeSelEch, 2);
+        QVERIFY(!Saisies::TVille().accepte(QChar(0x141)));
+    }
+
     void entryDialogs() {
         QVERIFY(Saisies::TFcp().accepte(u'7'));
         QVERIFY(Saisies::TFcp().accepte(QChar(8)));
