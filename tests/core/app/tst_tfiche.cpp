@@ -308,6 +308,43 @@ private slots:
         QCOMPARE(page.texte, QString());
     }
 
+    // A page that shows no record deletes nothing, whatever its base holds.
+    void supprimeOnAPageWithoutRecord() {
+        TFiche fiche;
+        TListeBase& quittances = fiche.base(Base::Quittances);
+        quittances.assign(blocs({{"202612001"}}));
+        quittances.nb = 1;
+        fiche.setPageActive(Base::Quittances);
+        fiche.Supprime();
+        QCOMPARE(quittances.nb, 1);
+        QCOMPARE(quittances.lineCount(), 3);
+        QVERIFY(!fiche.dossierModifie());
+    }
+
+    // Keys stay dense whatever the sequence of new cards, deletions and pastes.
+    void keysDenseAfterDeletingTheOnlyRecord() {
+        TFiche fiche;
+        TPageEnregistrement& page = fiche.pageLocataire();
+        QCOMPARE(page.champ(1), QString("10001"));
+        page.saisitChamp(2, "Dupré");
+        fiche.Copier();
+        QVERIFY(fiche.TestModif());
+        fiche.Supprime();
+        QCOMPARE(fiche.base(Base::Locataires).lineCount(), 0);
+        fiche.Ajout();
+        fiche.Coller();
+        fiche.Ajout();
+        fiche.Ajout();
+        page.saisitChamp(2, "Martin");
+        fiche.Premier();
+        const TListeBase& base = fiche.base(Base::Locataires);
+        QCOMPARE(base.nb, 2);
+        QCOMPARE(base.find(0), 0);
+        QCOMPARE(base.line(base.find(0) + 2), QString("Dupré"));
+        QCOMPARE(base.line(base.find(1) + 2), QString("Martin"));
+        QCOMPARE(page.champ(2), QString("Dupré"));
+    }
+
     void tenantPageFollowsTheDossier() {
         QTemporaryDir dir;
         TFiche fiche;

@@ -2,6 +2,7 @@
 #include "common/usererror.h"
 #include "records/locataire.h"
 #include "records/tpageenregistrement.h"
+#include "store/selections.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -198,6 +199,111 @@ private slots:
         page.quitteChoix(Locataire::NumLot);
         QCOMPARE(page.champ(Locataire::NumLot), QString("30002"));
         QCOMPARE(page.champ(Locataire::NomLot), QString("Garage du bas"));
+    }
+
+    // A date the block does not hold, or that a paste from an empty clipboard leaves, is the
+    // blank picture: the tenant stays current.
+    void missingDatesAreBlank() {
+        TListeBase base;
+        base.assign({"<BLOC0000>", "10004", "Dupré", "</BLOC0000>"});
+        base.nb = 1;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        QCOMPARE(page.champ(Locataire::Entre), ImageDateVide);
+        QCOMPARE(page.champ(20), ImageDateVide);
+        QCOMPARE(page.champ(Locataire::NomLot), QString());
+
+        base.courant = 1;
+        page.lit();
+        page.Coller();
+        QVERIFY(page.ecrit());
+        const qsizetype at = base.find(1);
+        QCOMPARE(base.line(at + Locataire::Entre), ImageDateVide);
+        QCOMPARE(base.line(at + Locataire::Sorti), ImageDateVide);
+        QVERIFY(estLocataireActuel(base.line(at + Locataire::Entre),
+                                   base.line(at + Locataire::Sorti), QDate(2026, 12, 10)));
+    }
+
+    // Every store of the page ends the field being edited first: an amount reaches the block
+    // formatted, a bad one stops the store with its message and the block stays as it was.
+    void storeEndsTheEdit() {
+        TListeBase base;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        page.entreChamp(16);
+        page.saisitChamp(16, "1250");
+        QVERIFY(page.ecrit());
+        QCOMPARE(base.line(16).trimmed(), QString("1250,00"));
+        QVERIFY(base.line(16).startsWith(u' '));
+
+        page.entreChamp(18);
+        page.saisitChamp(18, ",,");
+        QVERIFY_THROWS_EXCEPTION(UserError, page.ecrit());
+        QVERIFY_THROWS_EXCEPTION(UserError, page.ecrit());
+        QCOMPARE(base.line(18), QString());
+        page.saisitChamp(18, "3");
+        QVERIFY(page.ecrit());
+        QCOMPARE(base.line(18).trimmed(), QString("3,00"));
+
+        // An amount only formatted on leaving is an edit too.
+        base.setLine(17, "12");
+        page.lit();
+        page.entreChamp(17);
+        page.quitteChamp(17);
+        QVERIFY(page.ecrit());
+        QCOMPARE(base.line(17).trimmed(), QString("12,00"));
+    }
+
+    // A text the files cannot hold never enters the page. A memo line is stored behind its
+    // tag, so only the code page limits it.
+    void refusedTexts_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("memoRefuse");
+        QTest::newRow("closing line") << "</BLOC0001>" << false;
+        QTest::newRow("opening line and text") << "<BLOC> société" << false;
+        QTest::newRow("outside the code page") << "Łódź" << true;
+    }
+    void refusedTexts() {
+        QFETCH(QString, texte);
+        QFETCH(bool, memoRefuse);
+        TListeBase base;
+        base.assign(blocLocataire(0, "10004", "Dupré"));
+        base.nb = 1;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        QVERIFY_THROWS_EXCEPTION(UserError, page.saisitChamp(Locataire::NomSoc, texte));
+        QCOMPARE(page.champ(Locataire::NomSoc), QString("Dupré"));
+        QVERIFY(!page.modifie());
+        if (memoRefuse) {
+            QVERIFY_THROWS_EXCEPTION(UserError, page.saisitMemo("ligne\n" + texte));
+            QCOMPARE(page.lignesMemo(), QStringList({"première ligne"}));
+        } else {
+            page.saisitMemo("ligne\n" + texte);
+            QVERIFY(page.ecrit());
+            page.lit();
+            QCOMPARE(page.lignesMemo(), QStringList({"ligne", texte}));
+        }
+    }
+
+    // However long the history, nothing of it is lost by reading and storing the card.
+    void longHistoryKept() {
+        TListeBase base;
+        QStringList lignes = blocLocataire(0, "10004", "Dupré");
+        for (int i = 0; i < 300; ++i)
+            lignes.insert(lignes.size() - 1, QStringLiteral("DATA01/01/2001\tLigne %1\t1,00").arg(i));
+        for (int i = 0; i < 100; ++i)
+            lignes.insert(lignes.size() - 1, QStringLiteral("MEMOnote %1").arg(i));
+        base.assign(lignes);
+        base.nb = 1;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        QCOMPARE(page.lignesMemo().size(), 101);
+        QCOMPARE(page.grille().cellule(300, 1), QString("Ligne 299"));
+        page.saisitChamp(Locataire::NomSoc, "Dupont");
+        QVERIFY(page.ecrit());
+        page.lit();
+        QCOMPARE(page.lignesMemo().size(), 101);
+        QCOMPARE(page.grille().cellule(300, 1), QString("Ligne 299"));
     }
 
     void badNumberStillShowsTheRecord() {
