@@ -4,15 +4,23 @@
 #include "common/textfile.h"
 #include "common/usererror.h"
 #include "records/locataire.h"
+#include "records/pages.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-TFiche::TFiche(QObject* parent)
-    : QObject(parent),
-      m_pageLocataire(Locataire::description(), base(Base::Locataires), m_contexte, this) {
-    setPage(Base::Locataires, &m_pageLocataire);
+TFiche::TFiche(QObject* parent) : QObject(parent) {
+    for (Base b : ToutesLesBases) {
+        m_pagesCreees[indexOf(b)] = creePage(b, base(b), m_contexte);
+        setPage(b, m_pagesCreees[indexOf(b)].get());
+    }
     relitPages();
+}
+
+TFiche::~TFiche() = default;
+
+TPageEnregistrement* TFiche::pageFiche(Base b) const {
+    return dynamic_cast<TPageEnregistrement*>(page(b));
 }
 
 void TFiche::setPageActive(Base b) {
@@ -38,7 +46,8 @@ QString TFiche::locataireAffiche(Base b) const {
 
 void TFiche::InitLots() {
     EcritPage(Base::Lots);
-    m_pageLocataire.setListe(Locataire::NumLot, Locataire::listeLots(base(Base::Lots)));
+    if (TPageEnregistrement* locataires = pageFiche(Base::Locataires))
+        locataires->setListe(Locataire::NumLot, Locataire::listeLots(base(Base::Lots)));
 }
 
 void TFiche::Copier() {
@@ -111,7 +120,8 @@ void TFiche::Charge(const QString& path) {
         liste.nb = liste.countBlocks();
         if (liste.nb > TListeBase::MaxBlocs)
             throw UserError(
-                QStringLiteral("Le fichier %1 contient plus de %2 fiches : il ne peut pas être ouvert")
+                QStringLiteral(
+                    "Le fichier %1 contient plus de %2 fiches : il ne peut pas être ouvert")
                     .arg(QDir::toNativeSeparators(fichier))
                     .arg(TListeBase::MaxBlocs));
         modifie = liste.verif() || modifie;

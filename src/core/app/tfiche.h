@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <array>
+#include <memory>
 
 // The record window without its widgets: it owns the seven bases of the open dossier, their
 // pages and the dossier-wide state, and loads and saves the dossier's seven files.
@@ -19,13 +20,17 @@ class TFiche : public QObject {
 
 public:
     explicit TFiche(QObject* parent = nullptr);
+    ~TFiche() override;
 
     TListeBase& base(Base b) { return m_bases[indexOf(b)]; }
     const TListeBase& base(Base b) const { return m_bases[indexOf(b)]; }
 
-    // The page that shows a base; pages register themselves when they are created.
+    // The page that shows a base, made from its description when the record window is; none
+    // for a base whose page has no model. setPage puts another page in its place.
     void setPage(Base b, TPage* page) { m_pages[indexOf(b)] = page; }
     TPage* page(Base b) const { return m_pages[indexOf(b)]; }
+    // The same page when it is a record card (tenants, suppliers, lots), else none.
+    TPageEnregistrement* pageFiche(Base b) const;
 
     Base pageActive() const { return m_pageActive; }
     void setPageActive(Base b);
@@ -34,7 +39,6 @@ public:
 
     // The amount format and the text measure of the window's font, shared by the pages.
     TContextePage& contexte() { return m_contexte; }
-    TPageEnregistrement& pageLocataire() { return m_pageLocataire; }
     // The tenant number of the record that a receipt or notice page shows (its third line).
     QString locataireAffiche(Base b) const;
     // Refills the "N° lot" list of the tenant page from the lot base, stored first.
@@ -108,7 +112,7 @@ private:
 
     std::array<TListeBase, NbBases> m_bases;
     TContextePage m_contexte;
-    TPageEnregistrement m_pageLocataire;
+    std::array<std::unique_ptr<TPage>, NbBases> m_pagesCreees;
     std::array<TPage*, NbBases> m_pages{};
     std::array<QString, NbBases> m_fichiers;
     TSelections m_selections;

@@ -194,9 +194,12 @@ void TPageEnregistrement::lit() {
         for (int i = 0; i < m_champs.size(); ++i)
             if (!bloc.champs[i].isEmpty())
                 m_champs[i] = bloc.champs[i];
-        const auto estGrille = [](const TLigneTag& tag) { return tag.tag == QLatin1String("DATA"); };
-        m_grille.vide(std::max<qsizetype>(m_description.lignesHistorique,
-                                          std::count_if(bloc.tags.begin(), bloc.tags.end(), estGrille)));
+        const auto estGrille = [](const TLigneTag& tag) {
+            return tag.tag == QLatin1String("DATA");
+        };
+        m_grille.vide(
+            std::max<qsizetype>(m_description.lignesHistorique,
+                                std::count_if(bloc.tags.begin(), bloc.tags.end(), estGrille)));
         int ligne = 0;
         for (const TLigneTag& tag : bloc.tags) {
             if (tag.tag == QLatin1String("MEMO")) {

@@ -119,7 +119,8 @@ void TListeBase::verifieLigne(const QString& line) {
         throw UserError(QStringLiteral("Un champ ne peut pas contenir de retour à la ligne"));
     if (analyse(line).sorte != Sorte::Contenu)
         throw UserError(
-            QStringLiteral("Un champ ne peut pas commencer par « <BLOC » ni par « </BLOC » : « %1 »")
+            QStringLiteral(
+                "Un champ ne peut pas commencer par « <BLOC » ni par « </BLOC » : « %1 »")
                 .arg(line));
     QByteArray octets;
     qsizetype position = 0;
@@ -168,8 +169,9 @@ QList<TListeBase::Position> TListeBase::blocs() const {
 
 TListeBase::Etendue TListeBase::etendue(qsizetype index) const {
     const QList<Marque>& marques = structure().marques;
-    const auto ouverture = std::lower_bound(marques.begin(), marques.end(), index,
-                                            [](const Marque& m, qsizetype i) { return m.ligne < i; });
+    const auto ouverture =
+        std::lower_bound(marques.begin(), marques.end(), index,
+                         [](const Marque& m, qsizetype i) { return m.ligne < i; });
     if (ouverture == marques.end() || ouverture->ligne != index)
         return {index + 1, index + 1};
     const auto suivante = ouverture + 1;

@@ -52,8 +52,8 @@ public:
     enum class Sorte { Contenu, Ouverture, Fermeture };
     struct Analyse {
         Sorte sorte = Sorte::Contenu;
-        int cle = -1;        // the key of its four digits, -1 when they are not four digits
-        bool saine = false;  // exactly the line that the key gives
+        int cle = -1;       // the key of its four digits, -1 when they are not four digits
+        bool saine = false; // exactly the line that the key gives
     };
     static Analyse analyse(const QString& line);
     // Refuses, with its message, a text that cannot be a line of a block: one that holds a

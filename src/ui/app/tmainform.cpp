@@ -144,7 +144,8 @@ void TMainForm::SetSel(Base base, int mode) {
     std::optional<QString> reponse;
     if (const auto demande =
             demandeSelection(base, mode, selections, m_fiche->locataireAffiche(base)))
-        reponse = demande->reponse(Questions::instance().entree(*demande->saisie, demande->initial));
+        reponse =
+            demande->reponse(Questions::instance().entree(*demande->saisie, demande->initial));
     ::SetSel(selections, base, mode, reponse);
     m_ficheForm->Premier();
 }

@@ -47,6 +47,13 @@ QString nomDePage(Base base) {
     return QString();
 }
 
+// The view of a base's page: the widgets of its card, or its name while it has no model.
+TPageVue* creeVue(TFiche& fiche, Base base) {
+    if (TPageEnregistrement* page = fiche.pageFiche(base))
+        return new TVueFiche(*page);
+    return new TPageNommee(nomDePage(base));
+}
+
 } // namespace
 
 TFicheForm::TFicheForm(TFiche& fiche, QWidget* parent)
@@ -54,10 +61,6 @@ TFicheForm::TFicheForm(TFiche& fiche, QWidget* parent)
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->addWidget(m_pages);
-    for (Base base : ToutesLesBases) {
-        m_vues[indexOf(base)] = new TPageNommee(nomDePage(base));
-        m_pages->addWidget(m_vues[indexOf(base)]);
-    }
     QFont police(QStringLiteral("MS Sans Serif"));
     police.setStyleHint(QFont::SansSerif);
     police.setPixelSize(13);
@@ -65,7 +68,10 @@ TFicheForm::TFicheForm(TFiche& fiche, QWidget* parent)
     m_fiche.contexte().mesure = [metriques = QFontMetrics(police)](const QString& texte) {
         return metriques.horizontalAdvance(texte);
     };
-    installePage(Base::Locataires, new TVueFiche(m_fiche.pageLocataire()));
+    for (Base base : ToutesLesBases) {
+        m_vues[indexOf(base)] = creeVue(m_fiche, base);
+        m_pages->addWidget(m_vues[indexOf(base)]);
+    }
     m_pages->setCurrentIndex(indexOf(m_fiche.pageActive()));
     setWindowTitle(m_fiche.titre());
 

@@ -65,8 +65,9 @@ private slots:
             << QByteArray("<BLOC0000>\r\na\r\n</BLOC0000> \r\n<BLOC0001>\r\nb\r\n</BLOC0001>\r\n")
             << QList<QStringList>{{"a"}, {"b"}};
         QTest::newRow("unreadable key")
-            << QByteArray("<BLOC0001>\r\nb\r\n</BLOC0001>\r\n<BLOC> société\r\nx\r\n<BLOC0000>\r\na\r\n"
-                          "</BLOC0000>\r\n")
+            << QByteArray(
+                   "<BLOC0001>\r\nb\r\n</BLOC0001>\r\n<BLOC> société\r\nx\r\n<BLOC0000>\r\na\r\n"
+                   "</BLOC0000>\r\n")
             << QList<QStringList>{{"a"}, {"b"}, {"x"}};
     }
     void everyPassAgrees() {
@@ -106,7 +107,8 @@ private slots:
         TextFile::write(b, {});
         QStringList lots;
         for (int i = 0; i <= TListeBase::MaxBlocs; ++i)
-            lots << TListeBase::openingLine(i % 10000) << "lot" << TListeBase::closingLine(i % 10000);
+            lots << TListeBase::openingLine(i % 10000) << "lot"
+                 << TListeBase::closingLine(i % 10000);
         TextFile::write(dir.filePath("b.lot"), lots);
 
         TFiche fiche;

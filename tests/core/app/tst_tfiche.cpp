@@ -324,7 +324,7 @@ private slots:
     // Keys stay dense whatever the sequence of new cards, deletions and pastes.
     void keysDenseAfterDeletingTheOnlyRecord() {
         TFiche fiche;
-        TPageEnregistrement& page = fiche.pageLocataire();
+        TPageEnregistrement& page = *fiche.pageFiche(Base::Locataires);
         QCOMPARE(page.champ(1), QString("10001"));
         page.saisitChamp(2, "Dupré");
         fiche.Copier();
@@ -349,7 +349,7 @@ private slots:
         QTemporaryDir dir;
         TFiche fiche;
         fiche.Charge(copieFixture(dir));
-        TPageEnregistrement& page = fiche.pageLocataire();
+        TPageEnregistrement& page = *fiche.pageFiche(Base::Locataires);
         QCOMPARE(page.champ(2), QString("Hélène Dupré"));
         QCOMPARE(page.liste(12), QStringList({"30001 Studio mansardé — 5e étage"}));
 

@@ -60,8 +60,10 @@ private slots:
     void pastedTextFilter_data() {
         QTest::addColumn<QString>("colle");
         QTest::addColumn<QString>("garde");
-        QTest::newRow("amount with a full stop") << "1234.56" << "1234,56";
-        QTest::newRow("aligned amount") << "   -12,50" << "   -12,50";
+        QTest::newRow("amount with a full stop") << "1234.56"
+                                                 << "1234,56";
+        QTest::newRow("aligned amount") << "   -12,50"
+                                        << "   -12,50";
         QTest::newRow("letters") << "abc" << QString();
         QTest::newRow("digits then a letter") << "12a" << QString();
         QTest::newRow("TAB") << "1\t2" << QString();

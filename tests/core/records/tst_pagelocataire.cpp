@@ -290,7 +290,8 @@ private slots:
         TListeBase base;
         QStringList lignes = blocLocataire(0, "10004", "Dupré");
         for (int i = 0; i < 300; ++i)
-            lignes.insert(lignes.size() - 1, QStringLiteral("DATA01/01/2001\tLigne %1\t1,00").arg(i));
+            lignes.insert(lignes.size() - 1,
+                          QStringLiteral("DATA01/01/2001\tLigne %1\t1,00").arg(i));
         for (int i = 0; i < 100; ++i)
             lignes.insert(lignes.size() - 1, QStringLiteral("MEMOnote %1").arg(i));
         base.assign(lignes);

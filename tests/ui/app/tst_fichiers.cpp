@@ -150,11 +150,11 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         ouvre(form, questions, dupont);
-        form.fiche().pageLocataire().saisitChamp(2, QStringLiteral("Martin Zoé"));
+        form.fiche().pageFiche(Base::Locataires)->saisitChamp(2, QStringLiteral("Martin Zoé"));
         form.action(Commande::Enregistrer)->trigger();
         QVERIFY(contenu(dupont).contains("\r\nMartin Zo\xe9\r\n"));
         QVERIFY(!form.fiche().dossierModifie());
-        QVERIFY(!form.fiche().pageLocataire().modifie());
+        QVERIFY(!form.fiche().pageFiche(Base::Locataires)->modifie());
         QCOMPARE(questions.imprevues(), QStringList());
     }
 
@@ -226,7 +226,7 @@ private slots:
         TMainForm form;
         form.show();
         ouvre(form, questions, dupont);
-        form.fiche().pageLocataire().saisitChamp(2, QStringLiteral("Martin Zoé"));
+        form.fiche().pageFiche(Base::Locataires)->saisitChamp(2, QStringLiteral("Martin Zoé"));
         questions.efface();
         questions.repond(r);
         if (commande == QLatin1String("nouveau"))
@@ -250,7 +250,8 @@ private slots:
             QCOMPARE(form.fiche().base(Base::Locataires).nb, arrete ? 2 : 0);
         if (arrete) {
             QCOMPARE(form.dossierPath(), dupont);
-            QCOMPARE(form.fiche().pageLocataire().champ(2), QStringLiteral("Martin Zoé"));
+            QCOMPARE(form.fiche().pageFiche(Base::Locataires)->champ(2),
+                     QStringLiteral("Martin Zoé"));
         }
     }
 
@@ -260,7 +261,7 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         form.action(Commande::Nouveau)->trigger();
-        form.fiche().pageLocataire().saisitChamp(2, QStringLiteral("Martin"));
+        form.fiche().pageFiche(Base::Locataires)->saisitChamp(2, QStringLiteral("Martin"));
         questions.repond(Questions::Reponse::Oui);
         questions.repondFichier(QString());
         form.action(Commande::Nouveau)->trigger();

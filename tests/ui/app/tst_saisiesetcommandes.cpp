@@ -164,7 +164,7 @@ private slots:
         QApplication::clipboard()->setText("</BLOC0000>");
         QTest::keyClick(nom, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(nom->text(), avant);
-        QCOMPARE(form.fiche().pageLocataire().champ(2), avant);
+        QCOMPARE(form.fiche().pageFiche(Base::Locataires)->champ(2), avant);
         QCOMPARE(questions.posees(),
                  QStringList("Un champ ne peut pas commencer par « <BLOC » ni par « </BLOC » : "
                              "« </BLOC0000> »"));
@@ -173,8 +173,8 @@ private slots:
         TFiche relue;
         relue.Charge(dupont);
         QVERIFY(!relue.dossierModifie());
-        QCOMPARE(relue.pageLocataire().champ(2), avant);
-        QCOMPARE(relue.pageLocataire().champ(18).trimmed(), QString("12,50"));
+        QCOMPARE(relue.pageFiche(Base::Locataires)->champ(2), avant);
+        QCOMPARE(relue.pageFiche(Base::Locataires)->champ(18).trimmed(), QString("12,50"));
     }
 
     // Save as onto another existing dossier, given up at "Ce fichier existe déjà", leaves the
@@ -188,7 +188,7 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         ouvre(form, questions, dupont);
-        form.fiche().pageLocataire().saisitChamp(2, "Martin");
+        form.fiche().pageFiche(Base::Locataires)->saisitChamp(2, "Martin");
         questions.repondFichier(autre);
         questions.repondOk(false);
         QVERIFY(!form.EnregistrerSous());
@@ -207,7 +207,8 @@ private slots:
         TextFile::write(b, {"<BLOC0000>", "", "B", "</BLOC0000>"});
         QStringList lots;
         for (int i = 0; i <= TListeBase::MaxBlocs; ++i)
-            lots << TListeBase::openingLine(i % 10000) << "lot" << TListeBase::closingLine(i % 10000);
+            lots << TListeBase::openingLine(i % 10000) << "lot"
+                 << TListeBase::closingLine(i % 10000);
         TextFile::write(dir.filePath("b.lot"), lots);
         const QList<QByteArray> octetsA = dossier(a);
         const QList<QByteArray> octetsB = dossier(b);
@@ -240,7 +241,7 @@ private slots:
         ouvre(form, questions, b);
         QCOMPARE(questions.posees(), QStringList("Fichier locataires (*.loc)"));
         QCOMPARE(form.dossierPath(), b);
-        QCOMPARE(form.fiche().pageLocataire().champ(2), QString("Sans numéro"));
+        QCOMPARE(form.fiche().pageFiche(Base::Locataires)->champ(2), QString("Sans numéro"));
         form.action(Commande::NouvelleFiche)->trigger();
         QCOMPARE(questions.posees().last(), QString("'12B' n'est pas une valeur entière correcte"));
     }

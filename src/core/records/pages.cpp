@@ -1,0 +1,25 @@
+#include "pages.h"
+
+#include "locataire.h"
+#include "tpageenregistrement.h"
+
+const TDescriptionFiche* descriptionFiche(Base base) {
+    switch (base) {
+    case Base::Locataires:
+        return &Locataire::description();
+    case Base::Fournisseurs:
+    case Base::Lots:
+    case Base::Quittances:
+    case Base::Avis:
+    case Base::Commandes:
+    case Base::Recus:
+        break;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<TPage> creePage(Base base, TListeBase& liste, const TContextePage& contexte) {
+    if (const TDescriptionFiche* fiche = descriptionFiche(base))
+        return std::make_unique<TPageEnregistrement>(*fiche, liste, contexte);
+    return nullptr;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "store/bases.h"
+#include "store/tpage.h"
+
+#include <memory>
+
+class TListeBase;
+struct TContextePage;
+struct TDescriptionFiche;
+
+// The description of the record card that shows a base, or none for the pages that show
+// something else than a card.
+const TDescriptionFiche* descriptionFiche(Base base);
+
+// The page model that shows a base, made from its description; none for the pages that have
+// no model yet.
+std::unique_ptr<TPage> creePage(Base base, TListeBase& liste, const TContextePage& contexte);
