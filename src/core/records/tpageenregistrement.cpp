@@ -124,12 +124,13 @@ void TPageEnregistrement::quitteChoix(int ligne) {
 void TPageEnregistrement::ajouteHistorique() {
     if (libelleHistorique.trimmed().isEmpty() || montantHistorique.trimmed().isEmpty())
         return;
+    QString libelle = surUneLigne(libelleHistorique);
+    libelle.replace(u'\t', u' ');
+    TListeBase::verifieLigne(QStringLiteral("DATA") + libelle);
     montantHistorique = Rset(FormatFloat(QStringLiteral("0.00"), StrToFloat(montantHistorique)),
                              m_description.alignementHistorique, m_contexte.mesure);
     const int ligne = m_grille.premiereLigneLibre();
     if (ligne >= 0) {
-        QString libelle = surUneLigne(libelleHistorique);
-        libelle.replace(u'\t', u' ');
         m_grille.setLigne(ligne, {DateToStr(dateHistorique), libelle, montantHistorique});
         libelleHistorique.clear();
         montantHistorique.clear();

@@ -138,6 +138,8 @@ private slots:
                                      << "450" << false;
         QTest::newRow("blank amount") << "Loyer"
                                       << " " << false;
+        QTest::newRow("label outside the code page") << "Łódź"
+                                                     << "450" << false;
     }
     void historyEntry() {
         QFETCH(QString, libelle);
@@ -147,7 +149,11 @@ private slots:
         TPageEnregistrement page(Locataire::description(), base, contexte);
         page.libelleHistorique = libelle;
         page.montantHistorique = montant;
-        page.ajouteHistorique();
+        try {
+            page.ajouteHistorique();
+        } catch (const UserError&) {
+            QVERIFY(!added);
+        }
         QCOMPARE(page.grille().premiereLigneLibre(), added ? 1 : 0);
         QCOMPARE(page.modifie(), added);
         QCOMPARE(page.libelleHistorique.isEmpty(), added);
