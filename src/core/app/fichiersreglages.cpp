@@ -166,13 +166,7 @@ QString refusLigne(const QString& texte, const QString& nomFichier) {
         return QStringLiteral("Un retour à la ligne ne peut pas être enregistré dans le "
                               "fichier %1")
             .arg(nomFichier);
-    QByteArray octets;
-    qsizetype position = 0;
-    if (!Cp1252::encode(texte, octets, &position))
-        return QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le "
-                              "fichier %2")
-            .arg(texte.mid(position, texte[position].isHighSurrogate() ? 2 : 1), nomFichier);
-    return QString();
+    return Cp1252::refus(texte, QStringLiteral("le fichier ") + nomFichier);
 }
 
 QString refusValeurListe(const QString& texte) {

@@ -1,6 +1,8 @@
 #include "tfiche.h"
 
+#include "app/sauvegardes.h"
 #include "common/clock.h"
+#include "common/ensemblefichiers.h"
 #include "common/textfile.h"
 #include "common/usererror.h"
 #include "records/locataire.h"
@@ -107,7 +109,9 @@ std::array<QString, NbBases> TFiche::cheminsDossier(const QString& principal) {
 void TFiche::Charge(const QString& path) {
     // Opening is all or nothing: the seven bases are read, decoded and repaired aside, and
     // the open dossier is replaced only once all of that succeeded. A missing file gives an
-    // empty base: nothing of the dossier open before can leak into this one.
+    // empty base: nothing of the dossier open before can leak into this one. A save that
+    // stopped part-way is finished or undone first.
+    RepareDossier(path);
     const std::array<QString, NbBases> fichiers =
         cheminsDossier(TextFile::exists(path) ? path : QString());
     std::array<TListeBase, NbBases> bases;
@@ -138,19 +142,54 @@ void TFiche::Charge(const QString& path) {
     Premier();
 }
 
+QString TFiche::journalDe(const QString& principal) {
+    return principal + QStringLiteral(".journal~");
+}
+
+void TFiche::RepareDossier(const QString& principal) {
+    if (principal.isEmpty())
+        return;
+    const std::array<QString, NbBases> fichiers = cheminsDossier(principal);
+    AtomicFileSet::recover(journalDe(principal), QStringList(fichiers.begin(), fichiers.end()));
+}
+
+void TFiche::ecritDossier(const std::array<QString, NbBases>& fichiers,
+                          const std::function<void(AtomicFileSet&, Base)>& contenu) {
+    const QString& principal = fichiers[indexOf(Base::Locataires)];
+    RepareDossier(principal);
+    AtomicFileSet files;
+    for (Base b : OrdreEcriture)
+        contenu(files, b);
+    files.commit(journalDe(principal), Sauvegardes::nouvelle(principal, Clock::now()));
+    Sauvegardes::elague(principal);
+}
+
 void TFiche::Sauve(const QString& path) {
     if (!m_dossierModifie)
         return;
     for (TListeBase& b : m_bases)
         b.squize();
-    m_fichiers[indexOf(Base::Locataires)] = resolveFileName(path);
-    Synchro();
-    AtomicFileSet files;
-    for (Base b : OrdreEcriture)
-        files.addLines(fichier(b), base(b).lines());
-    files.commit();
+    const std::array<QString, NbBases> fichiers = cheminsDossier(resolveFileName(path));
+    ecritDossier(fichiers, [&](AtomicFileSet& files, Base b) {
+        files.addLines(fichiers[indexOf(b)], base(b).lines());
+    });
+    m_fichiers = fichiers;
     m_dossierModifie = false;
     setTitre(path);
+}
+
+void TFiche::Restaure(const QString& copie) {
+    const QString principal = ficLoc();
+    const std::array<QString, NbBases> sources = cheminsDossier(resolveFileName(copie));
+    std::array<QByteArray, NbBases> contenus;
+    for (Base b : ToutesLesBases)
+        if (TextFile::exists(sources[indexOf(b)]))
+            contenus[indexOf(b)] = TextFile::readBytes(sources[indexOf(b)]);
+    const std::array<QString, NbBases> fichiers = cheminsDossier(principal);
+    ecritDossier(fichiers, [&](AtomicFileSet& files, Base b) {
+        files.add(fichiers[indexOf(b)], contenus[indexOf(b)]);
+    });
+    Charge(principal);
 }
 
 bool TFiche::TestModif() {

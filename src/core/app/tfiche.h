@@ -11,10 +11,13 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 #include <memory>
 
 // The record window without its widgets: it owns the seven bases of the open dossier, their
 // pages and the dossier-wide state, and loads and saves the dossier's seven files.
+class AtomicFileSet;
+
 class TFiche : public QObject {
     Q_OBJECT
 
@@ -79,7 +82,14 @@ public:
 
     void Nouveau();
     void Charge(const QString& path);
+    // Writes the seven files as one set; the files it replaces are kept as a dated copy.
     void Sauve(const QString& path);
+    // Puts a dated copy (its main file) back in place of the open dossier's files, keeping
+    // those as a copy in turn, and opens the dossier again.
+    void Restaure(const QString& copie);
+    // Finishes or undoes a save of the dossier that stopped part-way; nothing when none did.
+    static void RepareDossier(const QString& principal);
+    static QString journalDe(const QString& principal);
     void Synchro();
     // The main path and the six companion paths derived from it, existing names resolved
     // without regard to letter case; all empty when the main path is.
@@ -108,6 +118,8 @@ signals:
 
 private:
     void setTitre(const QString& path);
+    void ecritDossier(const std::array<QString, NbBases>& fichiers,
+                      const std::function<void(AtomicFileSet&, Base)>& contenu);
     void relitPages();
 
     std::array<TListeBase, NbBases> m_bases;

@@ -127,4 +127,14 @@ bool canEncode(const QString& text) {
     return true;
 }
 
+QString refus(const QString& text, const QString& ou) {
+    if (canEncode(text))
+        return QString();
+    QByteArray bytes;
+    qsizetype bad = 0;
+    encode(text, bytes, &bad);
+    return QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans %2")
+        .arg(text.mid(bad, text[bad].isHighSurrogate() ? 2 : 1), ou);
+}
+
 } // namespace Cp1252

@@ -22,4 +22,8 @@ qsizetype encodeTo(QStringView text, char* out);
 
 bool canEncode(const QString& text);
 
+// Why `text` cannot be stored where `ou` says ("le fichier ...", "le dossier"): the message
+// naming its first character that has no byte; an empty text when it can be.
+QString refus(const QString& text, const QString& ou);
+
 } // namespace Cp1252

@@ -1,6 +1,7 @@
 #include "tlistebase.h"
 
 #include "common/conversions.h"
+#include "common/cp1252.h"
 #include "common/textfile.h"
 #include "common/usererror.h"
 
@@ -122,12 +123,9 @@ void TListeBase::verifieLigne(const QString& line) {
             QStringLiteral(
                 "Un champ ne peut pas commencer par « <BLOC » ni par « </BLOC » : « %1 »")
                 .arg(line));
-    QByteArray octets;
-    qsizetype position = 0;
-    if (!Cp1252::canEncode(line) && !Cp1252::encode(line, octets, &position))
-        throw UserError(
-            QStringLiteral("Le caractère « %1 » ne peut pas être enregistré dans le dossier")
-                .arg(line.mid(position, line[position].isHighSurrogate() ? 2 : 1)));
+    if (const QString message = Cp1252::refus(line, QStringLiteral("le dossier"));
+        !message.isEmpty())
+        throw UserError(message);
 }
 
 const TListeBase::Structure& TListeBase::structure() const {

@@ -1,0 +1,108 @@
+#include "sauvegardes.h"
+
+#include "common/textfile.h"
+#include "store/tlistebase.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace Sauvegardes {
+
+namespace {
+
+const QString Format = QStringLiteral("yyyy-MM-dd HH.mm.ss");
+
+QDir dossierDesCopies(const QString& principal) {
+    return QDir(QFileInfo(principal).dir().filePath(QStringLiteral("Sauvegardes")));
+}
+
+QString radical(const QString& principal) {
+    return QFileInfo(principal).completeBaseName();
+}
+
+// The copies' folders of a dossier with their dates and their rank among copies of the same
+// second, oldest first.
+struct Copie {
+    QString dossier;
+    QDateTime date;
+    int rang;
+};
+
+QList<Copie> copies(const QString& principal) {
+    const QDir dir = dossierDesCopies(principal);
+    const QString prefixe = radical(principal) + u' ';
+    QList<Copie> trouvees;
+    for (const QString& nom : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (!nom.startsWith(prefixe, Qt::CaseInsensitive))
+            continue;
+        const QString suite = nom.mid(prefixe.size());
+        const QDateTime date = QDateTime::fromString(suite.left(Format.size()), Format);
+        if (!date.isValid())
+            continue;
+        const QString reste = suite.mid(Format.size());
+        bool ok = reste.isEmpty();
+        const int rang = ok ? 1 : reste.mid(1).toInt(&ok);
+        if (ok && (reste.isEmpty() || reste.startsWith(u'-')))
+            trouvees.append({dir.filePath(nom), date, rang});
+    }
+    std::sort(trouvees.begin(), trouvees.end(), [](const Copie& a, const Copie& b) {
+        return a.date != b.date ? a.date < b.date : a.rang < b.rang;
+    });
+    return trouvees;
+}
+
+} // namespace
+
+QString nouvelle(const QString& principal, const QDateTime& quand) {
+    const QDir dir = dossierDesCopies(principal);
+    const QString nom = radical(principal) + u' ' + quand.toString(Format);
+    QString chemin = dir.filePath(nom);
+    for (int rang = 2; QFileInfo::exists(chemin); ++rang)
+        chemin = dir.filePath(nom + QStringLiteral("-%1").arg(rang));
+    return chemin;
+}
+
+QList<TSauvegarde> liste(const QString& principal) {
+    QList<TSauvegarde> resultat;
+    const QList<Copie> trouvees = copies(principal);
+    for (auto copie = trouvees.rbegin(); copie != trouvees.rend(); ++copie) {
+        TSauvegarde s;
+        s.dossier = resolveFileName(QDir(copie->dossier).filePath(QFileInfo(principal).fileName()));
+        s.date = copie->date;
+        const QString souche = s.dossier.chopped(3);
+        for (Base b : ToutesLesBases) {
+            const QString fichier = resolveFileName(souche + extensionOf(b));
+            if (!TextFile::exists(fichier))
+                continue;
+            TListeBase base;
+            base.load(fichier);
+            s.fiches[indexOf(b)] = base.countBlocks();
+        }
+        resultat.append(s);
+    }
+    return resultat;
+}
+
+void elague(const QString& principal) {
+    const QList<Copie> trouvees = copies(principal);
+    for (qsizetype i = 0; i + Gardees < trouvees.size(); ++i)
+        QDir(trouvees[i].dossier).removeRecursively();
+}
+
+QString resume(const TSauvegarde& sauvegarde) {
+    static const char* const noms[NbBases] = {"locataire", "fournisseur", "lot", "quittance",
+                                              "avis",      "commande",    "reçu"};
+    QStringList parties;
+    for (Base b : ToutesLesBases) {
+        const int n = sauvegarde.fiches[indexOf(b)];
+        QString nom = QString::fromUtf8(noms[indexOf(b)]);
+        if (n > 1 && b != Base::Avis)
+            nom += u's';
+        parties.append(QStringLiteral("%1 %2").arg(n).arg(nom));
+    }
+    return parties.join(QStringLiteral(", "));
+}
+
+} // namespace Sauvegardes

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/bases.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// The dated copies of a dossier that each save keeps of the files it replaces, in a folder
+// "Sauvegardes" beside the dossier: one sub-folder per save, named after the dossier and the
+// moment, holding the seven files as they were. The last ten of a dossier are kept.
+namespace Sauvegardes {
+
+inline constexpr int Gardees = 10;
+
+struct TSauvegarde {
+    QString dossier; // the main file inside the copy
+    QDateTime date;
+    std::array<int, NbBases> fiches{}; // blocks of each base, in the order of Base
+};
+
+// The folder of the copy a save made at `quand` will keep; a new one each time.
+QString nouvelle(const QString& principal, const QDateTime& quand);
+// The copies of a dossier, the newest first.
+QList<TSauvegarde> liste(const QString& principal);
+// Removes the oldest copies of a dossier beyond the last `Gardees`.
+void elague(const QString& principal);
+// "2 locataires, 1 lot, 0 fournisseur, ..." for a list of copies.
+QString resume(const TSauvegarde& sauvegarde);
+
+} // namespace Sauvegardes

@@ -1,0 +1,196 @@
+#include "app/tfiche.h"
+#include "common/etapesfichiers.h"
+#include "common/textfile.h"
+#include "common/usererror.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QStringList Extensions = {"loc", "lot", "frs", "qtc", "ech", "cmd", "rcu"};
+
+// A dossier whose seven bases hold `n` blocks marked with `version`.
+void ecritDossier(const QString& principal, const QString& version, int n) {
+    for (const QString& extension : Extensions) {
+        QStringList lignes;
+        for (int k = 0; k < n; ++k)
+            lignes << TListeBase::openingLine(k) << QString::number(10001 + k)
+                   << version + u' ' + extension << TListeBase::closingLine(k);
+        TextFile::write(principal.chopped(3) + extension, lignes);
+    }
+}
+
+// The version every file of the dossier holds: "old", "new", or "mixed" / "damaged".
+QString versionDuDossier(const QString& principal) {
+    QSet<QString> versions;
+    for (const QString& extension : Extensions) {
+        const QStringList lignes = TextFile::read(principal.chopped(3) + extension);
+        if (lignes.size() < 3)
+            return QStringLiteral("damaged");
+        versions.insert(lignes[2].section(u' ', 0, 0));
+        for (qsizetype i = 2; i < lignes.size(); i += 4)
+            if (lignes[i] != lignes[2])
+                return QStringLiteral("damaged");
+    }
+    return versions.size() == 1 ? *versions.begin() : QStringLiteral("mixed");
+}
+
+// Opens the "old" dossier, marks every record "new" and saves it.
+void sauveNouvelleVersion(const QString& principal) {
+    TFiche fiche;
+    fiche.Charge(principal);
+    for (Base b : ToutesLesBases) {
+        TListeBase& base = fiche.base(b);
+        for (qsizetype i = 0; i < base.lineCount(); ++i)
+            if (base.line(i).startsWith(QLatin1String("old ")))
+                base.setLine(i, QStringLiteral("new") + base.line(i).mid(3));
+    }
+    fiche.SetSauve();
+    fiche.Sauve(principal);
+}
+
+// Runs the save in a child process that kills itself at its `etape`-th step on disk, or that
+// the parent kills after `delai` microseconds; true when the child was killed.
+bool sauveEtTue(const QString& principal, int etape, int delai) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        int n = 0;
+        EtapesFichiers::Essai arret([&](EtapesFichiers::Etape, const QString&) {
+            if (++n == etape)
+                ::raise(SIGKILL);
+            return true;
+        });
+        try {
+            sauveNouvelleVersion(principal);
+        } catch (...) {
+            ::_exit(2);
+        }
+        ::_exit(0);
+    }
+    if (delai >= 0) {
+        ::usleep(useconds_t(delai));
+        ::kill(pid, SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+QStringList restes(const QString& dossier) {
+    return QDir(dossier).entryList({"*~"}, QDir::Files);
+}
+
+} // namespace
+
+// A save stopped at any point leaves the dossier, as the next opening finds it, all old or
+// all new: never a mix of two saves, never a leftover file read as the dossier.
+class TestSauvegardeInterrompue : public QObject {
+    Q_OBJECT
+
+private slots:
+    void killedAtEveryStep() {
+        QTemporaryDir dir;
+        const QString principal = dir.filePath("d.loc");
+        int etapes = 0;
+        {
+            ecritDossier(principal, "old", 3);
+            EtapesFichiers::Essai compte([&](EtapesFichiers::Etape, const QString&) {
+                ++etapes;
+                return true;
+            });
+            sauveNouvelleVersion(principal);
+        }
+        QVERIFY(etapes > 7 * 3);
+        int tues = 0;
+        int entiers = 0;
+        for (int etape = 1; etape <= etapes + 1; ++etape) {
+            ecritDossier(principal, "old", 3);
+            tues += sauveEtTue(principal, etape, -1);
+            TFiche::RepareDossier(principal);
+            const QString version = versionDuDossier(principal);
+            QVERIFY2(version == "old" || version == "new",
+                     qPrintable(QStringLiteral("step %1: %2").arg(etape).arg(version)));
+            entiers += 1;
+            QCOMPARE(restes(dir.path()), QStringList());
+        }
+        QCOMPARE(tues, etapes);
+        QCOMPARE(entiers, etapes + 1);
+        qInfo("%d kills at every step of a save, %d dossiers found whole", tues, entiers);
+    }
+
+    void killedAtRandomMoments() {
+        QTemporaryDir dir;
+        const QString principal = dir.filePath("d.loc");
+        // The moments are drawn within the time a whole save takes in a child.
+        ecritDossier(principal, "old", 400);
+        QElapsedTimer chrono;
+        chrono.start();
+        sauveEtTue(principal, 0, -1);
+        const int duree = int(std::max<qint64>(chrono.nsecsElapsed() / 1000, 1000));
+        QRandomGenerator aleas(20261210);
+        int tues = 0;
+        int entiers = 0;
+        int nouveaux = 0;
+        for (int essai = 0; essai < 100; ++essai) {
+            ecritDossier(principal, "old", 400);
+            tues += sauveEtTue(principal, 0, aleas.bounded(duree));
+            TFiche fiche;
+            fiche.Charge(principal);
+            QCOMPARE(restes(dir.path()), QStringList());
+            const QString version = versionDuDossier(principal);
+            QVERIFY2(version == "old" || version == "new", qPrintable(version));
+            ++entiers;
+            nouveaux += version == "new";
+        }
+        qInfo("%d kills at random moments of a save, %d dossiers found whole (%d new)", tues,
+              entiers, nouveaux);
+    }
+
+    // A step refused by the disk (full, read-only folder) fails the save with its message and
+    // leaves every old file whole, wherever it comes.
+    void refusedStepLeavesTheOldFiles() {
+        QTemporaryDir dir;
+        const QString principal = dir.filePath("d.loc");
+        ecritDossier(principal, "old", 3);
+        int etapes = 0;
+        {
+            EtapesFichiers::Essai compte([&](EtapesFichiers::Etape, const QString&) {
+                ++etapes;
+                return true;
+            });
+            sauveNouvelleVersion(principal);
+        }
+        for (int etape = 1; etape <= etapes; ++etape) {
+            ecritDossier(principal, "old", 3);
+            const QString sauvegardes = dir.filePath("Sauvegardes");
+            QDir(sauvegardes).removeRecursively();
+            int n = 0;
+            EtapesFichiers::Essai refus([&](EtapesFichiers::Etape e, const QString&) {
+                // Removing what is no longer needed may fail without harm.
+                return ++n != etape || e == EtapesFichiers::Etape::Suppression;
+            });
+            bool echec = false;
+            try {
+                sauveNouvelleVersion(principal);
+            } catch (const UserError& e) {
+                echec = true;
+                QVERIFY(e.message().startsWith("Impossible d'écrire le fichier "));
+            }
+            const QString version = versionDuDossier(principal);
+            QCOMPARE(version, QString(echec ? "old" : "new"));
+            QCOMPARE(restes(dir.path()).size(), echec ? 0 : restes(dir.path()).size());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSauvegardeInterrompue)
+#include "tst_sauvegardeinterrompue.moc"
