@@ -23,6 +23,7 @@ public:
     void repondSaisie(std::optional<QString> texte) {
         m_script.emplace_back(Genre::Saisie).texte = texte;
     }
+    void repondChoix(std::optional<int> rang) { m_script.emplace_back(Genre::Choix).rang = rang; }
     // An empty path cancels the dialog.
     void repondFichier(const QString& path) { m_script.emplace_back(Genre::Fichier).texte = path; }
 
@@ -59,6 +60,12 @@ public:
             return std::nullopt;
         return saisie.resultat(*r->texte);
     }
+    // Logged as the title, then each item on a line of its own.
+    std::optional<int> choix(const QString& titre, const QString&,
+                             const QStringList& elements) override {
+        const Replique* r = prend(Genre::Choix, (QStringList(titre) + elements).join(u'\n'));
+        return r ? r->rang : std::nullopt;
+    }
     QString fichierAOuvrir(const QString& filtre) override {
         const Replique* r = prend(Genre::Fichier, filtre);
         return r ? r->texte.value_or(QString()) : QString();
@@ -69,13 +76,14 @@ public:
     }
 
 private:
-    enum class Genre { OuiNonAnnuler, OkAnnuler, Saisie, Fichier };
+    enum class Genre { OuiNonAnnuler, OkAnnuler, Saisie, Choix, Fichier };
     struct Replique {
         explicit Replique(Genre g) : genre(g) {}
         Genre genre;
         Questions::Reponse reponse = Questions::Reponse::Annuler;
         bool ok = false;
         std::optional<QString> texte;
+        std::optional<int> rang;
     };
 
     const Replique* prend(Genre genre, const QString& texte) {

@@ -35,6 +35,7 @@ constexpr std::array<TDefCommande, NbCommandes> Definitions = {{
     {C::Ouvrir, "&Ouvrir...", Fichier, {true, Garde, HorsPages}},
     {C::Enregistrer, "&Enregistrer", Fichier, {false, Active, HorsPages}},
     {C::EnregistrerSous, "Enregistrer &sous...", Fichier, {false, Active, HorsPages}},
+    {C::RestaurerSauvegarde, "&Restaurer une sauvegarde...", Fichier, {false, Active, HorsPages}},
     {C::Imprimer, "&Imprimer", Fichier, {false, Active, HorsPages}},
     {C::ImprimerListeLocataires, "Liste &locataires", Fichier, {true, Garde, HorsPages}},
     {C::ImprimerListeFournisseurs, "Liste &fournisseurs...", Fichier, {true, Garde, HorsPages}},

@@ -13,6 +13,7 @@ enum class Commande {
     Ouvrir,
     Enregistrer,
     EnregistrerSous,
+    RestaurerSauvegarde,
     Imprimer,
     ImprimerListeLocataires,
     ImprimerListeFournisseurs,

@@ -3,6 +3,7 @@
 #include "common/usererror.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 struct TSaisieDef;
@@ -27,6 +28,9 @@ public:
     // One of the small entry dialogs of the searches and selections, opened on `initial`;
     // nothing when it is cancelled.
     virtual std::optional<QString> entree(const TSaisieDef& saisie, const QString& initial) = 0;
+    // A list to choose one item from; its index, nothing when it is cancelled.
+    virtual std::optional<int> choix(const QString& titre, const QString& invite,
+                                     const QStringList& elements) = 0;
     // The file dialogs; an empty path when they are cancelled. A filter is written as
     // "Fichier locataires (*.loc)".
     virtual QString fichierAOuvrir(const QString& filtre) = 0;

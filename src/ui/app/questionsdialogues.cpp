@@ -88,6 +88,22 @@ std::optional<QString> QuestionsDialogues::entree(const TSaisieDef& saisie,
     return dialogue.Result();
 }
 
+std::optional<int> QuestionsDialogues::choix(const QString& titre, const QString& invite,
+                                             const QStringList& elements) {
+    QInputDialog boite(QApplication::activeWindow());
+    boite.setWindowTitle(titre);
+    boite.setLabelText(invite);
+    boite.setOption(QInputDialog::UseListViewForComboBoxItems);
+    boite.setComboBoxItems(elements);
+    boite.setOkButtonText(QStringLiteral("OK"));
+    boite.setCancelButtonText(QStringLiteral("Annuler"));
+    boite.resize(560, 320);
+    if (boite.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const qsizetype rang = elements.indexOf(boite.textValue());
+    return rang < 0 ? std::nullopt : std::optional<int>(int(rang));
+}
+
 QString QuestionsDialogues::fichierAOuvrir(const QString& filtre) {
     QFileDialog dialogue(QApplication::activeWindow(), QStringLiteral("Ouvrir"), QString(), filtre);
     dialogue.setAcceptMode(QFileDialog::AcceptOpen);

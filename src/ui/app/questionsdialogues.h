@@ -12,6 +12,8 @@ public:
     std::optional<QString> saisie(const QString& titre, const QString& invite,
                                   const QString& defaut) override;
     std::optional<QString> entree(const TSaisieDef& saisie, const QString& initial) override;
+    std::optional<int> choix(const QString& titre, const QString& invite,
+                             const QStringList& elements) override;
     QString fichierAOuvrir(const QString& filtre) override;
     QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override;
 };

@@ -1,6 +1,7 @@
 #include "tmainform.h"
 
 #include "app/cheminsdossier.h"
+#include "app/sauvegardes.h"
 #include "app/tfiche.h"
 #include "common/clock.h"
 #include "common/textfile.h"
@@ -83,6 +84,7 @@ void TMainForm::premiereApparition() {
         return;
     // A dossier that is no longer where it was is reported, not shown empty under its name.
     m_dossierPath = resolveFileName(m_dossierPath);
+    execute([&] { TFiche::RepareDossier(m_dossierPath); });
     if (!TextFile::exists(m_dossierPath)) {
         Questions::instance().message(QStringLiteral("Le fichier n'existe pas"));
         return;
@@ -212,6 +214,8 @@ void TMainForm::Ouvrir() {
     // The open dossier keeps its path when the chosen one cannot be loaded, so that its
     // changes are never saved under another name.
     const QString dossier = resolveFileName(chemin);
+    if (!execute([&] { TFiche::RepareDossier(dossier); }))
+        return;
     if (!TextFile::exists(dossier)) {
         questions.message(QStringLiteral("Le fichier n'existe pas"));
         return;
@@ -252,6 +256,41 @@ bool TMainForm::EnregistrerSous() {
     if (fait)
         m_dossierPath = choisi;
     return fait;
+}
+
+void TMainForm::RestaurerSauvegarde() {
+    // Changes not yet saved are dealt with first: the list then shows every copy there is.
+    if (!questionModif())
+        return;
+    Questions& questions = Questions::instance();
+    const QString dossier = resolveFileName(m_dossierPath);
+    const QList<Sauvegardes::TSauvegarde> copies =
+        dossier.isEmpty() ? QList<Sauvegardes::TSauvegarde>() : Sauvegardes::liste(dossier);
+    if (copies.isEmpty()) {
+        questions.message(QStringLiteral("Aucune sauvegarde de ce dossier"));
+        return;
+    }
+    QStringList elements;
+    for (const Sauvegardes::TSauvegarde& copie : copies)
+        elements.append(copie.date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) +
+                        QStringLiteral(" — ") + Sauvegardes::resume(copie));
+    const std::optional<int> choisie = questions.choix(
+        QStringLiteral("Restaurer une sauvegarde"),
+        QStringLiteral("Sauvegardes de %1 :").arg(QFileInfo(dossier).fileName()), elements);
+    if (!choisie)
+        return;
+    const Sauvegardes::TSauvegarde& copie = copies[*choisie];
+    if (!questions.okAnnuler(
+            QStringLiteral("Remplacer le dossier %1 par sa sauvegarde du %2 à %3 ? Le dossier "
+                           "actuel sera lui-même gardé en sauvegarde.")
+                .arg(QFileInfo(dossier).fileName(),
+                     copie.date.toString(QStringLiteral("dd/MM/yyyy")),
+                     copie.date.toString(QStringLiteral("HH:mm:ss")))))
+        return;
+    if (execute([&] { m_fiche->Restaure(copie.dossier); })) {
+        appliqueEnsemblesDossier();
+        action(Commande::TousLesLocataires)->trigger();
+    }
 }
 
 void TMainForm::aide() {

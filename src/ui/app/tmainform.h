@@ -37,6 +37,8 @@ public:
     void Ouvrir();
     bool Enregistrer();
     bool EnregistrerSous();
+    // Puts one of the dated copies of the open dossier back in its place, after asking.
+    void RestaurerSauvegarde();
 
     // The size of the first showing on a screen `largeurEcran` pixels wide.
     void tailleInitiale(int largeurEcran);

@@ -42,6 +42,9 @@ void TMainForm::lance(Commande commande) {
     case C::EnregistrerSous:
         EnregistrerSous();
         break;
+    case C::RestaurerSauvegarde:
+        RestaurerSauvegarde();
+        break;
     case C::Quitter:
         close();
         break;

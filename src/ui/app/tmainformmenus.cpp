@@ -54,7 +54,8 @@ void TMainForm::groupeSelection(std::initializer_list<Commande> entrees) {
 
 void TMainForm::creeMenus() {
     QMenu* fichier = menu(QStringLiteral("&Fichier"), 3);
-    ajoute(fichier, {C::Nouveau, C::Ouvrir, C::Enregistrer, C::EnregistrerSous});
+    ajoute(fichier,
+           {C::Nouveau, C::Ouvrir, C::Enregistrer, C::EnregistrerSous, C::RestaurerSauvegarde});
     fichier->addSeparator();
     auto* imprimer = new QMenu(this);
     ajoute(imprimer, {C::ImprimerListeLocataires, C::ImprimerListeFournisseurs,

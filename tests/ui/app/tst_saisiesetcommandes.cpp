@@ -246,6 +246,45 @@ private slots:
         QCOMPARE(questions.posees().last(), QString("'12B' n'est pas une valeur entière correcte"));
     }
 
+    // "Restaurer une sauvegarde..." lists the dated copies, asks, then puts the chosen one back;
+    // the dossier replaced is itself kept, so restoring again undoes it.
+    void restoreACopy() {
+        QTemporaryDir dir;
+        const QString dupont = copieFixture(dir);
+        const QByteArray avant = contenu(dupont);
+        ScriptedQuestions questions;
+        TMainForm form;
+        ouvre(form, questions, dupont);
+        form.fiche().pageFiche(Base::Locataires)->saisitChamp(2, "Erreur");
+        form.action(Commande::Enregistrer)->trigger();
+        const QByteArray apres = contenu(dupont);
+        QVERIFY(apres != avant);
+        questions.efface();
+
+        questions.repondChoix(0);
+        questions.repondOk(false);
+        form.action(Commande::RestaurerSauvegarde)->trigger();
+        QCOMPARE(questions.posees().value(0),
+                 "Restaurer une sauvegarde\n10/12/2026 09:00:00 — 2 locataires, 1 fournisseur, "
+                 "1 lot, 1 quittance, 0 avis, 1 commande, 1 reçu");
+        QCOMPARE(questions.posees().value(1),
+                 "Remplacer le dossier DUPONT.LOC par sa sauvegarde du 10/12/2026 à 09:00:00 ? "
+                 "Le dossier actuel sera lui-même gardé en sauvegarde.");
+        QCOMPARE(contenu(dupont), apres);
+
+        questions.repondChoix(0);
+        questions.repondOk(true);
+        form.action(Commande::RestaurerSauvegarde)->trigger();
+        QCOMPARE(contenu(dupont), avant);
+        QCOMPARE(form.fiche().pageFiche(Base::Locataires)->champ(2), QString("Hélène Dupré"));
+
+        questions.repondChoix(0);
+        questions.repondOk(true);
+        form.action(Commande::RestaurerSauvegarde)->trigger();
+        QCOMPARE(contenu(dupont), apres);
+        QCOMPARE(questions.imprevues(), QStringList());
+    }
+
     // The receipt selection by tenant asks the number, offering the one on screen.
     void receiptSelectionAsks() {
         QTemporaryDir dir;

@@ -43,6 +43,7 @@ const Attendu Table[] = {
     {"&Fichier", "&Ouvrir...", true, ' ', nullptr},
     {"&Fichier", "&Enregistrer", false, '+', nullptr},
     {"&Fichier", "Enregistrer &sous...", false, '+', nullptr},
+    {"&Fichier", "&Restaurer une sauvegarde...", false, '+', nullptr},
     {"&Fichier", "&Imprimer", false, '+', nullptr},
     {"&Fichier/&Imprimer", "Liste &locataires", true, ' ', nullptr},
     {"&Fichier/&Imprimer", "Liste &fournisseurs...", true, ' ', nullptr},
