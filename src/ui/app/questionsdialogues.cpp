@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 QString titreAvertissement() {
@@ -95,9 +97,15 @@ std::optional<int> QuestionsDialogues::choix(const QString& titre, const QString
     boite.setLabelText(invite);
     boite.setOption(QInputDialog::UseListViewForComboBoxItems);
     boite.setComboBoxItems(elements);
+    if (!elements.isEmpty())
+        boite.setTextValue(elements.first());
     boite.setOkButtonText(QStringLiteral("OK"));
     boite.setCancelButtonText(QStringLiteral("Annuler"));
-    boite.resize(560, 320);
+    // Wide enough for the longest item, so that none is cut.
+    int largeur = 400;
+    for (const QString& element : elements)
+        largeur = std::max(largeur, boite.fontMetrics().horizontalAdvance(element) + 80);
+    boite.resize(largeur, 320);
     if (boite.exec() != QDialog::Accepted)
         return std::nullopt;
     const qsizetype rang = elements.indexOf(boite.textValue());
