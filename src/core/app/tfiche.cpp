@@ -16,7 +16,19 @@ TFiche::TFiche(QObject* parent) : QObject(parent) {
         m_pagesCreees[indexOf(b)] = creePage(b, base(b), m_contexte);
         setPage(b, m_pagesCreees[indexOf(b)].get());
     }
+    connect(this, &TFiche::listeValeursChange, this, &TFiche::appliqueListe);
+    for (ListeValeurs liste :
+         {ListeValeurs::TypesLots, ListeValeurs::FamillesFournisseurs, ListeValeurs::Reglements})
+        appliqueListe(liste);
     relitPages();
+}
+
+void TFiche::appliqueListe(ListeValeurs liste) {
+    for (Base b : ToutesLesBases)
+        if (TPageEnregistrement* p = pageFiche(b))
+            for (const TChamp& champ : p->description().champs)
+                if (champ.liste == liste)
+                    p->setListe(champ.ligne, m_reglages.liste(liste));
 }
 
 TFiche::~TFiche() = default;

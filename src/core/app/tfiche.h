@@ -121,6 +121,8 @@ private:
     void ecritDossier(const std::array<QString, NbBases>& fichiers,
                       const std::function<void(AtomicFileSet&, Base)>& contenu);
     void relitPages();
+    // Offers a value list in the choice fields of the pages that take it.
+    void appliqueListe(ListeValeurs liste);
 
     std::array<TListeBase, NbBases> m_bases;
     TContextePage m_contexte;

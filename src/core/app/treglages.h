@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/listesvaleurs.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -8,8 +10,6 @@
 // code and town, telephone, Siret, trade register, path of the logo picture.
 using LignesProprio = std::array<QString, 8>;
 
-// The three lists of values the user keeps for the lot, supplier and order pages.
-enum class ListeValeurs { TypesLots, FamillesFournisseurs, Reglements };
 
 // The payment terms offered before the user has ever edited them.
 QStringList reglementsParDefaut();

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "listesvaleurs.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // How a field of a record is shown, edited and stored.
 enum class TypeChamp {
@@ -18,9 +23,11 @@ struct TChamp {
     QString libelle; // label on the page, also the field's accessible name
     int largeur;     // width of the control in pixels
     TypeChamp type = TypeChamp::Texte;
-    int alignement = 0;  // amounts: the Rset width used when the field is left
-    bool filtre = false; // amounts: typed keys go through the amount key filter
-    QString groupe = {}; // the group box holding the field
+    int alignement = 0;                     // amounts: the Rset width used when the field is left
+    bool filtre = false;                    // amounts: typed keys go through the amount key filter
+    QString groupe = {};                    // the group box holding the field
+    QStringList elements = {};              // choices: the items the field always offers
+    std::optional<ListeValeurs> liste = {}; // choices: the value list the user keeps
 };
 
 // The blank picture of an empty date mask.
@@ -30,11 +37,12 @@ inline const QString ImageDateVide = QStringLiteral("  /  /    ");
 // layout, the widgets, the printed card and the pick-list columns.
 struct TDescriptionFiche {
     QList<TChamp> champs;          // in block line order, 1 to n
+    QList<QStringList> colonnes;   // the groups of each column of the page, top to bottom
     int ligneNumero = 1;           // the field that holds the number the user sees
     int ligneFocus = 2;            // the field that gets the focus when the page is shown
-    int debutParcours = 0;         // first offset from the opening line scanned for tags
     int lignesHistorique = 0;      // rows of the history grid (without its header)
     int alignementHistorique = 95; // Rset width of the history amounts
+    bool filtreHistorique = true;  // the history amount goes through the amount key filter
     QList<int> lignesCopiees;      // fields that Copier and Coller carry, in order
     // A choice field whose items read "number name": leaving it keeps the number there and
     // puts the name into the second field (0: none).

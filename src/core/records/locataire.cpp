@@ -39,7 +39,7 @@ const TDescriptionFiche& description() {
         };
         d.ligneNumero = Numero;
         d.ligneFocus = NomSoc;
-        d.debutParcours = 25;
+        d.colonnes = {{loc}, {bail}};
         d.lignesHistorique = 127;
         d.alignementHistorique = 95;
         d.lignesCopiees = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11};

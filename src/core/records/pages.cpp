@@ -1,6 +1,8 @@
 #include "pages.h"
 
+#include "fournisseur.h"
 #include "locataire.h"
+#include "lot.h"
 #include "tpageenregistrement.h"
 
 const TDescriptionFiche* descriptionFiche(Base base) {
@@ -8,7 +10,9 @@ const TDescriptionFiche* descriptionFiche(Base base) {
     case Base::Locataires:
         return &Locataire::description();
     case Base::Fournisseurs:
+        return &Fournisseur::description();
     case Base::Lots:
+        return &Lot::description();
     case Base::Quittances:
     case Base::Avis:
     case Base::Commandes:

@@ -33,8 +33,11 @@ TPageEnregistrement::TPageEnregistrement(const TDescriptionFiche& description, T
                                          const TContextePage& contexte, QObject* parent)
     : QObject(parent), m_description(description), m_base(base), m_contexte(contexte),
       m_grille(description.lignesHistorique, contexte, this) {
-    for (const TChamp& champ : m_description.champs)
+    for (const TChamp& champ : m_description.champs) {
         m_champs.append(champVide(champ));
+        if (!champ.elements.isEmpty())
+            m_listes.insert(champ.ligne, champ.elements);
+    }
     dateHistorique = Clock::today();
 }
 
@@ -127,7 +130,7 @@ void TPageEnregistrement::ajouteHistorique() {
     QString libelle = surUneLigne(libelleHistorique);
     libelle.replace(u'\t', u' ');
     TListeBase::verifieLigne(QStringLiteral("DATA") + libelle);
-    montantHistorique = Rset(FormatFloat(QStringLiteral("0.00"), StrToFloat(montantHistorique)),
+    montantHistorique = Rset(FormatFloat(m_contexte.fmtMontant, StrToFloat(montantHistorique)),
                              m_description.alignementHistorique, m_contexte.mesure);
     const int ligne = m_grille.premiereLigneLibre();
     if (ligne >= 0) {
@@ -187,8 +190,10 @@ void TPageEnregistrement::lit() {
 
     m_enSaisie = 0;
 
+    // Tagged lines are looked for after the fields only: a field that begins like a tag is
+    // never read a second time as a memo line or a history row.
     const TBlocLu bloc =
-        m_base.read(m_base.courant, m_description.nbChamps(), m_description.debutParcours);
+        m_base.read(m_base.courant, m_description.nbChamps(), m_description.nbChamps() + 1);
     if (bloc.trouve) {
         // A field the block does not hold reads as that field's empty text (a date's blank
         // picture), never as a text that means something else.

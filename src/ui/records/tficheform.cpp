@@ -49,9 +49,13 @@ QString nomDePage(Base base) {
 
 // The view of a base's page: the widgets of its card, or its name while it has no model.
 TPageVue* creeVue(TFiche& fiche, Base base) {
+    TPageVue* vue = nullptr;
     if (TPageEnregistrement* page = fiche.pageFiche(base))
-        return new TVueFiche(*page);
-    return new TPageNommee(nomDePage(base));
+        vue = new TVueFiche(*page);
+    else
+        vue = new TPageNommee(nomDePage(base));
+    vue->setObjectName(nomDePage(base));
+    return vue;
 }
 
 } // namespace

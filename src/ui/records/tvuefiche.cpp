@@ -20,6 +20,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // The date mask's picture as the model holds it: blanks where nothing was typed.
@@ -34,24 +36,40 @@ QString texteMasque(const QLineEdit* edit) {
 TVueFiche::TVueFiche(TPageEnregistrement& page, QWidget* parent) : TPageVue(parent), m_page(page) {
     const TDescriptionFiche& d = page.description();
 
+    // The groups stand in columns, side by side, each group's fields in a form.
     auto* groupes = new QHBoxLayout;
     QHash<QString, QFormLayout*> formulaires;
-    for (const TChamp& champ : d.champs) {
-        QFormLayout*& formulaire = formulaires[champ.groupe];
-        if (!formulaire) {
-            auto* boite = new QGroupBox(champ.groupe);
-            formulaire = new QFormLayout(boite);
+    for (const QStringList& colonne : d.colonnes) {
+        auto* pile = new QVBoxLayout;
+        for (const QString& groupe : colonne) {
+            auto* boite = new QGroupBox(groupe);
+            auto* formulaire = new QFormLayout(boite);
             formulaire->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
             formulaire->setLabelAlignment(Qt::AlignLeft);
             formulaire->setVerticalSpacing(3);
-            groupes->addWidget(boite, 0, Qt::AlignTop);
+            formulaires.insert(groupe, formulaire);
+            pile->addWidget(boite);
         }
+        pile->addStretch();
+        groupes->addLayout(pile);
+    }
+    groupes->addStretch();
+    QHash<QString, QList<QLabel*>> labels;
+    for (const TChamp& champ : d.champs) {
         QWidget* widget = creeChamp(champ.ligne);
         auto* label = new QLabel(champ.libelle);
         label->setBuddy(widget);
-        formulaire->addRow(label, widget);
+        formulaires.value(champ.groupe)->addRow(label, widget);
+        labels[champ.groupe].append(label);
+        if (champ.type == TypeChamp::Choix)
+            afficheListe(champ.ligne);
     }
-    groupes->addStretch();
+    for (const QStringList& colonne : d.colonnes) {
+        QList<QLabel*> colonneLabels;
+        for (const QString& groupe : colonne)
+            colonneLabels += labels.value(groupe);
+        m_labelsParColonne.append(colonneLabels);
+    }
 
     auto* bas = new QHBoxLayout;
     if (d.lignesHistorique > 0) {
@@ -171,7 +189,8 @@ QWidget* TVueFiche::creePanneauHistorique() {
     m_montantHistorique->setFixedWidth(93);
     m_montantHistorique->setAlignment(Qt::AlignRight);
     m_montantHistorique->setAccessibleName(QStringLiteral("Montant"));
-    FiltreMontant::installe(m_montantHistorique);
+    if (m_page.description().filtreHistorique)
+        FiltreMontant::installe(m_montantHistorique);
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setAutoDefault(false);
     layout->addWidget(m_dateHistorique);
@@ -195,6 +214,19 @@ QWidget* TVueFiche::creePanneauHistorique() {
 
 QComboBox* TVueFiche::choix(int ligne) const {
     return qobject_cast<QComboBox*>(widgetChamp(ligne));
+}
+
+void TVueFiche::showEvent(QShowEvent* event) {
+    // The fields of the groups of one column start at the same left edge, measured in the
+    // font the page is shown in.
+    for (const QList<QLabel*>& colonne : std::as_const(m_labelsParColonne)) {
+        int largeur = 0;
+        for (QLabel* label : colonne)
+            largeur = std::max(largeur, label->sizeHint().width());
+        for (QLabel* label : colonne)
+            label->setMinimumWidth(largeur);
+    }
+    TPageVue::showEvent(event);
 }
 
 void TVueFiche::focusChamp() {

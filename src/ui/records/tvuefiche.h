@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QDateEdit;
 class QLineEdit;
 class QPlainTextEdit;
@@ -30,6 +31,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* creeChamp(int ligne);
@@ -49,5 +51,6 @@ private:
     QDateEdit* m_dateHistorique = nullptr;
     QLineEdit* m_libelleHistorique = nullptr;
     QLineEdit* m_montantHistorique = nullptr;
+    QList<QList<QLabel*>> m_labelsParColonne;
     bool m_miseAJour = false;
 };

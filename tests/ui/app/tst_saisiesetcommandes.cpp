@@ -100,7 +100,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         ouvre(form, questions, dupont);
         questions.efface();
-        QLineEdit* loyer = champ(form.findChild<TVueFiche*>(), "Loyer actuel");
+        QLineEdit* loyer = champ(form.findChild<TVueFiche*>("Locataires"), "Loyer actuel");
         loyer->setFocus(Qt::TabFocusReason);
         loyer->selectAll();
         QTest::keyClicks(loyer, tape);
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         ouvre(form, questions, dupont);
         questions.efface();
-        auto* vue = form.findChild<TVueFiche*>();
+        auto* vue = form.findChild<TVueFiche*>("Locataires");
 
         QLineEdit* caution = champ(vue, "Caution");
         caution->setFocus(Qt::TabFocusReason);

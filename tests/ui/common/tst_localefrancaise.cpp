@@ -45,7 +45,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.action(Commande::Nouveau)->trigger();
-        auto* vue = form.findChild<TVueFiche*>();
+        auto* vue = form.findChild<TVueFiche*>("Locataires");
         QVERIFY(vue);
         const struct {
             const char* libelle;

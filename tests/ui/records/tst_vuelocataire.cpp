@@ -54,7 +54,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.action(Commande::Nouveau)->trigger();
-        auto* vue = form.findChild<TVueFiche*>();
+        auto* vue = form.findChild<TVueFiche*>("Locataires");
         QVERIFY(vue);
         QCOMPARE(champ(vue, "N° locataire")->text(), QString("10001"));
 
@@ -121,7 +121,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         questions.repondFichier(dir.filePath("villes.loc"));
         form.action(Commande::Ouvrir)->trigger();
-        auto* vue = form.findChild<TVueFiche*>();
+        auto* vue = form.findChild<TVueFiche*>("Locataires");
 
         questions.repondSaisie("69001");
         form.action(Commande::CodePostalLocataires)->trigger();
@@ -152,7 +152,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.action(Commande::Nouveau)->trigger();
-        auto* vue = form.findChild<TVueFiche*>();
+        auto* vue = form.findChild<TVueFiche*>("Locataires");
         tape(champ(vue, "Nom/Soc"), "Dupré");
         form.action(Commande::NouvelleFiche)->trigger();
         tape(champ(vue, "Taxes"), ",,");

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "champs.h"
+
+// The supplier card: 22 fields, the "Observations" memo and a 63-row history.
+namespace Fournisseur {
+
+enum Ligne {
+    Code = 1,
+    Famille = 2,
+    NomSoc = 3,
+    CodePostal = 6,
+    Ville = 7,
+    CreditMaxi = 19,
+    TotalDu = 20,
+    Risque = 21,
+};
+
+const TDescriptionFiche& description();
+
+} // namespace Fournisseur
