@@ -28,9 +28,24 @@ void Psoc(TFiche& fiche, QWidget* parent) {
     fiche.SetProprio(dialogue.Result());
 }
 
-void Design(TFiche& fiche, QWidget* parent) {
-    TCombo dialogue(QStringLiteral("Les Désignations"), QStringLiteral("Désignation"), parent);
-    dialogue.Init(fiche.reglages().liste(ListeValeurs::TypesLots));
+namespace {
+
+void editeListe(TFiche& fiche, ListeValeurs liste, const QString& titre, const QString& libelle,
+                QWidget* parent) {
+    TCombo dialogue(titre, libelle, parent);
+    dialogue.Init(fiche.reglages().liste(liste));
     dialogue.exec();
-    fiche.SetListe(ListeValeurs::TypesLots, dialogue.Result());
+    fiche.SetListe(liste, dialogue.Result());
+}
+
+} // namespace
+
+void Design(TFiche& fiche, QWidget* parent) {
+    editeListe(fiche, ListeValeurs::TypesLots, QStringLiteral("Les Désignations"),
+               QStringLiteral("Désignation"), parent);
+}
+
+void FamFournis(TFiche& fiche, QWidget* parent) {
+    editeListe(fiche, ListeValeurs::FamillesFournisseurs,
+               QStringLiteral("Les familles de fournisseurs"), QStringLiteral("Famille"), parent);
 }

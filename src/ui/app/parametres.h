@@ -16,3 +16,6 @@ void Psoc(TFiche& fiche, QWidget* parent);
 
 // "&Types de lots": the lot types, edited in "Les Désignations".
 void Design(TFiche& fiche, QWidget* parent);
+
+// "Familles fo&urnisseurs": the supplier families, edited in "Les familles de fournisseurs".
+void FamFournis(TFiche& fiche, QWidget* parent);

@@ -175,6 +175,9 @@ void TMainForm::lance(Commande commande) {
     case C::TypesDeLots:
         Design(*m_fiche, this);
         break;
+    case C::FamillesFournisseurs:
+        FamFournis(*m_fiche, this);
+        break;
     case C::OuvrirAutomatiquement:
         noteOuvertureAutomatique();
         break;
@@ -242,7 +245,6 @@ void TMainForm::lance(Commande commande) {
     case C::StatistiquesLocataires:
     case C::StatistiquesFournisseurs:
     case C::JournalComptable:
-    case C::FamillesFournisseurs:
     case C::ParametresCommande:
     case C::Comptes:
     case C::Calendrier:
