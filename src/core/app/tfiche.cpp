@@ -250,6 +250,19 @@ void TFiche::Ajout() {
         p->Nouvelle();
 }
 
+bool TFiche::listeDisponible() const {
+    return pageFiche(m_pageActive) && base(m_pageActive).lineCount() >= 21;
+}
+
+void TFiche::AfficheChoix(int key) {
+    TListeBase& liste = base(m_pageActive);
+    TPage* p = page(m_pageActive);
+    if (!p || key < 0 || key > liste.nb)
+        return;
+    liste.courant = key;
+    p->lit();
+}
+
 void TFiche::Supprime() {
     // Only the record a page shows is ever deleted; a page that shows none deletes nothing.
     const Base b = m_pageActive;

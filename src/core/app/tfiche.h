@@ -110,6 +110,12 @@ public:
     void Ajout();
     // Deletes the record on screen and shows the one that takes its key.
     void Supprime();
+    // Whether the page on screen offers its pick list: a tenant, supplier or lot page whose
+    // base holds more than 20 lines.
+    bool listeDisponible() const;
+    // Shows the record of `key` picked from the list, when its base has such a key. The page
+    // is not stored first: the list drops the edits not yet stored.
+    void AfficheChoix(int key);
 
 signals:
     void titreChange(const QString& titre);
