@@ -73,6 +73,7 @@ QAbstractItemView* TDialogueListe::grille() {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(false);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table->horizontalHeader()->setHighlightSections(false);
     const QList<int> largeurs = largeursColonnes(m_description);
