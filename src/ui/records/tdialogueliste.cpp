@@ -25,10 +25,31 @@ constexpr int DepuisLaDroite = 100;
 constexpr int LargeurBouton = 75;
 constexpr int HauteurGrille = 420;
 
-QFrame* panneau() {
-    auto* frame = new QFrame;
-    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-    return frame;
+// The panel above a list, "Fermer" at its right.
+QWidget* panneauHaut(const QList<QWidget*>& gauche, QPushButton* fermer) {
+    auto* haut = new QFrame;
+    haut->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* rangee = new QHBoxLayout(haut);
+    fermer->setFixedWidth(std::max(LargeurBouton, fermer->sizeHint().width()));
+    const QMargins marges = rangee->contentsMargins();
+    rangee->setContentsMargins(marges.left(), marges.top(),
+                               std::max(0, DepuisLaDroite - fermer->width() - haut->frameWidth()),
+                               marges.bottom());
+    for (QWidget* w : gauche)
+        rangee->addWidget(w);
+    rangee->addStretch();
+    rangee->addWidget(fermer);
+    return haut;
+}
+
+// The buttons below a list, at its right.
+QWidget* panneauBas(const QList<QPushButton*>& boutons) {
+    auto* bas = new QWidget;
+    auto* rangee = new QHBoxLayout(bas);
+    rangee->addStretch();
+    for (QPushButton* b : boutons)
+        rangee->addWidget(b);
+    return bas;
 }
 
 } // namespace
@@ -96,30 +117,6 @@ QAbstractItemView* TDialogueListe::liste() {
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     liste->setUniformItemSizes(true);
     return m_vue = liste;
-}
-
-QWidget* TDialogueListe::panneauHaut(const QList<QWidget*>& gauche, QPushButton* fermer) {
-    QFrame* haut = panneau();
-    auto* rangee = new QHBoxLayout(haut);
-    fermer->setFixedWidth(std::max(LargeurBouton, fermer->sizeHint().width()));
-    const QMargins marges = rangee->contentsMargins();
-    rangee->setContentsMargins(marges.left(), marges.top(),
-                               std::max(0, DepuisLaDroite - fermer->width() - haut->frameWidth()),
-                               marges.bottom());
-    for (QWidget* w : gauche)
-        rangee->addWidget(w);
-    rangee->addStretch();
-    rangee->addWidget(fermer);
-    return haut;
-}
-
-QWidget* TDialogueListe::panneauBas(const QList<QPushButton*>& boutons) {
-    auto* bas = new QWidget;
-    auto* rangee = new QHBoxLayout(bas);
-    rangee->addStretch();
-    for (QPushButton* b : boutons)
-        rangee->addWidget(b);
-    return bas;
 }
 
 QList<QWidget*> TDialogueListe::fleches() {

@@ -34,8 +34,6 @@ protected:
 private:
     QAbstractItemView* grille();
     QAbstractItemView* liste();
-    QWidget* panneauHaut(const QList<QWidget*>& gauche, QPushButton* fermer);
-    QWidget* panneauBas(const QList<QPushButton*>& boutons);
     QList<QWidget*> fleches();
     // A button that closes choosing the selected item, or choosing nothing.
     QPushButton* bouton(const QString& texte, bool choisitSelection);

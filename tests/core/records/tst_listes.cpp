@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(resume(lignesListe(*liste, baseDe(lignes))), attendu);
     }
 
-    void theTablesShowTheirHeadersAndHideNothingButTheKey() {
+    void aGridShowsItsHeadersKeysAndNumbers() {
         TModeleListe modele(TFListe3);
         QAbstractItemModelTester testeur(&modele,
                                          QAbstractItemModelTester::FailureReportingMode::QtTest);
