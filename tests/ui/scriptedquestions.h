@@ -2,6 +2,8 @@
 
 #include "app/questions.h"
 #include "store/saisies.h"
+#include "store/selections.h"
+#include "store/tlistebase.h"
 
 #include <QStringList>
 #include <deque>
@@ -24,6 +26,7 @@ public:
         m_script.emplace_back(Genre::Saisie).texte = texte;
     }
     void repondChoix(std::optional<int> rang) { m_script.emplace_back(Genre::Choix).rang = rang; }
+    void repondFiche(int cle) { m_script.emplace_back(Genre::Fiche).rang = cle; }
     // An empty path cancels the dialog.
     void repondFichier(const QString& path) { m_script.emplace_back(Genre::Fichier).texte = path; }
 
@@ -66,6 +69,20 @@ public:
         const Replique* r = prend(Genre::Choix, (QStringList(titre) + elements).join(u'\n'));
         return r ? r->rang : std::nullopt;
     }
+    // Logged as the base's number and its block count.
+    int fiche(Base base, const TListeBase& liste) override {
+        const Replique* r =
+            prend(Genre::Fiche,
+                  QStringLiteral("Liste %1 (%2 fiches)").arg(int(base)).arg(liste.countBlocks()));
+        return r && r->rang ? *r->rang : -1;
+    }
+    // Answered with repondSaisie, logged as the types and the starting text.
+    std::optional<QString> typeLot(const QStringList& types, const QString& courant) override {
+        const Replique* r =
+            prend(Genre::Saisie, QStringLiteral("Type de lot ") + types.join(u'|') +
+                                     QStringLiteral(" [") + courant + QStringLiteral("]"));
+        return r && r->texte ? std::optional<QString>(majusculesAscii(*r->texte)) : std::nullopt;
+    }
     QString fichierAOuvrir(const QString& filtre) override {
         const Replique* r = prend(Genre::Fichier, filtre);
         return r ? r->texte.value_or(QString()) : QString();
@@ -76,7 +93,7 @@ public:
     }
 
 private:
-    enum class Genre { OuiNonAnnuler, OkAnnuler, Saisie, Choix, Fichier };
+    enum class Genre { OuiNonAnnuler, OkAnnuler, Saisie, Choix, Fiche, Fichier };
     struct Replique {
         explicit Replique(Genre g) : genre(g) {}
         Genre genre;

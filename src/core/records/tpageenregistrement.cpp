@@ -48,6 +48,9 @@ void TPageEnregistrement::setChamp(int ligne, const QString& texte) {
 void TPageEnregistrement::saisitChamp(int ligne, const QString& texte) {
     const QString uneLigne = surUneLigne(texte);
     TListeBase::verifieLigne(uneLigne);
+    // An edit of another field (a box ticked with the mouse) ends the one in progress.
+    if (m_enSaisie != ligne)
+        termineSaisie();
     setChamp(ligne, uneLigne);
     m_enSaisie = ligne;
     m_modifie = true;

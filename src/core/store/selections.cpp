@@ -122,6 +122,8 @@ void SetSel(TSelections& s, Base base, int mode, const std::optional<QString>& r
         break;
     case Base::Lots:
         s.modeSelLot = mode;
+        if (reponse && mode == 2)
+            s.typeSelLot = *reponse;
         if (reponse && mode == 3)
             s.cpSelLot = *reponse;
         break;

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "common/usererror.h"
+#include "store/bases.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 struct TSaisieDef;
+class TListeBase;
 
 // Every question, confirmation, message and file dialog of the program goes through the one
 // instance of this interface, so that tests can answer them by script.
@@ -31,6 +33,10 @@ public:
     // A list to choose one item from; its index, nothing when it is cancelled.
     virtual std::optional<int> choix(const QString& titre, const QString& invite,
                                      const QStringList& elements) = 0;
+    // The pick list of the tenant, supplier or lot base: the key picked, -1 for none.
+    virtual int fiche(Base base, const TListeBase& liste) = 0;
+    // The lot-type chooser, opened on `courant`: the type upper-cased, nothing when cancelled.
+    virtual std::optional<QString> typeLot(const QStringList& types, const QString& courant) = 0;
     // The file dialogs; an empty path when they are cancelled. A filter is written as
     // "Fichier locataires (*.loc)".
     virtual QString fichierAOuvrir(const QString& filtre) = 0;

@@ -1,5 +1,6 @@
 #include "questionsdialogues.h"
 
+#include "records/listes.h"
 #include "store/tdialoguesaisie.h"
 
 #include <QApplication>
@@ -110,6 +111,15 @@ std::optional<int> QuestionsDialogues::choix(const QString& titre, const QString
         return std::nullopt;
     const qsizetype rang = elements.indexOf(boite.textValue());
     return rang < 0 ? std::nullopt : std::optional<int>(int(rang));
+}
+
+int QuestionsDialogues::fiche(Base base, const TListeBase& liste) {
+    return choisitFiche(base, liste, QApplication::activeWindow());
+}
+
+std::optional<QString> QuestionsDialogues::typeLot(const QStringList& types,
+                                                   const QString& courant) {
+    return choisitTypeLot(types, courant, QApplication::activeWindow());
 }
 
 QString QuestionsDialogues::fichierAOuvrir(const QString& filtre) {

@@ -14,6 +14,8 @@ public:
     std::optional<QString> entree(const TSaisieDef& saisie, const QString& initial) override;
     std::optional<int> choix(const QString& titre, const QString& invite,
                              const QStringList& elements) override;
+    int fiche(Base base, const TListeBase& liste) override;
+    std::optional<QString> typeLot(const QStringList& types, const QString& courant) override;
     QString fichierAOuvrir(const QString& filtre) override;
     QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override;
 };

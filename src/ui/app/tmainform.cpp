@@ -7,6 +7,7 @@
 #include "common/textfile.h"
 #include "parametres.h"
 #include "questions.h"
+#include "records/lot.h"
 #include "records/tficheform.h"
 #include "tabout.h"
 
@@ -148,6 +149,10 @@ void TMainForm::SetSel(Base base, int mode) {
             demandeSelection(base, mode, selections, m_fiche->locataireAffiche(base)))
         reponse =
             demande->reponse(Questions::instance().entree(*demande->saisie, demande->initial));
+    // The lots by type: the chooser offers the lot types, opened on the type on screen.
+    if (base == Base::Lots && mode == 2)
+        reponse = Questions::instance().typeLot(m_fiche->reglages().liste(ListeValeurs::TypesLots),
+                                                m_fiche->pageFiche(Base::Lots)->champ(Lot::Type));
     ::SetSel(selections, base, mode, reponse);
     m_ficheForm->Premier();
 }

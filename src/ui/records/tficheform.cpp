@@ -142,7 +142,13 @@ void TFicheForm::Coller() {
 }
 
 void TFicheForm::Liste() {
-    execute([&] { vueVisible()->Liste(); });
+    execute([&] {
+        if (!m_fiche.listeDisponible())
+            return;
+        const Base base = m_fiche.pageActive();
+        m_fiche.AfficheChoix(Questions::instance().fiche(base, m_fiche.base(base)));
+        vueVisible()->focusChamp();
+    });
 }
 
 bool TFicheForm::touche(int touche, Qt::KeyboardModifiers modificateurs, bool executer) {

@@ -12,6 +12,4 @@ public:
 
     // Puts the focus on the page's first field.
     virtual void focusChamp() { setFocus(); }
-    // The pick list of the page's base; the pages without one do nothing.
-    virtual void Liste() {}
 };

@@ -142,8 +142,13 @@ QWidget* TVueFiche::creeChamp(int ligne) {
                 [this, ligne](const QString& texte) { saisit(ligne, texte); });
         connect(combo, &QComboBox::activated, this,
                 [this, ligne, combo] { saisit(ligne, combo->currentText()); });
-        combo->lineEdit()->installEventFilter(this);
-        m_lignes.insert(combo->lineEdit(), ligne);
+        // The combo passes its focus events to its edit directly, past any filter: both are
+        // watched.
+        for (QWidget* w :
+             {static_cast<QWidget*>(combo), static_cast<QWidget*>(combo->lineEdit())}) {
+            w->installEventFilter(this);
+            m_lignes.insert(w, ligne);
+        }
         widget = combo;
         break;
     }

@@ -1,3 +1,4 @@
+#include "../scriptedquestions.h"
 #include "app/tfiche.h"
 #include "records/tficheform.h"
 #include "records/tpagevue.h"
@@ -10,7 +11,7 @@
 
 namespace {
 
-// A page with two fields that counts its pick lists and its focus requests.
+// A page with two fields that counts its focus requests.
 class VueEssai : public TPageVue {
 public:
     VueEssai() {
@@ -22,11 +23,9 @@ public:
         ++focus;
         champ->setFocus();
     }
-    void Liste() override { ++listes; }
 
     QLineEdit* champ = new QLineEdit;
     QPlainTextEdit* memo = new QPlainTextEdit(QStringLiteral("ligne 1\nligne 2\nligne 3"));
-    int listes = 0;
     int focus = 0;
 };
 
@@ -98,22 +97,30 @@ private slots:
         QCOMPARE(vue->focus, consommee ? 1 : 0);
     }
 
+    // F2 opens the pick list of the page on screen and shows the record picked; on a base of
+    // fewer than 21 lines, or a page with no list, it does nothing.
     void f2() {
+        ScriptedQuestions questions;
         TFiche fiche;
+        remplit(fiche.base(Base::Locataires), 7);
         TFicheForm form(fiche);
-        auto* locataires = new VueEssai;
-        auto* lots = new VueEssai;
-        form.installePage(Base::Locataires, locataires);
-        form.installePage(Base::Lots, lots);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        locataires->champ->setFocus();
-        QTest::keyClick(locataires->champ, Qt::Key_F2);
+        questions.repondFiche(4);
+        QTest::keyClick(form.vueVisible(), Qt::Key_F2);
+        QCOMPARE(questions.posees(), QStringList("Liste 0 (7 fiches)"));
+        QCOMPARE(fiche.base(Base::Locataires).courant, 4);
+        QCOMPARE(fiche.pageFiche(Base::Locataires)->champ(1), QString("10005"));
+        questions.repondFiche(-1);
+        QTest::keyClick(form.vueVisible(), Qt::Key_F2);
+        QCOMPARE(fiche.base(Base::Locataires).courant, 4);
+
+        questions.efface();
         form.Montre(Base::Lots);
-        QTest::keyClick(lots->champ, Qt::Key_F2);
-        QTest::keyClick(lots->champ, Qt::Key_F2);
-        QCOMPARE(locataires->listes, 1);
-        QCOMPARE(lots->listes, 2);
+        QTest::keyClick(form.vueVisible(), Qt::Key_F2);
+        form.Montre(Base::Quittances);
+        QTest::keyClick(form.vueVisible(), Qt::Key_F2);
+        QCOMPARE(questions.posees(), QStringList());
     }
 
     // A page switch shows the page, reads it and focuses its field; a switch made by the
