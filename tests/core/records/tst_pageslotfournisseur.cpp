@@ -153,6 +153,36 @@ private slots:
         QCOMPARE(page.champ(ligne), quitte);
     }
 
+    // Copier then Coller on a new card carries the identity fields, and the new number.
+    void copyAndPaste_data() {
+        QTest::addColumn<bool>("lots");
+        QTest::addColumn<int>("copiee");
+        QTest::addColumn<int>("gardee");
+        QTest::newRow("lot: syndic copied, type kept") << true << 9 << int(Lot::Type);
+        QTest::newRow("supplier: family copied, credit kept")
+            << false << int(Fournisseur::Famille) << int(Fournisseur::CreditMaxi);
+    }
+    void copyAndPaste() {
+        QFETCH(bool, lots);
+        QFETCH(int, copiee);
+        QFETCH(int, gardee);
+        const TDescriptionFiche& d = description(lots);
+        TListeBase base;
+        base.assign(bloc(d, 0, "10004", "x"));
+        base.nb = 1;
+        TPageEnregistrement page(d, base, contexte);
+        page.lit();
+        page.saisitChamp(copiee, "copié");
+        page.saisitChamp(gardee, "  12,00");
+        page.Copier();
+        base.courant = 1;
+        page.Nouvelle();
+        page.Coller();
+        QCOMPARE(page.champ(1), QString("10005"));
+        QCOMPARE(page.champ(copiee), QString("copié"));
+        QCOMPARE(page.champ(gardee), QString());
+    }
+
     // A supplier stored then read back shows what was typed, and the choice lists its card
     // always offers.
     void supplierRoundTrip() {
