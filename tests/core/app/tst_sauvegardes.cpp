@@ -1,3 +1,4 @@
+#include "../../common/fichiersessai.h"
 #include "app/sauvegardes.h"
 #include "app/tfiche.h"
 #include "common/clock.h"
@@ -9,11 +10,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray contenu(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
 
 // Stores one more tenant named `nom` and saves the dossier at `quand`.
 void ajouteEtSauve(TFiche& fiche, const QString& principal, const QString& nom,

@@ -1,3 +1,4 @@
+#include "../../common/fichiersessai.h"
 #include "app/tfiche.h"
 #include "common/textfile.h"
 #include "common/usererror.h"
@@ -45,18 +46,6 @@ QStringList blocs(const QList<QStringList>& fields) {
     for (int k = 0; k < fields.size(); ++k)
         lines << TListeBase::openingLine(k) << fields[k] << TListeBase::closingLine(k);
     return lines;
-}
-
-QByteArray contenu(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
-QString copieFixture(const QTemporaryDir& dir) {
-    const QDir fixture(QStringLiteral(TARVINEL_FIXTURES "/accents"));
-    for (const QString& name : fixture.entryList(QDir::Files))
-        QFile::copy(fixture.filePath(name), dir.filePath(name));
-    return dir.filePath("DUPONT.LOC");
 }
 
 } // namespace

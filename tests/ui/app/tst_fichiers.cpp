@@ -1,3 +1,4 @@
+#include "../../common/fichiersessai.h"
 #include "../scriptedquestions.h"
 #include "app/tfiche.h"
 #include "app/tmainform.h"
@@ -16,18 +17,6 @@ const QStringList Extensions = {"LOC", "LOT", "FRS", "QTC", "ECH", "CMD", "RCU"}
 const QString FiltreOuvrir = QStringLiteral("Fichier locataires (*.loc)");
 const QString FiltreEnregistrer = QStringLiteral("Tous les fichiers (*) *.loc");
 const QDateTime Autrefois(QDate(2001, 1, 1), QTime(12, 0));
-
-QString copieFixture(const QTemporaryDir& dir) {
-    const QDir fixture(QStringLiteral(TARVINEL_FIXTURES "/accents"));
-    for (const QString& name : fixture.entryList(QDir::Files))
-        QFile::copy(fixture.filePath(name), dir.filePath(name));
-    return dir.filePath(QStringLiteral("DUPONT.LOC"));
-}
-
-QByteArray contenu(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
 
 // The seven files of a dossier, dated long ago, so that a write shows in their dates.
 QStringList vieillit(const QString& main) {

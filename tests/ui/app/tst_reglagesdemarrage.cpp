@@ -1,3 +1,4 @@
+#include "../../common/fichiersessai.h"
 #include "../scriptedquestions.h"
 #include "app/tfiche.h"
 #include "app/tmainform.h"
@@ -35,11 +36,6 @@ private:
     QTemporaryDir m_demarrage;
     QTemporaryDir m_dossiers;
 };
-
-QByteArray contenu(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
 
 QList<QByteArray> lignesIni(const Repertoires& r) {
     QList<QByteArray> lignes = contenu(r.demarrage("Tarvinel.ini")).split('\n');

@@ -1,3 +1,5 @@
+#include "../../common/fichiersessai.h"
+#include "../saisieessai.h"
 #include "../scriptedquestions.h"
 #include "app/tfiche.h"
 #include "app/tmainform.h"
@@ -18,31 +20,12 @@ namespace {
 
 const QStringList Extensions = {"LOC", "LOT", "FRS", "QTC", "ECH", "CMD", "RCU"};
 
-QString copieFixture(const QTemporaryDir& dir) {
-    const QDir fixture(QStringLiteral(TARVINEL_FIXTURES "/accents"));
-    for (const QString& name : fixture.entryList(QDir::Files))
-        QFile::copy(fixture.filePath(name), dir.filePath(name));
-    return dir.filePath(QStringLiteral("DUPONT.LOC"));
-}
-
-QByteArray contenu(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
-
 // The bytes of the seven files of a dossier.
 QList<QByteArray> dossier(const QString& main) {
     QList<QByteArray> octets;
     for (const QString& extension : Extensions)
         octets << contenu(main.chopped(3) + extension);
     return octets;
-}
-
-QLineEdit* champ(QWidget* vue, const QString& nom) {
-    for (QLineEdit* w : vue->findChildren<QLineEdit*>())
-        if (w->accessibleName() == nom)
-            return w;
-    return nullptr;
 }
 
 // Field 16 ("Loyer actuel") of the first tenant as the file holds it.

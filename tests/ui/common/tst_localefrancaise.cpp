@@ -1,3 +1,4 @@
+#include "../saisieessai.h"
 #include "../scriptedquestions.h"
 #include "app/tmainform.h"
 #include "common/clock.h"
@@ -12,17 +13,6 @@
 #include <QTest>
 
 #include <clocale>
-
-namespace {
-
-QLineEdit* champ(QWidget* vue, const QString& nom) {
-    for (QLineEdit* w : vue->findChildren<QLineEdit*>())
-        if (w->accessibleName() == nom)
-            return w;
-    return nullptr;
-}
-
-} // namespace
 
 // Our users' desktops are French: the C library then reads and writes numbers with a decimal
 // comma. Nothing the program converts may depend on that.

@@ -1,3 +1,4 @@
+#include "../saisieessai.h"
 #include "../scriptedquestions.h"
 #include "app/tfiche.h"
 #include "app/tmainform.h"
@@ -16,26 +17,6 @@
 #include <QTest>
 
 namespace {
-
-template <typename W = QLineEdit> W* champ(QWidget* vue, const QString& nom, int rang = 0) {
-    QList<W*> trouves;
-    for (W* w : vue->findChildren<W*>())
-        if (w->accessibleName() == nom)
-            trouves << w;
-    return trouves.value(rang);
-}
-
-// Types into a field reached with the mouse, as a user would.
-void tape(QWidget* widget, const QString& texte) {
-    widget->setFocus(Qt::MouseFocusReason);
-    for (QChar c : texte) {
-        if (c.unicode() < 128)
-            QTest::keyClick(widget, char(c.unicode()));
-        else
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c),
-                                Qt::NoModifier);
-    }
-}
 
 // The field lines of block `key` of a saved file.
 QStringList bloc(const QString& path, int key) {
