@@ -5,6 +5,7 @@
 #include "common/ensemblefichiers.h"
 #include "common/textfile.h"
 #include "common/usererror.h"
+#include "documents/tpagedocument.h"
 #include "records/locataire.h"
 #include "records/pages.h"
 
@@ -15,6 +16,8 @@ TFiche::TFiche(QObject* parent) : QObject(parent) {
     for (Base b : ToutesLesBases) {
         m_pagesCreees[indexOf(b)] = creePage(b, base(b), m_contexte);
         setPage(b, m_pagesCreees[indexOf(b)].get());
+        if (TPageDocument* document = pageDocument(b))
+            connect(document, &TPageDocument::stockee, this, [this] { m_dossierModifie = true; });
     }
     connect(this, &TFiche::listeValeursChange, this, &TFiche::appliqueListe);
     for (ListeValeurs liste :
@@ -35,6 +38,10 @@ TFiche::~TFiche() = default;
 
 TPageEnregistrement* TFiche::pageFiche(Base b) const {
     return dynamic_cast<TPageEnregistrement*>(page(b));
+}
+
+TPageDocument* TFiche::pageDocument(Base b) const {
+    return dynamic_cast<TPageDocument*>(page(b));
 }
 
 void TFiche::setPageActive(Base b) {
@@ -273,4 +280,49 @@ void TFiche::Supprime() {
     liste.supprime(liste.courant);
     m_dossierModifie = true;
     p->lit();
+}
+
+TCarteLocataire TFiche::carteLocataire() const {
+    const TPageEnregistrement* locataires = pageFiche(Base::Locataires);
+    return locataires ? TCarteLocataire::depuisPage(*locataires) : TCarteLocataire{};
+}
+
+void TFiche::NouvDocument(Base b) {
+    TPageDocument* document = pageDocument(b);
+    if (!document)
+        return;
+    const TCarteLocataire carte = carteLocataire();
+    AffichePage(b);
+    document->CreePour(carte);
+}
+
+void TFiche::ChoisitLocataire(Base b, const QString& numero) {
+    if (TPageDocument* document = pageDocument(b)) {
+        EcritPage(Base::Locataires);
+        document->choisitLocataire(numero, base(Base::Locataires));
+    }
+}
+
+bool TFiche::ValideQuittance() {
+    TPageDocument* quittances = pageDocument(Base::Quittances);
+    TPageEnregistrement* locataires = pageFiche(Base::Locataires);
+    return quittances && locataires && quittances->Valider(*locataires);
+}
+
+bool TFiche::LitLoc(const QString& numero) {
+    TPageEnregistrement* locataires = pageFiche(Base::Locataires);
+    if (!locataires)
+        return false;
+    EcritPage(Base::Locataires);
+    return ::LitLoc(*locataires, numero);
+}
+
+void TFiche::Arrivee(const TMontantsLoyer& montants) {
+    TPageDocument* quittances = pageDocument(Base::Quittances);
+    if (!quittances || montants.loyer.trimmed().isEmpty())
+        return;
+    TCarteLocataire carte = carteLocataire();
+    carte.montants = {montants.loyer, montants.charges, montants.taxes, QString()};
+    AffichePage(Base::Quittances);
+    quittances->CreePour(carte);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/treglages.h"
+#include "documents/cartelocataire.h"
 #include "records/tcontextepage.h"
 #include "records/tpageenregistrement.h"
 #include "store/bases.h"
@@ -17,6 +18,7 @@
 // The record window without its widgets: it owns the seven bases of the open dossier, their
 // pages and the dossier-wide state, and loads and saves the dossier's seven files.
 class AtomicFileSet;
+class TPageDocument;
 
 class TFiche : public QObject {
     Q_OBJECT
@@ -34,6 +36,9 @@ public:
     TPage* page(Base b) const { return m_pages[indexOf(b)]; }
     // The same page when it is a record card (tenants, suppliers, lots), else none.
     TPageEnregistrement* pageFiche(Base b) const;
+    // The same page when it shows rent documents (receipts, notices, payment receipts), else
+    // none. Whatever such a page stores marks the dossier modified.
+    TPageDocument* pageDocument(Base b) const;
 
     Base pageActive() const { return m_pageActive; }
     void setPageActive(Base b);
@@ -116,6 +121,22 @@ public:
     // Shows the record of `key` picked from the list, when its base has such a key. The page
     // is not stored first: the list drops the edits not yet stored.
     void AfficheChoix(int key);
+
+    // The tenant card as the tenant page shows it, edits not stored included.
+    TCarteLocataire carteLocataire() const;
+    // Nouvelle quittance, Nouvelle échéance, Nouveau reçu (NouvQtc, NouvEch, NouvRecu): shows
+    // the page of `b` with a new document for the tenant on the card.
+    void NouvDocument(Base b);
+    // The "..." beside the tenant number on the page of `b`: the tenant page is stored first,
+    // so that the document takes the card's last edits.
+    void ChoisitLocataire(Base b, const QString& numero);
+    // "Valider" on the receipt page; false when nothing was done.
+    bool ValideQuittance();
+    // Shows on the tenant page the tenant numbered `numero` (LitLoc); false when none is.
+    bool LitLoc(const QString& numero);
+    // Arrivée/départ once the dialog closed: a new receipt for the tenant on the card with the
+    // rent, charges and taxes given back; an empty rent (the dialog cancelled) makes none.
+    void Arrivee(const TMontantsLoyer& montants);
 
 signals:
     void titreChange(const QString& titre);

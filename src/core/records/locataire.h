@@ -12,12 +12,18 @@ namespace Locataire {
 enum Ligne {
     Numero = 1,
     NomSoc = 2,
+    Adresse = 3,
+    Adresse2 = 4,
     CodePostal = 5,
     Ville = 6,
     Entre = 10,
     Sorti = 11,
     NumLot = 12,
     NomLot = 13,
+    LoyerActuel = 16,
+    ChargesActuelles = 17,
+    Taxes = 24,
+    Apl = 25,
     TotalDu = 26,
 };
 
@@ -25,5 +31,10 @@ const TDescriptionFiche& description();
 
 // The "N° lot" list: "N° lot" + " " + designation for each lot, in the base's order.
 QStringList listeLots(const TListeBase& lots);
+
+// The key of the first tenant whose "N° locataire" is the whole of `numero`, letter case not
+// significant; -1 when none is or `numero` is empty, so that a document for tenant 1001 never
+// reaches tenant 10010.
+int cle(const TListeBase& locataires, const QString& numero);
 
 } // namespace Locataire

@@ -1,5 +1,6 @@
 #include "pages.h"
 
+#include "documents/tpagedocument.h"
 #include "fournisseur.h"
 #include "locataire.h"
 #include "lot.h"
@@ -25,5 +26,7 @@ const TDescriptionFiche* descriptionFiche(Base base) {
 std::unique_ptr<TPage> creePage(Base base, TListeBase& liste, const TContextePage& contexte) {
     if (const TDescriptionFiche* fiche = descriptionFiche(base))
         return std::make_unique<TPageEnregistrement>(*fiche, liste, contexte);
+    if (const TDescriptionDocument* document = descriptionDocument(base))
+        return std::make_unique<TPageDocument>(*document, liste, contexte);
     return nullptr;
 }

@@ -4,9 +4,10 @@
 
 #include <QString>
 
-// What the record pages share with the record window: the amount format and the measure
-// of texts in the window's font.
+// What the record pages share with the record window: the amount format, the francs per
+// euro of the document totals and the measure of texts in the window's font.
 struct TContextePage {
     QString fmtMontant = QStringLiteral("0.00");
+    double tauxEuro = 6.55957;
     TMesureTexte mesure = [](const QString& texte) { return int(texte.size()) * 6; };
 };

@@ -9,13 +9,6 @@
 
 namespace {
 
-QString surUneLigne(QString texte) {
-    texte.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    texte.replace(u'\r', u' ');
-    texte.replace(u'\n', u' ');
-    return texte;
-}
-
 QString champVide(const TChamp& champ) {
     switch (champ.type) {
     case TypeChamp::DateMasque:
@@ -46,7 +39,7 @@ void TPageEnregistrement::setChamp(int ligne, const QString& texte) {
 }
 
 void TPageEnregistrement::saisitChamp(int ligne, const QString& texte) {
-    const QString uneLigne = surUneLigne(texte);
+    const QString uneLigne = TListeBase::surUneLigne(texte);
     TListeBase::verifieLigne(uneLigne);
     // An edit of another field (a box ticked with the mouse) ends the one in progress.
     if (m_enSaisie != ligne)
@@ -130,8 +123,7 @@ void TPageEnregistrement::quitteChoix(int ligne) {
 void TPageEnregistrement::ajouteHistorique() {
     if (libelleHistorique.trimmed().isEmpty() || montantHistorique.trimmed().isEmpty())
         return;
-    QString libelle = surUneLigne(libelleHistorique);
-    libelle.replace(u'\t', u' ');
+    const QString libelle = TListeBase::celluleGrille(libelleHistorique);
     TListeBase::verifieLigne(QStringLiteral("DATA") + libelle);
     montantHistorique = Rset(FormatFloat(m_contexte.fmtMontant, StrToFloat(montantHistorique)),
                              m_description.alignementHistorique, m_contexte.mesure);
@@ -167,15 +159,7 @@ bool TPageEnregistrement::ecrit() {
     if (!m_modifie)
         return false;
     QStringList corps = m_champs;
-    // A memo line longer than a tag can hold is stored over several lines, so that nothing
-    // typed is cut when the block is read back.
-    for (const QString& ligne : std::as_const(m_memo)) {
-        qsizetype debut = 0;
-        do {
-            corps.append(QStringLiteral("MEMO") + ligne.mid(debut, TListeBase::MaxTag));
-            debut += TListeBase::MaxTag;
-        } while (debut < ligne.size());
-    }
+    corps.append(TListeBase::lignesMemo(m_memo));
     corps.append(TListeBase::lignesGrille(m_grille.lignes()));
     m_base.store(m_base.courant, corps);
     m_modifie = false;

@@ -128,6 +128,17 @@ void TListeBase::verifieLigne(const QString& line) {
         throw UserError(message);
 }
 
+QString TListeBase::surUneLigne(QString texte) {
+    texte.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    texte.replace(u'\r', u' ');
+    texte.replace(u'\n', u' ');
+    return texte;
+}
+
+QString TListeBase::celluleGrille(QString texte) {
+    return surUneLigne(texte).replace(u'\t', u' ');
+}
+
 const TListeBase::Structure& TListeBase::structure() const {
     if (!m_structureValid) {
         m_structure.marques.clear();
@@ -180,7 +191,7 @@ TListeBase::Etendue TListeBase::etendue(qsizetype index) const {
     return {suivante->ligne, suivante->ligne + (fermePropre ? 1 : 0)};
 }
 
-bool TListeBase::store(int key, const QStringList& body) {
+bool TListeBase::store(int key, const QStringList& body, Place place) {
     for (const QString& l : body)
         verifieLigne(l);
     const qsizetype at = find(key);
@@ -188,7 +199,7 @@ bool TListeBase::store(int key, const QStringList& body) {
         m_lines.remove(at, etendue(at).fin - at);
         invalidate();
     }
-    if (at < 0 || at >= m_lines.size()) {
+    if (at < 0 || at >= m_lines.size() || place == Place::EnFin) {
         m_lines.reserve(m_lines.size() + body.size() + 2);
         m_lines.append(openingLine(key));
         m_lines.append(body);
@@ -234,6 +245,18 @@ QStringList TListeBase::lignesGrille(const QList<QStringList>& rows) {
         if (joined.size() < 10)
             break;
         lines.append(QStringLiteral("DATA") + joined);
+    }
+    return lines;
+}
+
+QStringList TListeBase::lignesMemo(const QStringList& memo) {
+    QStringList lines;
+    for (const QString& ligne : memo) {
+        qsizetype debut = 0;
+        do {
+            lines.append(QStringLiteral("MEMO") + ligne.mid(debut, MaxTag));
+            debut += MaxTag;
+        } while (debut < ligne.size());
     }
     return lines;
 }

@@ -59,13 +59,19 @@ public:
     // Refuses, with its message, a text that cannot be a line of a block: one that holds a
     // line break or would be read as a structural line.
     static void verifieLigne(const QString& line);
+    // A typed or pasted text made one line: each line break becomes a blank. In a grid cell a
+    // TAB becomes a blank too, since TAB separates the cells of a stored row.
+    static QString surUneLigne(QString texte);
+    static QString celluleGrille(QString texte);
 
     // The three primitives.
     qsizetype find(int key) const;
     // Replaces block `key` by `body` (the lines between its opening and closing lines) in
-    // place, or appends it when the base has no such block. Returns true when appended. A
-    // body line that verifieLigne refuses stops it before anything changes.
-    bool store(int key, const QStringList& body);
+    // place, or appends it when the base has no such block; the document bases always append,
+    // so that a rewritten document moves to the end. Returns true when appended. A body line
+    // that verifieLigne refuses stops it before anything changes.
+    enum class Place { SurPlace, EnFin };
+    bool store(int key, const QStringList& body, Place place = Place::SurPlace);
     // Field lines 1..fieldCount, then the tagged lines from offset walkFrom to the block's end.
     TBlocLu read(int key, int fieldCount, int walkFrom) const;
 
@@ -79,6 +85,9 @@ public:
     // The "DATA" lines of a grid: each row's cells joined with TAB, up to the first row whose
     // joined text is shorter than 10 characters.
     static QStringList lignesGrille(const QList<QStringList>& rows);
+    // The "MEMO" lines of a memo: a line longer than a tag can hold goes over several lines, so
+    // that nothing typed is cut when the block is read back.
+    static QStringList lignesMemo(const QStringList& memo);
     // The cells of a "DATA" value: the texts between the first cellCount - 1 TABs, then the rest.
     static QStringList cellules(const QString& valeur, int cellCount);
 

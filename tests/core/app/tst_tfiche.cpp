@@ -300,13 +300,13 @@ private slots:
     // A page that shows no record deletes nothing, whatever its base holds.
     void supprimeOnAPageWithoutRecord() {
         TFiche fiche;
-        TListeBase& quittances = fiche.base(Base::Quittances);
-        quittances.assign(blocs({{"202612001"}}));
-        quittances.nb = 1;
-        fiche.setPageActive(Base::Quittances);
+        TListeBase& commandes = fiche.base(Base::Commandes);
+        commandes.assign(blocs({{"NUMC202612001"}}));
+        commandes.nb = 1;
+        fiche.setPageActive(Base::Commandes);
         fiche.Supprime();
-        QCOMPARE(quittances.nb, 1);
-        QCOMPARE(quittances.lineCount(), 3);
+        QCOMPARE(commandes.nb, 1);
+        QCOMPARE(commandes.lineCount(), 3);
         QVERIFY(!fiche.dossierModifie());
     }
 

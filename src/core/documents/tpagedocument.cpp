@@ -1,0 +1,304 @@
+#include "tpagedocument.h"
+
+#include "common/clock.h"
+#include "common/conversions.h"
+#include "common/montants.h"
+#include "common/textfile.h"
+#include "common/usererror.h"
+#include "enlettres.h"
+#include "mois.h"
+#include "numerotation.h"
+
+#include <algorithm>
+
+namespace {
+
+using C = ChampDocument;
+
+// A row whose text (designation, TAB, amount) is shorter than this is neither stored nor read:
+// empty rows are dropped, so that the rows are packed on the next read.
+constexpr qsizetype LongueurLigneMin = 9;
+
+// The length of every number's tag: "NUMQ", "NUMA", "NUMR"...
+constexpr qsizetype LongueurTag = 4;
+
+const QString FormatDate = QStringLiteral("dd/MM/yyyy");
+
+bool estDate(ChampDocument champ) {
+    return champ == C::Date || champ == C::Du || champ == C::Au;
+}
+
+bool chiffres(const QString& texte) {
+    return std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
+
+TPageDocument::TPageDocument(const TDescriptionDocument& description, TListeBase& base,
+                             const TContextePage& contexte, QObject* parent)
+    : QObject(parent), m_description(description), m_base(base), m_contexte(contexte),
+      m_grille([this](int ligne, int colonne,
+                      const QString& texte) { saisitCellule(ligne, colonne, texte); },
+               this) {
+    if (m_description.a(C::Mois))
+        m_mois = ListeMois(Clock::today());
+    reinitialise();
+}
+
+QDate TPageDocument::date(ChampDocument champ) const {
+    return QDate::fromString(this->champ(champ), FormatDate);
+}
+
+QStringList TPageDocument::liste(ChampDocument champ) const {
+    switch (champ) {
+    case C::Mode:
+        return m_description.modes;
+    case C::Sorte:
+        return m_description.sortes;
+    case C::Mois:
+        return m_mois;
+    default:
+        return {};
+    }
+}
+
+QString TPageDocument::statut() const {
+    if (!m_description.validation())
+        return QString();
+    return validee() ? m_description.statutValide : m_description.statutNonValide;
+}
+
+void TPageDocument::entre(ChampDocument champ, const QString& texte) {
+    const QString ligne = TListeBase::surUneLigne(texte);
+    if (champ == C::Numero) {
+        const QString numero = ligne.trimmed();
+        if (numero.size() > 9 || !chiffres(numero))
+            throw UserError(
+                QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(ligne));
+        setChamp(champ, numero);
+    } else if (estDate(champ)) {
+        setChamp(champ, DateToStr(StrToDate(ligne)));
+    } else {
+        TListeBase::verifieLigne(ligne);
+        setChamp(champ, ligne);
+    }
+}
+
+void TPageDocument::saisitChamp(ChampDocument champ, const QString& texte) {
+    if (!m_description.a(champ) || champ == C::Valide)
+        return;
+    entre(champ, texte);
+    m_modifie = true;
+    if (champ == C::Mois) {
+        const TPeriode periode = PeriodeMois(this->champ(C::Mois));
+        setChamp(C::Du, DateToStr(periode.du));
+        setChamp(C::Au, DateToStr(periode.au));
+        emit champChange(C::Du);
+        emit champChange(C::Au);
+    }
+}
+
+void TPageDocument::saisitDate(ChampDocument champ, const QDate& date) {
+    if (!m_description.a(champ) || !estDate(champ) || !date.isValid())
+        return;
+    setChamp(champ, DateToStr(date));
+    m_modifie = true;
+}
+
+void TPageDocument::saisitMemo(const QString& texte) {
+    if (!m_description.memo)
+        return;
+    const QStringList lignes = TextFile::splitLines(texte);
+    for (const QString& ligne : lignes)
+        TListeBase::verifieLigne(QStringLiteral("MEMO") + ligne);
+    m_memo = lignes;
+    m_modifie = true;
+}
+
+void TPageDocument::entreCellule(int ligne, int colonne, const QString& texte) {
+    QString cellule = TListeBase::celluleGrille(texte);
+    if (colonne == TGrilleDocument::Designation)
+        cellule.truncate(LongueurDesignation);
+    else
+        cellule.replace(u'.', u',');
+    TListeBase::verifieLigne(m_description.tagLigne + cellule);
+    m_grille.setCellule(ligne, colonne, cellule);
+}
+
+void TPageDocument::saisitCellule(int ligne, int colonne, const QString& texte) {
+    if (m_grille.figee() || ligne < 0 || ligne >= m_grille.rowCount() || colonne < 0 ||
+        colonne >= TGrilleDocument::NbColonnes)
+        return;
+    entreCellule(ligne, colonne, texte);
+    m_lignes = std::max(m_lignes, ligne + 1);
+    m_modifie = true;
+    if (colonne == TGrilleDocument::Montant)
+        Calcule();
+}
+
+void TPageDocument::entreGrille() {
+    m_grilleActive = true;
+    emit grilleActiveChange(true);
+}
+
+void TPageDocument::quitteGrille() {
+    m_grilleActive = false;
+    emit grilleActiveChange(false);
+}
+
+int TPageDocument::numero() const {
+    return ProchainNumero(m_base, m_description.tagNumero, Clock::today());
+}
+
+bool TPageDocument::estValide() const {
+    const QString numero = champ(C::Numero);
+    if (numero.isEmpty() || numero[0] == u' ')
+        return false;
+    if (m_description.locataireRequis && champ(C::Locataire).isEmpty())
+        return false;
+    for (int ligne = 0; ligne < m_lignes; ++ligne)
+        if (!m_grille.cellule(ligne, TGrilleDocument::Designation).isEmpty())
+            return true;
+    return false;
+}
+
+void TPageDocument::Calcule() {
+    double total = 0;
+    for (int ligne = 0; ligne < m_grille.rowCount(); ++ligne) {
+        const QString montant = m_grille.cellule(ligne, TGrilleDocument::Montant);
+        if (montant.isEmpty())
+            continue;
+        double valeur = 0;
+        try {
+            valeur = Real48(StrToFloat(montant));
+        } catch (const UserError&) {
+            continue; // left as typed, counts nothing
+        }
+        m_grille.setCellule(
+            ligne, TGrilleDocument::Montant,
+            Rset(FormatFloat(m_contexte.fmtMontant, valeur), AlignementMontant, m_contexte.mesure));
+        total = Real48(total + valeur);
+    }
+    const double francs = Real48(total * m_contexte.tauxEuro);
+    m_totalEuros = FormatFloat(m_contexte.fmtMontant, total);
+    m_totalFrancs = FormatFloat(m_contexte.fmtMontant, francs);
+    m_enLettres.clear();
+    if (m_description.enLettres) {
+        try {
+            m_enLettres = MontantEnLettres(total);
+        } catch (const UserError&) {
+            // A total beyond the words is shown in figures only.
+        }
+    }
+    emit totauxChange();
+}
+
+void TPageDocument::reinitialise() {
+    const QDate today = Clock::today();
+    m_champs.fill(QString());
+    setChamp(C::Date, DateToStr(today));
+    setChamp(C::Mode, m_description.modes.value(0));
+    setChamp(C::Sorte, m_description.sortes.value(0));
+    setChamp(C::Mois, TexteMois(today));
+    setChamp(C::Du, DateToStr(PremierJour(today)));
+    setChamp(C::Au, DateToStr(DernierJour(today)));
+    setChamp(C::Valide, QStringLiteral("N"));
+    m_memo.clear();
+    m_grille.vide();
+    m_lignes = 0;
+}
+
+void TPageDocument::lit() {
+    // A key without block shows a blank document, not validated, whatever was shown before.
+    reinitialise();
+    const int nbChamps = int(m_description.champs.size());
+    const TBlocLu bloc = m_base.read(m_base.courant, nbChamps, nbChamps + 1);
+    if (bloc.trouve) {
+        for (int i = 0; i < nbChamps; ++i) {
+            const ChampDocument champ = m_description.champs[i].champ;
+            const QString& texte = bloc.champs[i];
+            switch (champ) {
+            case C::Numero:
+                setChamp(champ, texte.mid(LongueurTag).trimmed());
+                break;
+            case C::Date:
+            case C::Du:
+            case C::Au:
+                // A date that does not read keeps its default; the fields after it are read.
+                try {
+                    setChamp(champ, DateToStr(StrToDate(texte)));
+                } catch (const UserError&) {
+                }
+                break;
+            case C::Mode:
+            case C::Sorte:
+            case C::Mois:
+                if (!texte.isEmpty())
+                    setChamp(champ, texte);
+                break;
+            case C::Locataire:
+            case C::Adresse1:
+            case C::Adresse2:
+            case C::Adresse3:
+            case C::Adresse4:
+                setChamp(champ, texte);
+                break;
+            case C::Valide:
+                setChamp(champ, texte == QLatin1String("Y") ? texte : QStringLiteral("N"));
+                break;
+            }
+        }
+        const auto estLigne = [this](const TLigneTag& tag) {
+            return tag.tag == m_description.tagLigne && tag.valeur.size() >= LongueurLigneMin;
+        };
+        m_grille.vide(std::count_if(bloc.tags.begin(), bloc.tags.end(), estLigne));
+        int ligne = 0;
+        for (const TLigneTag& tag : bloc.tags) {
+            if (tag.tag == QLatin1String("MEMO") && m_description.memo) {
+                m_memo.append(tag.valeur);
+            } else if (estLigne(tag)) {
+                const QStringList cellules = TListeBase::cellules(tag.valeur, 2);
+                m_grille.setCellule(ligne, TGrilleDocument::Designation, cellules[0]);
+                m_grille.setCellule(ligne, TGrilleDocument::Montant, cellules[1]);
+                ++ligne;
+            }
+        }
+        m_lignes = std::min(ligne + 1, m_grille.rowCount());
+    }
+    m_grille.setFigee(validee());
+    Calcule();
+    m_modifie = false;
+    if (m_grilleActive)
+        quitteGrille();
+    // The proposed number last. A base whose numbers do not convert still shows its documents:
+    // the message waits until a new number is needed.
+    if (champ(C::Numero).isEmpty()) {
+        try {
+            setChamp(C::Numero, QString::number(numero()));
+        } catch (const UserError&) {
+        }
+    }
+    emit relue();
+}
+
+bool TPageDocument::ecrit() {
+    if (!m_modifie || !estValide())
+        return false;
+    QStringList corps;
+    for (const TChampDocument& c : m_description.champs)
+        corps.append(c.champ == C::Numero
+                         ? m_description.tagDuNumero(champ(C::Sorte)) + champ(C::Numero)
+                         : champ(c.champ));
+    for (int ligne = 0; ligne < m_lignes; ++ligne) {
+        const QString texte = m_grille.cellule(ligne, TGrilleDocument::Designation) + u'\t' +
+                              m_grille.cellule(ligne, TGrilleDocument::Montant);
+        if (texte.size() >= LongueurLigneMin)
+            corps.append(m_description.tagLigne + texte);
+    }
+    if (m_description.memo)
+        corps.append(TListeBase::lignesMemo(m_memo));
+    m_base.store(m_base.courant, corps, TListeBase::Place::EnFin);
+    m_modifie = false;
+    emit stockee();
+    return true;
+}
