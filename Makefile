@@ -50,13 +50,13 @@ fuzz-build: fuzz-packages
 # New inputs go to a scratch corpus in the build directory; an input that finds a fault is
 # written into the target's corpus folder, to be kept there with the fix.
 fuzz: fuzz-build
-	@for t in $(FUZZ_TARGETS); do \
+	@status=0; for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t; \
 	  echo "== $$t : $(FUZZ_SECONDS) s"; \
 	  $(FUZZ_ENV) ./$(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=30 \
 	    -print_final_stats=1 -artifact_prefix=fuzz/corpus/$$t/ \
-	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || exit 1; \
-	done
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || { status=1; echo "$$t : faute trouvée"; }; \
+	done; exit $$status
 
 fuzz-replay: fuzz-build
 	@for t in $(FUZZ_TARGETS); do \
