@@ -1,6 +1,7 @@
 // One file of a dossier, as opening reads it: the base that opening gives is sound, keeps
 // every line its blocks held, reads into the tenant page without changing, stores a record that
-// reads back as it was stored, and comes back line for line from the bytes it is saved as.
+// reads back as it was stored, loses only that record when it is deleted, and comes back line
+// for line from the bytes it is saved as.
 
 #include "invariants.h"
 
@@ -134,6 +135,20 @@ void exigeRelu(TListeBase& base, int cle, TPageEnregistrement& ecrite,
     EXIGE(lignesGardees(relue.grille()) == lignesGardees(ecrite.grille()));
 }
 
+// Deleting a record leaves a sound base of one block fewer, the others in their order under
+// the keys that follow.
+void exigeSuppression(const TListeBase& ouverte, int cle) {
+    TListeBase base = ouverte;
+    base.courant = cle;
+    base.supprime(cle);
+    EXIGE(base.nb == ouverte.nb - 1);
+    EXIGE(base.courant >= 0 && base.courant <= std::max(base.nb - 1, 0));
+    exigeSaine(base);
+    for (int autre = 0; autre < base.nb; ++autre)
+        EXIGE(corps(base, autre) == corps(ouverte, autre < cle ? autre : autre + 1),
+              QString::number(autre));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -168,6 +183,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     EXIGE(base.lines() == ouverte.lines());
 
     const int cle = base.nb ? int(size % base.nb) : 0;
+    if (base.nb)
+        exigeSuppression(ouverte, cle);
     base.courant = cle;
     page.lit();
     page.saisitChamp(Locataire::NomSoc, QStringLiteral("x"));

@@ -29,8 +29,13 @@ template <typename T, typename Conversion> std::optional<T> converti(Conversion&
 
 void entiers(const QString& texte) {
     const std::optional<int> n = converti<int>([&] { return StrToInt(texte); });
-    if (n)
-        EXIGE(StrToInt(QString::number(*n)) == *n, texte);
+    if (!n)
+        return;
+    EXIGE(StrToInt(QString::number(*n)) == *n, texte);
+    // A whole number written in decimals is a number as well, of the same value.
+    static const QRegularExpression hexadecimal(QStringLiteral("[$xX]"));
+    if (!texte.contains(hexadecimal))
+        EXIGE(StrToFloat(texte) == *n, texte);
 }
 
 void dates(const QString& texte) {
