@@ -1,8 +1,9 @@
 // The desk tools under any keys. The pocket calculator: a key either works or is refused with
 // the program's message, leaving the calculator exactly as it was (a twin that never got the
-// refused keys shows the same from then on); the display never grows beyond its width. The euro
-// converter: a key it does not take changes nothing, the entry keeps to its width, and a
-// conversion is right to the cent (euros) or to the tenth (francs).
+// refused keys shows the same from then on); the display never grows beyond its width and,
+// when not empty, reads as a number. The euro converter: a key it does not take changes
+// nothing, the entry keeps to its width, and a conversion is right to the cent (euros) or to
+// the tenth (francs).
 //
 // Each byte of the input is one key, typed on both tools.
 
@@ -29,6 +30,9 @@ public:
         EXIGE(m_jumelle.affichage() == m_calc.affichage(),
               bouton + u' ' + m_calc.affichage() + u' ' + m_jumelle.affichage());
         EXIGE(m_calc.affichage().size() <= TPocketCalc::LargeurAffichage, m_calc.affichage());
+        // The next operation reads the display as its operand.
+        EXIGE(m_calc.affichage().isEmpty() || !refuse([&] { StrToFloat(m_calc.affichage()); }),
+              m_calc.affichage());
     }
 
 private:
