@@ -1,18 +1,34 @@
 # Two entry points: `make run` builds and starts the program, `make test` builds and runs
 # every test. Both first make sure the Debian packages the build needs are installed.
+# The reliability net: `make test-sanitizers` runs every test again under the address and
+# undefined-behaviour sanitizers; `make fuzz` fuzzes each target of fuzz/ for FUZZ_SECONDS
+# seconds; `make fuzz-replay` runs every input of the fuzz corpus once through every target.
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6printsupport6 \
             libqt6test6 qt6-translations-l10n qt6-qpa-plugins fonts-liberation \
             libbenchmark-dev poppler-utils locales
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
 BUILD    := build
+ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
+CTEST_JOBS ?= 2
+FUZZ_SECONDS ?= 60
 
-.PHONY: run test bench build deps packages
+SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
+FUZZ_TARGETS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
+# The settings target writes files at every run: in memory where the machine allows it.
+FUZZ_ENV := TMPDIR=$(if $(wildcard /dev/shm),/dev/shm,/tmp) \
+            ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer \
+            UBSAN_OPTIONS=print_stacktrace=1
+
+.PHONY: run test bench build deps packages test-sanitizers fuzz fuzz-replay fuzz-build \
+        fuzz-packages
 
 run: build
 	./$(BUILD)/tarvinel
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(CTEST_JOBS)
 
 bench: build
 	./$(BUILD)/bench/tarvinel_bench
@@ -20,6 +36,36 @@ bench: build
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja
 	cmake --build $(BUILD)
+
+test-sanitizers: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_CXX_FLAGS="$(SANITIZE)"
+	cmake --build $(ASAN_BUILD)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j$(CTEST_JOBS)
+
+fuzz-build: fuzz-packages
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DTARVINEL_FUZZ=ON
+	cmake --build $(FUZZ_BUILD)
+
+# New inputs go to a scratch corpus in the build directory; an input that finds a fault is
+# written into the target's corpus folder, to be kept there with the fix.
+fuzz: fuzz-build
+	@status=0; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t; \
+	  echo "== $$t : $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_ENV) ./$(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=30 \
+	    -print_final_stats=1 -artifact_prefix=fuzz/corpus/$$t/ \
+	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || { status=1; echo "$$t : faute trouvée"; }; \
+	done; exit $$status
+
+fuzz-replay: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
+	  log=$(FUZZ_BUILD)/$$t.replay.log; \
+	  find fuzz/corpus -type f -print0 | sort -z | \
+	    xargs -0 env $(FUZZ_ENV) ./$(FUZZ_BUILD)/fuzz/$$t -timeout=30 > $$log 2>&1 || \
+	    { tail -n 60 $$log; echo "$$t : faute trouvée (journal : $$log)"; exit 1; }; \
+	  echo "$$t : $$(grep -c '^Executed ' $$log) entrées rejouées sans faute"; \
+	done
 
 deps: packages
 	@if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf8'; then \
@@ -34,8 +80,9 @@ deps: packages
 	  fi; \
 	fi
 
-packages:
-	@missing=$$(for p in $(PACKAGES); do \
+# Installs the packages of a list that are missing, or names them to a user who is not root.
+define install-packages
+	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -47,3 +94,10 @@ packages:
 	    exit 1; \
 	  fi; \
 	fi
+endef
+
+packages:
+	$(call install-packages,$(PACKAGES))
+
+fuzz-packages: packages
+	$(call install-packages,$(FUZZ_PACKAGES))

@@ -92,8 +92,11 @@ double StrToFloat(const QString& text) {
     };
     while (pos < size && isBlank(text[pos]))
         ++pos;
-    if (pos < size && (ascii(pos) == '-' || ascii(pos) == '+'))
+    // A plus sign is allowed, but the conversion below reads none.
+    if (pos < size && ascii(pos) == '-')
         plain += ascii(pos++);
+    else if (pos < size && ascii(pos) == '+')
+        ++pos;
     int mantissaDigits = 0;
     while (pos < size && ascii(pos) >= '0' && ascii(pos) <= '9') {
         plain += ascii(pos++);

@@ -293,6 +293,10 @@ int TListeBase::nextNumber() const {
             continue;
         largest = std::max(largest, StrToInt(m_lines[premier]));
     }
+    // Past the largest integer there is no number to give: it would not read back.
+    if (largest == INT_MAX)
+        throw UserError(
+            QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(qint64(largest) + 1));
     return largest + 1;
 }
 

@@ -92,7 +92,8 @@ public:
     static QStringList cellules(const QString& valeur, int cellCount);
 
     int countBlocks() const;
-    // One more than the largest number on the first field line of a block, from 10000.
+    // One more than the largest number on the first field line of a block, from 10000. The
+    // conversion message when a first field is not a whole number, or is the largest one.
     int nextNumber() const;
 
     // Block count and current key (NbLocataires / LocataireCourant and their kin).

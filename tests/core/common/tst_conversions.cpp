@@ -49,6 +49,10 @@ private slots:
         QTest::newRow("leading comma") << ",5" << true << 0.5;
         QTest::newRow("exponent") << "1,5E3" << true << 1500.0;
         QTest::newRow("negative") << "-3,25" << true << -3.25;
+        QTest::newRow("plus sign") << "+12,5" << true << 12.5;
+        QTest::newRow("plus zero, as a whole number reads") << "+0" << true << 0.0;
+        QTest::newRow("plus sign after blanks") << "  +,5E+1" << true << 5.0;
+        QTest::newRow("two signs") << "+-1" << false << 0.0;
         QTest::newRow("two commas") << ",," << false << 0.0;
         QTest::newRow("point") << "1.5" << false << 0.0;
         QTest::newRow("blank") << "   " << false << 0.0;

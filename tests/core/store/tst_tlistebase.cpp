@@ -229,6 +229,22 @@ private slots:
         }
     }
 
+    // A base whose largest number is the largest integer gives no next number rather than one
+    // that would not read back.
+    void nextNumberBeyondTheLargestInteger() {
+        TListeBase base;
+        base.assign(
+            {"<BLOC0000>", "10001", "</BLOC0000>", "<BLOC0001>", "$7FFFFFFF", "</BLOC0001>"});
+        try {
+            base.nextNumber();
+            QFAIL("a number was given");
+        } catch (const UserError& e) {
+            QCOMPARE(e.message(), QString("'2147483648' n'est pas une valeur entière correcte"));
+        }
+        base.setLine(4, "2147483646");
+        QCOMPARE(base.nextNumber(), 2147483647);
+    }
+
     void supprime_data() {
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<int>("deleted");
