@@ -41,6 +41,7 @@ test-sanitizers: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_CXX_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
+	  ASAN_OPTIONS=check_initialization_order=1:strict_init_order=1 \
 	  ctest --output-on-failure -j$(CTEST_JOBS)
 
 fuzz-build: fuzz-packages
