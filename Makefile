@@ -41,6 +41,7 @@ test-sanitizers: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_CXX_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
+	  ASAN_OPTIONS=check_initialization_order=1:strict_init_order=1 \
 	  ctest --output-on-failure -j$(CTEST_JOBS)
 
 fuzz-build: fuzz-packages
@@ -48,12 +49,14 @@ fuzz-build: fuzz-packages
 	cmake --build $(FUZZ_BUILD)
 
 # New inputs go to a scratch corpus in the build directory; an input that finds a fault is
-# written into the target's corpus folder, to be kept there with the fix.
+# written into the target's corpus folder, to be kept there with the fix. A target's words, if
+# it has any, are in fuzz/<target>.dict.
 fuzz: fuzz-build
 	@status=0; for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t; \
 	  echo "== $$t : $(FUZZ_SECONDS) s"; \
-	  $(FUZZ_ENV) ./$(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=30 \
+	  dict=; [ -f fuzz/$$t.dict ] && dict=-dict=fuzz/$$t.dict; \
+	  $(FUZZ_ENV) ./$(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=30 $$dict \
 	    -print_final_stats=1 -artifact_prefix=fuzz/corpus/$$t/ \
 	    $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t || { status=1; echo "$$t : faute trouvée"; }; \
 	done; exit $$status

@@ -111,7 +111,7 @@ bool champLuCommeTag(const TPageEnregistrement& page) {
 }
 
 // The history rows that a store keeps: those before the first one shorter than a grid line.
-QList<QStringList> lignesGardees(TGrilleHistorique& grille) {
+QList<QStringList> lignesGardees(const TGrilleHistorique& grille) {
     QList<QStringList> lignes;
     for (const QStringList& ligne : grille.lignes()) {
         if (ligne.join(u'\t').size() < 10)
