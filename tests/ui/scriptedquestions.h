@@ -76,6 +76,21 @@ public:
                   QStringLiteral("Liste %1 (%2 fiches)").arg(int(base)).arg(liste.countBlocks()));
         return r && r->rang ? *r->rang : -1;
     }
+    // Answered with repondSaisie, logged as the base's number and its block count.
+    QString code(Base base, const TListeBase& liste) override {
+        const Replique* r =
+            prend(Genre::Saisie,
+                  QStringLiteral("Codes %1 (%2 fiches)").arg(int(base)).arg(liste.countBlocks()));
+        return r ? r->texte.value_or(QString()) : QString();
+    }
+    // Answered with repondFiche (-1: nothing picked), logged as the base's number and its
+    // block count.
+    std::optional<int> document(Base base, const TListeBase& liste) override {
+        const Replique* r = prend(
+            Genre::Fiche,
+            QStringLiteral("Documents %1 (%2 fiches)").arg(int(base)).arg(liste.countBlocks()));
+        return r && r->rang && *r->rang >= 0 ? r->rang : std::nullopt;
+    }
     // Answered with repondSaisie, logged as the types and the starting text.
     std::optional<QString> typeLot(const QStringList& types, const QString& courant) override {
         const Replique* r =

@@ -117,6 +117,14 @@ int QuestionsDialogues::fiche(Base base, const TListeBase& liste) {
     return choisitFiche(base, liste, QApplication::activeWindow());
 }
 
+QString QuestionsDialogues::code(Base base, const TListeBase& liste) {
+    return choisitCode(base, liste, QApplication::activeWindow());
+}
+
+std::optional<int> QuestionsDialogues::document(Base base, const TListeBase& liste) {
+    return choisitDocument(base, liste, QApplication::activeWindow());
+}
+
 std::optional<QString> QuestionsDialogues::typeLot(const QStringList& types,
                                                    const QString& courant) {
     return choisitTypeLot(types, courant, QApplication::activeWindow());

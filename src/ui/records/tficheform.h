@@ -38,6 +38,13 @@ public:
     void Copier();
     void Coller();
     void Liste();
+    // Nouvelle quittance, Nouvelle échéance, Nouveau reçu: the page of `base` with a new
+    // document for the tenant on the card.
+    void NouveauDocument(Base base);
+    // Chercher quittance, avis, reçu: asks the number and shows that document of `base`.
+    void ChercheDocument(Base base);
+    // Supprimer ligne on the document page on screen.
+    void SupLigne1();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
