@@ -1,5 +1,6 @@
 #include "questionsdialogues.h"
 
+#include "documents/tdialoguedepart.h"
 #include "records/listes.h"
 #include "store/tdialoguesaisie.h"
 
@@ -123,6 +124,11 @@ QString QuestionsDialogues::code(Base base, const TListeBase& liste) {
 
 std::optional<int> QuestionsDialogues::document(Base base, const TListeBase& liste) {
     return choisitDocument(base, liste, QApplication::activeWindow());
+}
+
+bool QuestionsDialogues::depart(TDepart& depart) {
+    TDialogueDepart dialogue(depart, QApplication::activeWindow());
+    return dialogue.exec() == QDialog::Accepted;
 }
 
 std::optional<QString> QuestionsDialogues::typeLot(const QStringList& types,

@@ -17,6 +17,7 @@ public:
     int fiche(Base base, const TListeBase& liste) override;
     QString code(Base base, const TListeBase& liste) override;
     std::optional<int> document(Base base, const TListeBase& liste) override;
+    bool depart(TDepart& depart) override;
     std::optional<QString> typeLot(const QStringList& types, const QString& courant) override;
     QString fichierAOuvrir(const QString& filtre) override;
     QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override;

@@ -68,6 +68,9 @@ private:
     void changePage(Base base);
     // A new document for the tenant on the card, then the enabling set of its page.
     void nouveauDocument(Base base);
+    // Arrivée/départ: the dialog on the tenant of the card, then a receipt for the days due;
+    // none when the dialog is cancelled.
+    void arriveeDepart();
     void SetSel(Base base, int mode);
     void confirmeSuppression(const QString& question);
     // The auto-open setting follows the check mark of "Ouvrir automatiquement"; the dossier

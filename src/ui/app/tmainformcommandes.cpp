@@ -2,6 +2,7 @@
 #include "tmainform.h"
 
 #include "app/tfiche.h"
+#include "documents/tdepart.h"
 #include "documents/tpagedocument.h"
 #include "parametres.h"
 #include "questions.h"
@@ -30,6 +31,15 @@ void TMainForm::relieCommandes() {
 
 void TMainForm::nouveauDocument(Base base) {
     m_ficheForm->NouveauDocument(base);
+    applique(ensemblePage(m_fiche->pageActive()));
+}
+
+void TMainForm::arriveeDepart() {
+    TDepart depart;
+    if (!execute([&] { depart.Init(m_fiche->carteLocataire()); }) ||
+        !Questions::instance().depart(depart))
+        return;
+    m_ficheForm->Arrivee(depart.Result());
     applique(ensemblePage(m_fiche->pageActive()));
 }
 
@@ -87,6 +97,9 @@ void TMainForm::lance(Commande commande) {
         break;
     case C::NouveauRecu:
         nouveauDocument(Base::Recus);
+        break;
+    case C::ArriveeDepart:
+        arriveeDepart();
         break;
     case C::LocationSupprimerLigne:
         m_ficheForm->SupLigne1();
@@ -252,7 +265,6 @@ void TMainForm::lance(Commande commande) {
     case C::TrierFournisseurs:
     case C::ChercherCommande:
     case C::ImprimerFiche:
-    case C::ArriveeDepart:
     case C::ImprimerQuittance:
     case C::ImprimerAvis:
     case C::ImprimerRecu:

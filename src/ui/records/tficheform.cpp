@@ -181,6 +181,10 @@ void TFicheForm::ChercheDocument(Base base) {
         agit([&] { page->Cherche(*numero); });
 }
 
+void TFicheForm::Arrivee(const TMontantsLoyer& montants) {
+    agit([&] { m_fiche.Arrivee(montants); });
+}
+
 void TFicheForm::SupLigne1() {
     if (auto* vue = qobject_cast<TVueDocument*>(vueVisible()))
         vue->SupLigne1();

@@ -8,6 +8,7 @@
 class QStackedWidget;
 class TFiche;
 class TPageVue;
+struct TMontantsLoyer;
 
 // The record window: the seven pages of the dossier, one per base, of which one is on screen.
 // The pages have no tabs; commands switch them. Page Up, Page Down, Ctrl+Home, Ctrl+End and F2
@@ -43,6 +44,8 @@ public:
     void NouveauDocument(Base base);
     // Chercher quittance, avis, reçu: asks the number and shows that document of `base`.
     void ChercheDocument(Base base);
+    // The receipt of an arrival or departure for the tenant on the card.
+    void Arrivee(const TMontantsLoyer& montants);
     // Supprimer ligne on the document page on screen.
     void SupLigne1();
 

@@ -139,6 +139,31 @@ private slots:
         QVERIFY(questions.imprevues().isEmpty());
     }
 
+    // Arrivée/départ over the whole of December: 31 days of rent and charges, no allowance;
+    // cancelled, it makes no receipt.
+    void arrivalAndDeparture() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        QVERIFY(locataire(form));
+        questions.repondOk(false);
+        form.action(Commande::ArriveeDepart)->trigger();
+        QCOMPARE(questions.posees(), QStringList("Arrivée/départ Dupré 31 jours 465,00 51,67 "));
+        QCOMPARE(form.fiche().pageActive(), Base::Locataires);
+        QCOMPARE(form.fiche().base(Base::Quittances).nb, 0);
+
+        questions.repondOk(true);
+        form.action(Commande::ArriveeDepart)->trigger();
+        auto* vue = form.findChild<TVueDocument*>("Quittances");
+        QVERIFY(vue->isVisible());
+        QTableView* grille = vue->grille();
+        QCOMPARE(cellule(grille, 0, 1), QString("465,00"));
+        QCOMPARE(cellule(grille, 1, 1), QString("51,67"));
+        QCOMPARE(cellule(grille, 2, 0), QString());
+        QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("516,67"));
+        QVERIFY(form.action(Commande::ListeQuittances)->isEnabled());
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
     // The grid's keys: a designation stops at 41 characters, a full stop types a comma, Tab
     // ends an amount as Enter does; Supprimer ligne is offered while the grid has the focus.
     void gridKeys() {
