@@ -139,6 +139,36 @@ private slots:
         QVERIFY(questions.imprevues().isEmpty());
     }
 
+    // "Créer" gives a blank receipt, "..." fills it from the tenant picked; the search and the
+    // list show a receipt again, the one on screen stored first.
+    void searchListAndTenantPick() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        QVERIFY(locataire(form));
+        form.action(Commande::NouvelleQuittance)->trigger();
+        auto* vue = form.findChild<TVueDocument*>("Quittances");
+        QTest::mouseClick(bouton(vue, "Créer"), Qt::LeftButton);
+        QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612002"));
+        QCOMPARE(champ(vue, "N° locataire")->text(), QString());
+        questions.repondSaisie("10001");
+        QTest::mouseClick(bouton(vue, "..."), Qt::LeftButton);
+        QCOMPARE(champ(vue, "Coordonnées du locataire")->text(), QString("Dupré"));
+        QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("400,00"));
+
+        questions.repondSaisie("202612001");
+        form.action(Commande::ChercherQuittance)->trigger();
+        QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612001"));
+        QCOMPARE(form.fiche().base(Base::Quittances).nb, 2);
+        questions.repondFiche(1);
+        QTest::keyClick(champ(vue, "Coordonnées du locataire"), Qt::Key_F2);
+        QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612002"));
+        QCOMPARE(questions.posees(),
+                 QStringList({QString("Codes %1 (1 fiches)").arg(int(Base::Locataires)),
+                              "Chercher quittance / Numéro de quittance",
+                              QString("Documents %1 (2 fiches)").arg(int(Base::Quittances))}));
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
     // Arrivée/départ over the whole of December: 31 days of rent and charges, no allowance;
     // cancelled, it makes no receipt.
     void arrivalAndDeparture() {
