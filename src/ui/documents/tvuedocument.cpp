@@ -260,9 +260,17 @@ QWidget* TVueDocument::creeTotaux() {
 }
 
 QWidget* TVueDocument::creeMemo() {
+    auto* panneau = new QWidget;
+    auto* colonne = new QVBoxLayout(panneau);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->setSpacing(2);
+    auto* label = new QLabel(QStringLiteral("Mémo"));
     m_memo = new QPlainTextEdit;
-    m_memo->setAccessibleName(QStringLiteral("Mémo"));
+    label->setBuddy(m_memo);
+    m_memo->setAccessibleName(label->text());
     m_memo->setFixedHeight(m_memo->fontMetrics().height() * 4 + 8);
+    colonne->addWidget(label);
+    colonne->addWidget(m_memo);
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_miseAJour && !execute([this] { m_page.saisitMemo(m_memo->toPlainText()); })) {
             m_miseAJour = true;
@@ -270,7 +278,7 @@ QWidget* TVueDocument::creeMemo() {
             m_miseAJour = false;
         }
     });
-    return m_memo;
+    return panneau;
 }
 
 void TVueDocument::focusChamp() {
