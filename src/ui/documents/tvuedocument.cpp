@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -120,7 +121,7 @@ QWidget* TVueDocument::creeChamp(const TChampDocument& champ) {
         date->setCalendarPopup(true);
         connect(date, &QDateEdit::dateChanged, this, [this, c](QDate jour) {
             if (!m_miseAJour)
-                execute([&] { m_page.saisitDate(c, jour); });
+                m_page.saisitDate(c, jour);
         });
         widget = date;
         break;
@@ -313,6 +314,10 @@ void TVueDocument::SupLigne1() {
 }
 
 void TVueDocument::focusChange(QWidget* maintenant) {
+    // The menu bar opened from the keyboard, or another program, takes the focus only for a
+    // while: the grid keeps it.
+    if (!maintenant || qobject_cast<QMenuBar*>(maintenant))
+        return;
     const bool dansGrille =
         maintenant && (maintenant == m_grille || m_grille->isAncestorOf(maintenant));
     if (dansGrille && !m_page.grilleActive())

@@ -22,7 +22,6 @@ class TVueDocument : public TPageVue {
 public:
     TVueDocument(TFiche& fiche, Base base, QWidget* parent = nullptr);
 
-    TPageDocument& page() { return m_page; }
     QWidget* widgetChamp(ChampDocument champ) const { return m_widgets[int(champ)]; }
     QTableView* grille() const { return m_grille; }
     // Puts the focus on the first coordinate line.

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -211,6 +212,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         // The grid ends a designation's edit once back in the event loop.
         QTRY_COMPARE(cellule(grille, 0, 0), QString(41, 'a'));
+        QVERIFY(supprimer->isEnabled());
+        form.menuBar()->setFocus(Qt::MenuBarFocusReason);
         QVERIFY(supprimer->isEnabled());
         tapeCellule(grille, 0, 1, "1234.5");
         QCOMPARE(qobject_cast<QLineEdit*>(QApplication::focusWidget())->text(), QString("1234,5"));
