@@ -169,7 +169,8 @@ QWidget* TVueDocument::creeChamp(const TChampDocument& champ) {
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("W")) * 5 + 8);
             auto* choix = new QPushButton(QStringLiteral("..."));
             choix->setAutoDefault(false);
-            choix->setAccessibleName(QStringLiteral("Choisir le locataire"));
+            choix->setToolTip(QStringLiteral("Choisir le locataire"));
+            choix->setAccessibleName(choix->toolTip());
             choix->setFixedWidth(choix->fontMetrics().horizontalAdvance(QStringLiteral("...")) +
                                  16);
             connect(choix, &QPushButton::clicked, this, &TVueDocument::choisitLocataire);
