@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/questions.h"
+#include "documents/tdepart.h"
 #include "store/saisies.h"
 #include "store/selections.h"
 #include "store/tlistebase.h"
@@ -75,6 +76,30 @@ public:
             prend(Genre::Fiche,
                   QStringLiteral("Liste %1 (%2 fiches)").arg(int(base)).arg(liste.countBlocks()));
         return r && r->rang ? *r->rang : -1;
+    }
+    // Answered with repondSaisie, logged as the base's number and its block count.
+    QString code(Base base, const TListeBase& liste) override {
+        const Replique* r =
+            prend(Genre::Saisie,
+                  QStringLiteral("Codes %1 (%2 fiches)").arg(int(base)).arg(liste.countBlocks()));
+        return r ? r->texte.value_or(QString()) : QString();
+    }
+    // Answered with repondFiche (-1: nothing picked), logged as the base's number and its
+    // block count.
+    std::optional<int> document(Base base, const TListeBase& liste) override {
+        const Replique* r = prend(
+            Genre::Fiche,
+            QStringLiteral("Documents %1 (%2 fiches)").arg(int(base)).arg(liste.countBlocks()));
+        return r && r->rang && *r->rang >= 0 ? r->rang : std::nullopt;
+    }
+    // Answered with repondOk, logged as the name, the days and the amounts the dialog opens on.
+    bool depart(TDepart& depart) override {
+        const Replique* r =
+            prend(Genre::OkAnnuler,
+                  QStringLiteral("Arrivée/départ %1 %2 jours %3 %4 %5")
+                      .arg(depart.nom(), depart.jours(), depart.montant(TDepart::Loyer),
+                           depart.montant(TDepart::Charges), depart.montant(TDepart::Taxes)));
+        return r && r->ok;
     }
     // Answered with repondSaisie, logged as the types and the starting text.
     std::optional<QString> typeLot(const QStringList& types, const QString& courant) override {

@@ -136,6 +136,15 @@ void TPageDocument::saisitCellule(int ligne, int colonne, const QString& texte) 
         Calcule();
 }
 
+int TPageDocument::finMontant(int ligne) {
+    if (m_grille.figee() || ligne < 0 || ligne >= m_grille.rowCount())
+        return ligne;
+    m_lignes = std::max(m_lignes, ligne + 1);
+    m_modifie = true;
+    Calcule();
+    return m_lignes < LignesAvance && ligne + 1 < m_grille.rowCount() ? ligne + 1 : ligne;
+}
+
 void TPageDocument::entreGrille() {
     m_grilleActive = true;
     emit grilleActiveChange(true);

@@ -29,6 +29,8 @@ public:
     static constexpr int LongueurDesignation = 41;
     // The Rset width of the grid's amounts.
     static constexpr int AlignementMontant = 90;
+    // Enter in the amount column goes on to the next row while fewer rows are in use.
+    static constexpr int LignesAvance = 20;
 
     TPageDocument(const TDescriptionDocument& description, TListeBase& base,
                   const TContextePage& contexte, QObject* parent = nullptr);
@@ -66,6 +68,9 @@ public:
     // 41 characters, an amount's full stops become commas and the totals are computed again.
     // A row beyond the rows in use brings them up to it.
     void saisitCellule(int ligne, int colonne, const QString& texte);
+    // Enter (or Tab) in the amount column of `ligne`: the totals computed again, the rows in use
+    // brought up to it. Gives the row to go on with, in the designation column.
+    int finMontant(int ligne);
     // The grid takes and loses the focus: Supprimer ligne acts only while it has it.
     void entreGrille();
     void quitteGrille();

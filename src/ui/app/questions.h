@@ -8,6 +8,7 @@
 #include <optional>
 
 struct TSaisieDef;
+class TDepart;
 class TListeBase;
 
 // Every question, confirmation, message and file dialog of the program goes through the one
@@ -35,6 +36,12 @@ public:
                                      const QStringList& elements) = 0;
     // The pick list of the tenant, supplier or lot base: the key picked, -1 for none.
     virtual int fiche(Base base, const TListeBase& liste) = 0;
+    // The code list of the tenants or suppliers: the number picked, empty for none.
+    virtual QString code(Base base, const TListeBase& liste) = 0;
+    // The list of a document base: the key picked, nothing when none was.
+    virtual std::optional<int> document(Base base, const TListeBase& liste) = 0;
+    // The arrival/departure dialog on the amounts of `depart`, which it edits; true for "OK".
+    virtual bool depart(TDepart& depart) = 0;
     // The lot-type chooser, opened on `courant`: the type upper-cased, nothing when cancelled.
     virtual std::optional<QString> typeLot(const QStringList& types, const QString& courant) = 0;
     // The file dialogs; an empty path when they are cancelled. A filter is written as

@@ -1,5 +1,6 @@
 #include "questionsdialogues.h"
 
+#include "documents/tdialoguedepart.h"
 #include "records/listes.h"
 #include "store/tdialoguesaisie.h"
 
@@ -115,6 +116,19 @@ std::optional<int> QuestionsDialogues::choix(const QString& titre, const QString
 
 int QuestionsDialogues::fiche(Base base, const TListeBase& liste) {
     return choisitFiche(base, liste, QApplication::activeWindow());
+}
+
+QString QuestionsDialogues::code(Base base, const TListeBase& liste) {
+    return choisitCode(base, liste, QApplication::activeWindow());
+}
+
+std::optional<int> QuestionsDialogues::document(Base base, const TListeBase& liste) {
+    return choisitDocument(base, liste, QApplication::activeWindow());
+}
+
+bool QuestionsDialogues::depart(TDepart& depart) {
+    TDialogueDepart dialogue(depart, QApplication::activeWindow());
+    return dialogue.exec() == QDialog::Accepted;
 }
 
 std::optional<QString> QuestionsDialogues::typeLot(const QStringList& types,

@@ -15,6 +15,9 @@ public:
     std::optional<int> choix(const QString& titre, const QString& invite,
                              const QStringList& elements) override;
     int fiche(Base base, const TListeBase& liste) override;
+    QString code(Base base, const TListeBase& liste) override;
+    std::optional<int> document(Base base, const TListeBase& liste) override;
+    bool depart(TDepart& depart) override;
     std::optional<QString> typeLot(const QStringList& types, const QString& courant) override;
     QString fichierAOuvrir(const QString& filtre) override;
     QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override;

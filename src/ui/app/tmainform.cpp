@@ -5,6 +5,7 @@
 #include "app/tfiche.h"
 #include "common/clock.h"
 #include "common/textfile.h"
+#include "documents/tpagedocument.h"
 #include "parametres.h"
 #include "questions.h"
 #include "records/lot.h"
@@ -33,6 +34,11 @@ TMainForm::TMainForm(QWidget* parent)
     creeBarreOutils();
     creeBarreEtat();
     relieCommandes();
+    // Supprimer ligne acts while the line grid of a document page has the focus.
+    for (Base base : ToutesLesBases)
+        if (TPageDocument* document = m_fiche->pageDocument(base))
+            connect(document, &TPageDocument::grilleActiveChange,
+                    action(Commande::LocationSupprimerLigne), &QAction::setEnabled);
     connect(m_fiche, &TFiche::titreChange, this, &TMainForm::metAJourTitre);
     metAJourTitre();
 }

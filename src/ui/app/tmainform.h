@@ -66,6 +66,11 @@ private:
     void appliqueEnsemblesDossier();
     // A page switch of the menu or the toolbar, with the page's enabling set.
     void changePage(Base base);
+    // A new document for the tenant on the card, then the enabling set of its page.
+    void nouveauDocument(Base base);
+    // Arrivée/départ: the dialog on the tenant of the card, then a receipt for the days due;
+    // none when the dialog is cancelled.
+    void arriveeDepart();
     void SetSel(Base base, int mode);
     void confirmeSuppression(const QString& question);
     // The auto-open setting follows the check mark of "Ouvrir automatiquement"; the dossier

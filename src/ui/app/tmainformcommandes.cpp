@@ -1,7 +1,11 @@
 // What each command of the menus and the toolbar does.
 #include "tmainform.h"
 
+#include "app/tfiche.h"
+#include "documents/tdepart.h"
+#include "documents/tpagedocument.h"
 #include "parametres.h"
+#include "questions.h"
 #include "records/tficheform.h"
 #include "tools/teurof.h"
 #include "tools/tpocket.h"
@@ -23,6 +27,20 @@ void TMainForm::relieCommandes() {
     for (const TDefCommande& d : definitions())
         connect(action(d.commande), &QAction::triggered, this,
                 [this, c = d.commande] { lance(c); });
+}
+
+void TMainForm::nouveauDocument(Base base) {
+    m_ficheForm->NouveauDocument(base);
+    applique(ensemblePage(m_fiche->pageActive()));
+}
+
+void TMainForm::arriveeDepart() {
+    TDepart depart;
+    if (!execute([&] { depart.Init(m_fiche->carteLocataire()); }) ||
+        !Questions::instance().depart(depart))
+        return;
+    m_ficheForm->Arrivee(depart.Result());
+    applique(ensemblePage(m_fiche->pageActive()));
 }
 
 void TMainForm::lance(Commande commande) {
@@ -57,7 +75,37 @@ void TMainForm::lance(Commande commande) {
     case C::Liste:
     case C::ListeLocataires:
     case C::ListeFournisseurs:
+    case C::ListeQuittances:
+    case C::ListeAvis:
+    case C::ListeRecus:
         m_ficheForm->Liste();
+        break;
+    case C::ChercherQuittance:
+        m_ficheForm->ChercheDocument(Base::Quittances);
+        break;
+    case C::ChercherAvis:
+        m_ficheForm->ChercheDocument(Base::Avis);
+        break;
+    case C::ChercherRecu:
+        m_ficheForm->ChercheDocument(Base::Recus);
+        break;
+    case C::NouvelleQuittance:
+        nouveauDocument(Base::Quittances);
+        break;
+    case C::NouvelleEcheance:
+        nouveauDocument(Base::Avis);
+        break;
+    case C::NouveauRecu:
+        nouveauDocument(Base::Recus);
+        break;
+    case C::ArriveeDepart:
+        arriveeDepart();
+        break;
+    case C::LocationSupprimerLigne:
+        m_ficheForm->SupLigne1();
+        break;
+    case C::BoutonCalculer:
+        execute([this] { m_fiche->pageDocument(Base::Quittances)->Calcule(); });
         break;
     case C::PageLocataires:
     case C::BoutonFicheLocataire:
@@ -209,9 +257,6 @@ void TMainForm::lance(Commande commande) {
     case C::RechercheCode:
     case C::RechercheTelephone:
     case C::TrierLocataires:
-    case C::ChercherQuittance:
-    case C::ChercherAvis:
-    case C::ChercherRecu:
     case C::RechercherLot:
     case C::RechercherNumeroLot:
     case C::TrierLots:
@@ -220,17 +265,9 @@ void TMainForm::lance(Commande commande) {
     case C::TrierFournisseurs:
     case C::ChercherCommande:
     case C::ImprimerFiche:
-    case C::NouvelleQuittance:
-    case C::ArriveeDepart:
     case C::ImprimerQuittance:
-    case C::ListeQuittances:
-    case C::NouvelleEcheance:
     case C::ImprimerAvis:
-    case C::ListeAvis:
-    case C::NouveauRecu:
     case C::ImprimerRecu:
-    case C::ListeRecus:
-    case C::LocationSupprimerLigne:
     case C::NouvelleCommande:
     case C::ImprimerCommande:
     case C::ListeCommandes:
@@ -252,7 +289,6 @@ void TMainForm::lance(Commande commande) {
     case C::BlocNotes:
     case C::BoutonCopier:
     case C::BoutonColler:
-    case C::BoutonCalculer:
     case C::BoutonImprimer:
     case C::BoutonImprimerEnveloppe:
         break;

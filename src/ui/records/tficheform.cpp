@@ -2,6 +2,9 @@
 
 #include "app/questions.h"
 #include "app/tfiche.h"
+#include "documents/descriptiondocument.h"
+#include "documents/tpagedocument.h"
+#include "documents/tvuedocument.h"
 #include "tpagevue.h"
 #include "tvuefiche.h"
 
@@ -47,11 +50,14 @@ QString nomDePage(Base base) {
     return QString();
 }
 
-// The view of a base's page: the widgets of its card, or its name while it has no model.
+// The view of a base's page: the widgets of its card or document, or its name while it has
+// no model.
 TPageVue* creeVue(TFiche& fiche, Base base) {
     TPageVue* vue = nullptr;
     if (TPageEnregistrement* page = fiche.pageFiche(base))
         vue = new TVueFiche(*page);
+    else if (fiche.pageDocument(base))
+        vue = new TVueDocument(fiche, base);
     else
         vue = new TPageNommee(nomDePage(base));
     vue->setObjectName(nomDePage(base));
@@ -143,12 +149,45 @@ void TFicheForm::Coller() {
 
 void TFicheForm::Liste() {
     execute([&] {
-        if (!m_fiche.listeDisponible())
-            return;
         const Base base = m_fiche.pageActive();
-        m_fiche.AfficheChoix(Questions::instance().fiche(base, m_fiche.base(base)));
+        if (m_fiche.pageDocument(base)) {
+            // The document on screen is stored first, so that the list shows it.
+            m_fiche.EcritPage(base);
+            const std::optional<int> cle = Questions::instance().document(base, m_fiche.base(base));
+            if (!cle)
+                return;
+            m_fiche.AfficheChoix(*cle);
+        } else if (m_fiche.listeDisponible()) {
+            m_fiche.AfficheChoix(Questions::instance().fiche(base, m_fiche.base(base)));
+        } else {
+            return;
+        }
         vueVisible()->focusChamp();
     });
+}
+
+void TFicheForm::NouveauDocument(Base base) {
+    agit([&] { m_fiche.NouvDocument(base); });
+}
+
+void TFicheForm::ChercheDocument(Base base) {
+    const TDescriptionDocument* description = descriptionDocument(base);
+    TPageDocument* page = m_fiche.pageDocument(base);
+    if (!description || !page)
+        return;
+    const std::optional<QString> numero = Questions::instance().saisie(
+        description->titreRecherche, description->questionRecherche, QString());
+    if (numero)
+        agit([&] { page->Cherche(*numero); });
+}
+
+void TFicheForm::Arrivee(const TMontantsLoyer& montants) {
+    agit([&] { m_fiche.Arrivee(montants); });
+}
+
+void TFicheForm::SupLigne1() {
+    if (auto* vue = qobject_cast<TVueDocument*>(vueVisible()))
+        vue->SupLigne1();
 }
 
 bool TFicheForm::touche(int touche, Qt::KeyboardModifiers modificateurs, bool executer) {

@@ -8,6 +8,7 @@
 class QStackedWidget;
 class TFiche;
 class TPageVue;
+struct TMontantsLoyer;
 
 // The record window: the seven pages of the dossier, one per base, of which one is on screen.
 // The pages have no tabs; commands switch them. Page Up, Page Down, Ctrl+Home, Ctrl+End and F2
@@ -38,6 +39,15 @@ public:
     void Copier();
     void Coller();
     void Liste();
+    // Nouvelle quittance, Nouvelle échéance, Nouveau reçu: the page of `base` with a new
+    // document for the tenant on the card.
+    void NouveauDocument(Base base);
+    // Chercher quittance, avis, reçu: asks the number and shows that document of `base`.
+    void ChercheDocument(Base base);
+    // The receipt of an arrival or departure for the tenant on the card.
+    void Arrivee(const TMontantsLoyer& montants);
+    // Supprimer ligne on the document page on screen.
+    void SupLigne1();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;

@@ -377,6 +377,36 @@ private slots:
         page.saisitCellule(0, TGrilleDocument::Designation, "Loyer");
         QCOMPARE(totaux.size(), 3);
     }
+
+    // Enter in the amount column moves down until twenty rows are in use.
+    void finMontant_data() {
+        QTest::addColumn<int>("lignes");
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<int>("suivante");
+        QTest::addColumn<int>("lignesApres");
+        QTest::newRow("first row") << 0 << 0 << 1 << 1;
+        QTest::newRow("within the rows in use") << 5 << 2 << 3 << 5;
+        QTest::newRow("nineteenth row") << 0 << 18 << 19 << 19;
+        QTest::newRow("twentieth row stays") << 0 << 19 << 19 << 20;
+        QTest::newRow("beyond twenty rows in use") << 25 << 3 << 3 << 25;
+        QTest::newRow("last row of the grid") << 0 << 62 << 62 << 63;
+    }
+    void finMontant() {
+        QFETCH(int, lignes);
+        QFETCH(int, ligne);
+        QFETCH(int, suivante);
+        QFETCH(int, lignesApres);
+        TListeBase base;
+        TPageDocument page(Documents::quittance(), base, contexte);
+        page.lit();
+        if (lignes > 0)
+            page.saisitCellule(lignes - 1, TGrilleDocument::Designation, "Loyer");
+        page.grille().setCellule(ligne, TGrilleDocument::Montant, "12,5");
+        QCOMPARE(page.finMontant(ligne), suivante);
+        QCOMPARE(page.lignes(), lignesApres);
+        QVERIFY(page.modifie());
+        QCOMPARE(page.totalEuros(), QString("12,50"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPageDocument)

@@ -98,7 +98,8 @@ private slots:
     }
 
     // F2 opens the pick list of the page on screen and shows the record picked; on a base of
-    // fewer than 21 lines, or a page with no list, it does nothing.
+    // fewer than 21 lines, or a page with no list, it does nothing. A document page lists its
+    // documents whatever their number.
     void f2() {
         ScriptedQuestions questions;
         TFiche fiche;
@@ -118,9 +119,13 @@ private slots:
         questions.efface();
         form.Montre(Base::Lots);
         QTest::keyClick(form.vueVisible(), Qt::Key_F2);
-        form.Montre(Base::Quittances);
+        form.Montre(Base::Commandes);
         QTest::keyClick(form.vueVisible(), Qt::Key_F2);
         QCOMPARE(questions.posees(), QStringList());
+        form.Montre(Base::Quittances);
+        QTest::keyClick(form.vueVisible(), Qt::Key_F2);
+        QCOMPARE(questions.posees(),
+                 QStringList(QString("Documents %1 (0 fiches)").arg(int(Base::Quittances))));
     }
 
     // A page switch shows the page, reads it and focuses its field; a switch made by the

@@ -1,0 +1,242 @@
+#include "../saisieessai.h"
+#include "../scriptedquestions.h"
+#include "app/tfiche.h"
+#include "app/tmainform.h"
+#include "common/clock.h"
+#include "common/textfile.h"
+#include "documents/tpagedocument.h"
+#include "documents/tvuedocument.h"
+#include "records/tvuefiche.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QPushButton* bouton(QWidget* vue, const QString& texte) {
+    for (QPushButton* b : vue->findChildren<QPushButton*>())
+        if (b->text() == texte)
+            return b;
+    return nullptr;
+}
+
+QString cellule(QTableView* grille, int ligne, int colonne) {
+    return grille->model()->index(ligne, colonne).data().toString().trimmed();
+}
+
+// Types into the cell of the grid as a user would: the first key opens the cell's editor,
+// the others go to the editor.
+void tapeCellule(QTableView* grille, int ligne, int colonne, const QString& texte) {
+    grille->setFocus();
+    grille->setCurrentIndex(grille->model()->index(ligne, colonne));
+    QTest::keyClick(grille, char(texte[0].unicode()));
+    for (QChar c : texte.mid(1))
+        QTest::keyClick(QApplication::focusWidget(), char(c.unicode()));
+}
+
+// The block of a base file between its opening and closing lines, both included.
+QStringList bloc(const QStringList& lignes, int cle) {
+    const qsizetype debut = lignes.indexOf(TListeBase::openingLine(cle));
+    const qsizetype fin = lignes.indexOf(TListeBase::closingLine(cle));
+    return debut < 0 || fin < debut ? QStringList() : lignes.mid(debut, fin - debut + 1);
+}
+
+// The rows of a block, designation and trimmed amount.
+QStringList rangees(const QStringList& bloc, const QString& tag) {
+    QStringList r;
+    for (const QString& ligne : bloc)
+        if (ligne.startsWith(tag)) {
+            const QStringList cellules = ligne.mid(4).split(u'\t');
+            r << cellules.value(0) + " = " + cellules.value(1).trimmed();
+        }
+    return r;
+}
+
+} // namespace
+
+class TstVueDocument : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_repertoire;
+    Clock::Fixed m_horloge{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
+
+    // A new dossier whose first tenant has rent 450, charges 50 and APL 100.
+    TVueFiche* locataire(TMainForm& form) {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            return nullptr;
+        form.action(Commande::Nouveau)->trigger();
+        auto* vue = form.findChild<TVueFiche*>("Locataires");
+        tape(champ(vue, "Nom/Soc"), "Dupré");
+        tape(champ(vue, "Adresse"), "12 rue des Lilas");
+        tape(champ(vue, "Code postal"), "75005");
+        tape(champ(vue, "Ville"), "Paris");
+        tape(champ(vue, "Loyer actuel"), "450");
+        tape(champ(vue, "Charges act."), "50");
+        tape(champ(vue, "APL"), "100");
+        return vue;
+    }
+
+private slots:
+    void initTestCase() { QDir::setCurrent(m_repertoire.path()); }
+
+    // The receipt made from the card, one amount changed, validated and saved: the block
+    // holds the validated receipt and the tenant's history its total.
+    void receiptFromTheCard() {
+        QTemporaryDir dir;
+        ScriptedQuestions questions;
+        TMainForm form;
+        QVERIFY(locataire(form));
+        form.action(Commande::NouvelleQuittance)->trigger();
+        auto* vue = form.findChild<TVueDocument*>("Quittances");
+        QVERIFY(vue && vue->isVisible());
+        QCOMPARE(QApplication::focusWidget(), champ(vue, "Coordonnées du locataire"));
+        QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612001"));
+        QCOMPARE(champ(vue, "N° locataire")->text(), QString("10001"));
+        QCOMPARE(champ(vue, "Coordonnées du locataire", 3)->text(), QString("75005 Paris"));
+        QTableView* grille = vue->grille();
+        QCOMPARE(cellule(grille, 2, 0), QString("APL"));
+        QCOMPARE(cellule(grille, 2, 1), QString("-100,00"));
+        QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("400,00"));
+        QCOMPARE(champ<QLabel>(vue, "Francs")->text(), QString("2623,83"));
+        QCOMPARE(champ<QLabel>(vue, "Statut")->text(), QString("Quittance non validée"));
+
+        tapeCellule(grille, 1, 1, "62.5");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(cellule(grille, 1, 1), QString("62,50"));
+        QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("412,50"));
+        QCOMPARE(grille->currentIndex(), grille->model()->index(2, 0));
+
+        QPushButton* valider = bouton(vue, "Valider");
+        QTest::mouseClick(valider, Qt::LeftButton);
+        QCOMPARE(champ<QLabel>(vue, "Statut")->text(), QString("Quittance validée"));
+        QVERIFY(!valider->isEnabled());
+        QVERIFY(!grille->isEnabled());
+
+        questions.repondFichier(dir.filePath("essai"));
+        form.action(Commande::Enregistrer)->trigger();
+        const QStringList quittance = bloc(TextFile::read(dir.filePath("essai.qtc")), 0);
+        QCOMPARE(quittance.mid(1, 12),
+                 QStringList({"NUMQ202612001", "10/12/2026", "10001", "Chèque", "Décembre 2026",
+                              "01/12/2026", "31/12/2026", "Dupré", "12 rue des Lilas", "",
+                              "75005 Paris", "Y"}));
+        QCOMPARE(rangees(quittance, "QUIT"),
+                 QStringList({"Loyer mensuel = 450,00", "Provision pour charges = 62,50",
+                              "APL = -100,00"}));
+        QCOMPARE(quittance.size(), 17);
+        const QStringList locataire = bloc(TextFile::read(dir.filePath("essai.loc")), 0);
+        const QStringList historique = locataire.value(locataire.size() - 2).split(u'\t');
+        QCOMPARE(historique.value(0), QString("DATA10/12/2026"));
+        QCOMPARE(historique.value(1), QString("Loyer Décembre 2026"));
+        QCOMPARE(historique.value(2).trimmed(), QString("412,50"));
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
+    // "Créer" gives a blank receipt, "..." fills it from the tenant picked; the search and the
+    // list show a receipt again, the one on screen stored first.
+    void searchListAndTenantPick() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        QVERIFY(locataire(form));
+        form.action(Commande::NouvelleQuittance)->trigger();
+        auto* vue = form.findChild<TVueDocument*>("Quittances");
+        QTest::mouseClick(bouton(vue, "Créer"), Qt::LeftButton);
+        QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612002"));
+        QCOMPARE(champ(vue, "N° locataire")->text(), QString());
+        questions.repondSaisie("10001");
+        QTest::mouseClick(bouton(vue, "..."), Qt::LeftButton);
+        QCOMPARE(champ(vue, "Coordonnées du locataire")->text(), QString("Dupré"));
+        QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("400,00"));
+
+        questions.repondSaisie("202612001");
+        form.action(Commande::ChercherQuittance)->trigger();
+        QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612001"));
+        QCOMPARE(form.fiche().base(Base::Quittances).nb, 2);
+        questions.repondFiche(1);
+        QTest::keyClick(champ(vue, "Coordonnées du locataire"), Qt::Key_F2);
+        QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612002"));
+        QCOMPARE(questions.posees(),
+                 QStringList({QString("Codes %1 (1 fiches)").arg(int(Base::Locataires)),
+                              "Chercher quittance / Numéro de quittance",
+                              QString("Documents %1 (2 fiches)").arg(int(Base::Quittances))}));
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
+    // Arrivée/départ over the whole of December: 31 days of rent and charges, no allowance;
+    // cancelled, it makes no receipt.
+    void arrivalAndDeparture() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        QVERIFY(locataire(form));
+        questions.repondOk(false);
+        form.action(Commande::ArriveeDepart)->trigger();
+        QCOMPARE(questions.posees(), QStringList("Arrivée/départ Dupré 31 jours 465,00 51,67 "));
+        QCOMPARE(form.fiche().pageActive(), Base::Locataires);
+        QCOMPARE(form.fiche().base(Base::Quittances).nb, 0);
+
+        questions.repondOk(true);
+        form.action(Commande::ArriveeDepart)->trigger();
+        auto* vue = form.findChild<TVueDocument*>("Quittances");
+        QVERIFY(vue->isVisible());
+        QTableView* grille = vue->grille();
+        QCOMPARE(cellule(grille, 0, 1), QString("465,00"));
+        QCOMPARE(cellule(grille, 1, 1), QString("51,67"));
+        QCOMPARE(cellule(grille, 2, 0), QString());
+        QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("516,67"));
+        QVERIFY(form.action(Commande::ListeQuittances)->isEnabled());
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
+    // The grid's keys: a designation stops at 41 characters, a full stop types a comma, Tab
+    // ends an amount as Enter does; Supprimer ligne is offered while the grid has the focus.
+    void gridKeys() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        QVERIFY(locataire(form));
+        form.action(Commande::NouveauRecu)->trigger();
+        auto* vue = form.findChild<TVueDocument*>("Reçus");
+        QVERIFY(vue && vue->isVisible());
+        QTableView* grille = vue->grille();
+        QAction* supprimer = form.action(Commande::LocationSupprimerLigne);
+        QVERIFY(!supprimer->isEnabled());
+
+        tapeCellule(grille, 0, 0, QString(45, 'a'));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        // The grid ends a designation's edit once back in the event loop.
+        QTRY_COMPARE(cellule(grille, 0, 0), QString(41, 'a'));
+        QVERIFY(supprimer->isEnabled());
+        form.menuBar()->setFocus(Qt::MenuBarFocusReason);
+        QVERIFY(supprimer->isEnabled());
+        tapeCellule(grille, 0, 1, "1234.5");
+        QCOMPARE(qobject_cast<QLineEdit*>(QApplication::focusWidget())->text(), QString("1234,5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(cellule(grille, 0, 1), QString("1234,50"));
+        QCOMPARE(grille->currentIndex(), grille->model()->index(1, 0));
+        QCOMPARE(champ<QLabel>(vue, "Somme en lettres")->text(),
+                 QString("Mille deux cent trente quatre Euros -  cinquante Cts"));
+
+        tapeCellule(grille, 1, 0, "Frais");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(cellule(grille, 1, 0), QString("Frais"));
+        tapeCellule(grille, 1, 1, "10");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        grille->setCurrentIndex(grille->model()->index(0, 0));
+        supprimer->trigger();
+        QCOMPARE(cellule(grille, 0, 0), QString("Frais"));
+        QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("10,00"));
+        champ(vue, "Coordonnées du payeur")->setFocus();
+        QVERIFY(!supprimer->isEnabled());
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+};
+
+QTEST_MAIN(TstVueDocument)
+#include "tst_vuedocument.moc"
