@@ -1,5 +1,5 @@
 // Times the opening and saving of the largest dossier the format allows against a plain copy
-// of its bytes, and the Find and Store primitives on a full base.
+// of its bytes, the Find and Store primitives on a full base, and a receipt made and validated.
 
 #include "dossiergen.h"
 #include "ratioreporter.h"
@@ -164,6 +164,35 @@ void enregistre(const QString& loc, const QString& work) {
         for (auto _ : state)
             benchmark::DoNotOptimize(base.indexOf(absent));
     });
+    add("OnePassQuittances", [fiche](benchmark::State& state) {
+        const TListeBase& base = fiche->base(Base::Quittances);
+        const QString absent = QStringLiteral("<BLOC-ABSENT>");
+        for (auto _ : state)
+            benchmark::DoNotOptimize(base.indexOf(absent));
+    });
+    add("QuittanceValidee", [fiche](benchmark::State& state) {
+        // A full receipt base has room for one more once its last receipt is gone; each
+        // receipt made is taken away again, and the tenant's history put back, untimed.
+        TListeBase& quittances = fiche->base(Base::Quittances);
+        TListeBase& locataires = fiche->base(Base::Locataires);
+        if (quittances.nb >= TListeBase::MaxBlocs)
+            quittances.supprime(quittances.nb - 1);
+        const QStringList historique = locataires.lines();
+        for (auto _ : state) {
+            state.PauseTiming();
+            fiche->AffichePage(Base::Locataires);
+            locataires.courant = kMilieu;
+            fiche->page(Base::Locataires)->lit();
+            state.ResumeTiming();
+            fiche->NouvDocument(Base::Quittances);
+            if (!fiche->ValideQuittance())
+                throw std::runtime_error("the receipt was not validated");
+            state.PauseTiming();
+            quittances.supprime(quittances.nb - 1);
+            locataires.assign(historique);
+            state.ResumeTiming();
+        }
+    });
     add("StoreMiddle", [fiche](benchmark::State& state) {
         TListeBase& base = fiche->base(Base::Locataires);
         const TBlocLu lu = base.read(kMilieu, 26, 27);
@@ -184,9 +213,10 @@ void enregistre(const QString& loc, const QString& work) {
 void printSummary(const RatioReporter& r, qint64 bytes, qsizetype lines) {
     std::printf("\nMaximal dossier: 7 bases of %d blocks, %lld lines, %.1f MB\n",
                 TListeBase::MaxBlocs, static_cast<long long>(lines), double(bytes) / 1e6);
-    const char* const names[] = {"Charge",    "Sauve",           "CopyRead",
-                                 "CopyWrite", "CopyWriteSynced", "Find9999",
-                                 "OnePass",   "StoreMiddle",     "ChargeOverOpen"};
+    const char* const names[] = {
+        "Charge",          "Sauve",   "CopyRead",    "CopyWrite",      "CopyWriteSynced",
+        "Find9999",        "OnePass", "StoreMiddle", "ChargeOverOpen", "OnePassQuittances",
+        "QuittanceValidee"};
     // Milliseconds per iteration, by the fastest repetition and by the median.
     std::map<std::string, double> fastest, median;
     for (const char* name : names) {
@@ -219,6 +249,9 @@ void printSummary(const RatioReporter& r, qint64 bytes, qsizetype lines) {
     line("  in passes over that base", "x", [](auto& t) { return t["Find9999"] / t["OnePass"]; });
     ms("One Store in the middle, and next Find", "StoreMiddle");
     ms("Charge over an open dossier", "ChargeOverOpen");
+    ms("A receipt made and validated", "QuittanceValidee");
+    line("  in passes over the receipt base", "x",
+         [](auto& t) { return t["QuittanceValidee"] / t["OnePassQuittances"]; });
     std::printf("Target: a ratio of 3 x or less.\n");
 }
 
