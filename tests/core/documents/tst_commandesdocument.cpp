@@ -1,6 +1,7 @@
 #include "common/clock.h"
 #include "common/usererror.h"
 #include "documents/tpagedocument.h"
+#include "documentsessai.h"
 #include "records/locataire.h"
 #include "records/tpageenregistrement.h"
 
@@ -8,21 +9,6 @@
 #include <QTest>
 
 namespace {
-
-// Six pixels a character: an amount is right-aligned to 14 characters.
-const TContextePage contexte;
-
-QString aligne(const QString& montant) {
-    return Rset(montant, TPageDocument::AlignementMontant, contexte.mesure);
-}
-
-const TDescriptionDocument* sorte(const QString& nom) {
-    if (nom == "avis")
-        return &Documents::avis();
-    if (nom == "reçu")
-        return &Documents::recu();
-    return &Documents::quittance();
-}
 
 // A tenant block: number, name, address lines, rent 450, charges 50, APL 100.
 QStringList blocLocataire(int cle, const QString& numero, const QString& nom) {

@@ -1,27 +1,13 @@
 #include "common/clock.h"
 #include "common/usererror.h"
 #include "documents/tpagedocument.h"
+#include "documentsessai.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
 
 namespace {
-
-// Six pixels a character: an amount is right-aligned to 14 characters.
-const TContextePage contexte;
-
-QString aligne(const QString& montant) {
-    return Rset(montant, TPageDocument::AlignementMontant, contexte.mesure);
-}
-
-const TDescriptionDocument* sorte(const QString& nom) {
-    if (nom == "avis")
-        return &Documents::avis();
-    if (nom == "reçu")
-        return &Documents::recu();
-    return &Documents::quittance();
-}
 
 QStringList blocQuittance(int cle, const QString& numero, const QString& valide = "N") {
     return {TListeBase::openingLine(cle),
