@@ -79,8 +79,11 @@ TVueDocument::TVueDocument(TFiche& fiche, Base base, QWidget* parent)
     }
     auto* haut = new QHBoxLayout;
     haut->addLayout(entete);
+    // A kind without a period leaves its form empty, and out of the page.
     if (periode->rowCount() > 0)
         haut->addLayout(periode);
+    else
+        delete periode;
     if (coordonnees) {
         lignesCoordonnees->addStretch();
         haut->addWidget(coordonnees);
