@@ -1,14 +1,13 @@
 #include "tdialoguedepart.h"
 
+#include "app/boutonsdialogue.h"
 #include "app/questions.h"
 #include "documents/tdepart.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -57,18 +56,9 @@ TDialogueDepart::TDialogueDepart(TDepart& depart, QWidget* parent)
     });
     connect(m_jours, &QLineEdit::editingFinished, this, &TDialogueDepart::calcule);
 
-    auto* annuler = new QPushButton(QStringLiteral("Annuler"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setDefault(true);
-    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(annuler);
-    boutons->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(formulaire);
-    layout->addLayout(boutons);
+    layout->addLayout(boutonsAnnulerOk(this));
     affiche();
 }
 

@@ -1,11 +1,10 @@
 #include "tlogement.h"
 
+#include "app/boutonsdialogue.h"
 #include "store/selections.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 TLogement::TLogement(QWidget* parent) : QDialog(parent), m_types(new QComboBox) {
@@ -18,20 +17,10 @@ TLogement::TLogement(QWidget* parent) : QDialog(parent), m_types(new QComboBox) 
     m_types->setAccessibleName(libelle);
     m_types->setMinimumWidth(220);
 
-    auto* annuler = new QPushButton(QStringLiteral("Annuler"));
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(annuler);
-    boutons->addWidget(ok);
     auto* page = new QVBoxLayout(this);
     page->addWidget(etiquette);
     page->addWidget(m_types);
-    page->addLayout(boutons);
-    ok->setDefault(true);
+    page->addLayout(boutonsAnnulerOk(this));
 }
 
 void TLogement::Init(const QStringList& types, const QString& courant) {
