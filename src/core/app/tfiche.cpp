@@ -6,6 +6,7 @@
 #include "common/textfile.h"
 #include "common/usererror.h"
 #include "documents/tpagedocument.h"
+#include "purchasing/tpagecommande.h"
 #include "records/locataire.h"
 #include "records/pages.h"
 
@@ -13,12 +14,18 @@
 #include <QFileInfo>
 
 TFiche::TFiche(QObject* parent) : QObject(parent) {
+    m_contexte.tauxTVA = [this] {
+        return std::array<double, 3>{m_reglages.tauxTVA1, m_reglages.tauxTVA2,
+                                     m_reglages.tauxTVA3};
+    };
     for (Base b : ToutesLesBases) {
         m_pagesCreees[indexOf(b)] = creePage(b, base(b), m_contexte);
         setPage(b, m_pagesCreees[indexOf(b)].get());
         if (TPageDocument* document = pageDocument(b))
             connect(document, &TPageDocument::stockee, this, [this] { m_dossierModifie = true; });
     }
+    if (TPageCommande* commandes = pageCommande())
+        connect(commandes, &TPageCommande::stockee, this, [this] { m_dossierModifie = true; });
     connect(this, &TFiche::listeValeursChange, this, &TFiche::appliqueListe);
     for (ListeValeurs liste :
          {ListeValeurs::TypesLots, ListeValeurs::FamillesFournisseurs, ListeValeurs::Reglements})
@@ -27,6 +34,8 @@ TFiche::TFiche(QObject* parent) : QObject(parent) {
 }
 
 void TFiche::appliqueListe(ListeValeurs liste) {
+    if (TPageCommande* commandes = pageCommande(); commandes && liste == ListeValeurs::Reglements)
+        commandes->setReglements(m_reglages.liste(liste));
     for (Base b : ToutesLesBases)
         if (TPageEnregistrement* p = pageFiche(b))
             for (const TChamp& champ : p->description().champs)
@@ -314,7 +323,7 @@ bool TFiche::LitLoc(const QString& numero) {
     if (!locataires)
         return false;
     EcritPage(Base::Locataires);
-    return ::LitLoc(*locataires, numero);
+    return locataires->litNumero(numero);
 }
 
 void TFiche::Arrivee(const TMontantsLoyer& montants) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounting/parametres.h"
 #include "app/treglages.h"
 #include "documents/cartelocataire.h"
 #include "records/tcontextepage.h"
@@ -18,6 +19,7 @@
 // The record window without its widgets: it owns the seven bases of the open dossier, their
 // pages and the dossier-wide state, and loads and saves the dossier's seven files.
 class AtomicFileSet;
+class TPageCommande;
 class TPageDocument;
 
 class TFiche : public QObject {
@@ -39,6 +41,8 @@ public:
     // The same page when it shows rent documents (receipts, notices, payment receipts), else
     // none. Whatever such a page stores marks the dossier modified.
     TPageDocument* pageDocument(Base b) const;
+    // The order page. Whatever it stores marks the dossier modified.
+    TPageCommande* pageCommande() const;
 
     Base pageActive() const { return m_pageActive; }
     void setPageActive(Base b);
@@ -137,6 +141,22 @@ public:
     // Arrivée/départ once the dialog closed: a new receipt for the tenant on the card with the
     // rent, charges and taxes given back; an empty rent (the dialog cancelled) makes none.
     void Arrivee(const TMontantsLoyer& montants);
+
+    // Nouvelle commande (NouvCmd): shows the order page with a new order for the supplier on
+    // the supplier card.
+    void NouvCmd();
+    // The "..." beside the supplier code: the supplier page is stored first, so that the order
+    // takes the card's last edits.
+    void ChoisitFournisseur(const QString& code);
+    // "Valider" on the order page; false when nothing was done.
+    bool ValideCommande();
+
+    // The order parameters and the account numbers, as their dialogs show them and give them
+    // back (Parc, Compte). The parameters set the amount format from the decimals.
+    TParametresCommandes parametresCommandes() const;
+    void Parc(const TParametresCommandes& parametres);
+    Comptes comptes() const;
+    void Compte(const Comptes& comptes);
 
 signals:
     void titreChange(const QString& titre);

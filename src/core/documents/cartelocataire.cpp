@@ -26,13 +26,3 @@ TCarteLocataire TCarteLocataire::depuisBloc(const TListeBase& locataires, int cl
         locataires.read(cle, Locataire::TotalDu, Locataire::TotalDu + 1).champs;
     return carte([&champs](int ligne) { return champs.value(ligne - 1); });
 }
-
-bool LitLoc(TPageEnregistrement& locataires, const QString& numero) {
-    locataires.ecrit();
-    const int cle = Locataire::cle(locataires.base(), numero);
-    if (cle < 0)
-        return false;
-    locataires.base().courant = cle;
-    locataires.lit();
-    return true;
-}

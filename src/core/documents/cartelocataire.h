@@ -26,7 +26,3 @@ struct TCarteLocataire {
     // The card of the tenant block `cle`.
     static TCarteLocataire depuisBloc(const TListeBase& locataires, int cle);
 };
-
-// Shows on the tenant page the tenant whose number is the whole of `numero` (LitLoc), the page
-// stored first; false, the page showing what it showed, when no tenant has that number.
-bool LitLoc(TPageEnregistrement& locataires, const QString& numero);

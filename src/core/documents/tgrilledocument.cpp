@@ -1,19 +1,20 @@
 #include "tgrilledocument.h"
 
 #include "common/usererror.h"
+#include "store/tlistebase.h"
 
 #include <algorithm>
 
-TGrilleDocument::TGrilleDocument(Saisie saisie, QObject* parent)
-    : QAbstractTableModel(parent), m_cellules(Lignes, QStringList(NbColonnes)),
-      m_saisie(std::move(saisie)) {}
+TGrilleDocument::TGrilleDocument(QList<TColonneGrille> colonnes, Saisie saisie, QObject* parent)
+    : QAbstractTableModel(parent), m_colonnes(std::move(colonnes)),
+      m_cellules(Lignes, QStringList(m_colonnes.size())), m_saisie(std::move(saisie)) {}
 
 int TGrilleDocument::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_cellules.size());
 }
 
 int TGrilleDocument::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : NbColonnes;
+    return parent.isValid() ? 0 : int(m_colonnes.size());
 }
 
 QVariant TGrilleDocument::data(const QModelIndex& index, int role) const {
@@ -21,7 +22,7 @@ QVariant TGrilleDocument::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return m_cellules[index.row()][index.column()];
-    if (role == Qt::TextAlignmentRole && index.column() == Montant)
+    if (role == Qt::TextAlignmentRole && m_colonnes[index.column()].aDroite)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
@@ -29,7 +30,7 @@ QVariant TGrilleDocument::data(const QModelIndex& index, int role) const {
 QVariant TGrilleDocument::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == Designation ? QStringLiteral("Désignation") : QStringLiteral("Montant");
+    return section >= 0 && section < m_colonnes.size() ? m_colonnes[section].entete : QVariant();
 }
 
 Qt::ItemFlags TGrilleDocument::flags(const QModelIndex& index) const {
@@ -51,6 +52,23 @@ bool TGrilleDocument::setData(const QModelIndex& index, const QVariant& value, i
     return true;
 }
 
+QString TGrilleDocument::entree(int colonne, const QString& texte) const {
+    const TColonneGrille& c = m_colonnes[colonne];
+    QString cellule = TListeBase::celluleGrille(texte);
+    if (c.longueurMax > 0)
+        cellule.truncate(c.longueurMax);
+    if (c.virgule)
+        cellule.replace(u'.', u',');
+    return cellule;
+}
+
+void TGrilleDocument::setEntete(int colonne, const QString& entete) {
+    if (m_colonnes[colonne].entete == entete)
+        return;
+    m_colonnes[colonne].entete = entete;
+    emit headerDataChanged(Qt::Horizontal, colonne, colonne);
+}
+
 void TGrilleDocument::setCellule(int ligne, int colonne, const QString& texte) {
     m_cellules[ligne][colonne] = texte;
     emit dataChanged(index(ligne, colonne), index(ligne, colonne));
@@ -58,7 +76,7 @@ void TGrilleDocument::setCellule(int ligne, int colonne, const QString& texte) {
 
 void TGrilleDocument::vide(qsizetype lignes) {
     beginResetModel();
-    m_cellules.fill(QStringList(NbColonnes), std::max<qsizetype>(lignes, Lignes));
+    m_cellules.fill(QStringList(m_colonnes.size()), std::max<qsizetype>(lignes, Lignes));
     endResetModel();
 }
 
@@ -67,5 +85,5 @@ void TGrilleDocument::setFigee(bool figee) {
         return;
     m_figee = figee;
     if (!m_cellules.isEmpty())
-        emit dataChanged(index(0, 0), index(rowCount() - 1, NbColonnes - 1));
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }

@@ -24,6 +24,11 @@ constexpr qsizetype LongueurTag = 4;
 
 const QString FormatDate = QStringLiteral("dd/MM/yyyy");
 
+QList<TColonneGrille> colonnes() {
+    return {{QStringLiteral("Désignation"), TPageDocument::LongueurDesignation},
+            {QStringLiteral("Montant"), 0, true, true, TColonneGrille::Fin::EntreeOuTab}};
+}
+
 bool estDate(ChampDocument champ) {
     return champ == C::Date || champ == C::Du || champ == C::Au;
 }
@@ -37,7 +42,8 @@ bool chiffres(const QString& texte) {
 TPageDocument::TPageDocument(const TDescriptionDocument& description, TListeBase& base,
                              const TContextePage& contexte, QObject* parent)
     : QObject(parent), m_description(description), m_base(base), m_contexte(contexte),
-      m_grille([this](int ligne, int colonne,
+      m_grille(colonnes(),
+               [this](int ligne, int colonne,
                       const QString& texte) { saisitCellule(ligne, colonne, texte); },
                this) {
     if (m_description.a(C::Mois))
@@ -116,11 +122,7 @@ void TPageDocument::saisitMemo(const QString& texte) {
 }
 
 void TPageDocument::entreCellule(int ligne, int colonne, const QString& texte) {
-    QString cellule = TListeBase::celluleGrille(texte);
-    if (colonne == TGrilleDocument::Designation)
-        cellule.truncate(LongueurDesignation);
-    else
-        cellule.replace(u'.', u',');
+    const QString cellule = m_grille.entree(colonne, texte);
     TListeBase::verifieLigne(m_description.tagLigne + cellule);
     m_grille.setCellule(ligne, colonne, cellule);
 }

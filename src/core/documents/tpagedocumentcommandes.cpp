@@ -66,7 +66,7 @@ void TPageDocument::CreePour(const TCarteLocataire& carte) {
 
 void TPageDocument::choisitLocataire(const QString& numero, const TListeBase& locataires) {
     entre(C::Locataire, numero);
-    const int cle = Locataire::cle(locataires, champ(C::Locataire));
+    const int cle = Locataire::description().cle(locataires, champ(C::Locataire));
     if (cle >= 0) {
         const TCarteLocataire carte = TCarteLocataire::depuisBloc(locataires, cle);
         for (int i = 0; i < 4; ++i)
@@ -89,7 +89,7 @@ void TPageDocument::setValidee(bool validee) {
 bool TPageDocument::Valider(TPageEnregistrement& locataires) {
     if (!m_description.validation() || validee() || !estValide())
         return false;
-    const bool trouve = LitLoc(locataires, champ(C::Locataire));
+    const bool trouve = locataires.litNumero(champ(C::Locataire));
     if (trouve && locataires.grille().premiereLigneLibre() < 0)
         throw UserError(
             QStringLiteral("L'historique du locataire %1 est plein").arg(champ(C::Locataire)));

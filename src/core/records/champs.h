@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class TListeBase;
+
 // How a field of a record is shown, edited and stored.
 enum class TypeChamp {
     Texte,      // one-line edit, stored as typed
@@ -51,6 +53,10 @@ struct TDescriptionFiche {
 
     const TChamp& champ(int ligne) const { return champs.at(ligne - 1); }
     int nbChamps() const { return int(champs.size()); }
+    // The key of the first card of `base` whose number is the whole of `numero`, letter case
+    // not significant; -1 when none is or `numero` is empty, so that a document for number
+    // 1001 never reaches card 10010.
+    int cle(const TListeBase& base, const QString& numero) const;
 };
 
 // A picked item "number name" whose first blank stands at position 5 or later splits into

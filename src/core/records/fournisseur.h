@@ -9,6 +9,8 @@ enum Ligne {
     Code = 1,
     Famille = 2,
     NomSoc = 3,
+    Adresse = 4,
+    Adresse2 = 5,
     CodePostal = 6,
     Ville = 7,
     CreditMaxi = 19,

@@ -1,6 +1,5 @@
 #include "locataire.h"
 
-#include "store/selections.h"
 #include "store/tlistebase.h"
 
 namespace Locataire {
@@ -57,17 +56,6 @@ QStringList listeLots(const TListeBase& lots) {
         if (bloc.ligne + 2 < lots.lineCount())
             items.append(lots.line(bloc.ligne + 1) + u' ' + lots.line(bloc.ligne + 2));
     return items;
-}
-
-int cle(const TListeBase& locataires, const QString& numero) {
-    if (numero.isEmpty())
-        return -1;
-    const QString cherche = majusculesAscii(numero);
-    for (const TListeBase::Position& bloc : locataires.blocs())
-        if (bloc.ligne + 1 < locataires.lineCount() &&
-            majusculesAscii(locataires.line(bloc.ligne + 1)) == cherche)
-            return bloc.cle;
-    return -1;
 }
 
 } // namespace Locataire

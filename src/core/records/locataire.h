@@ -32,9 +32,4 @@ const TDescriptionFiche& description();
 // The "N° lot" list: "N° lot" + " " + designation for each lot, in the base's order.
 QStringList listeLots(const TListeBase& lots);
 
-// The key of the first tenant whose "N° locataire" is the whole of `numero`, letter case not
-// significant; -1 when none is or `numero` is empty, so that a document for tenant 1001 never
-// reaches tenant 10010.
-int cle(const TListeBase& locataires, const QString& numero);
-
 } // namespace Locataire

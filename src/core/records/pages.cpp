@@ -1,6 +1,7 @@
 #include "pages.h"
 
 #include "documents/tpagedocument.h"
+#include "purchasing/tpagecommande.h"
 #include "fournisseur.h"
 #include "locataire.h"
 #include "lot.h"
@@ -28,5 +29,7 @@ std::unique_ptr<TPage> creePage(Base base, TListeBase& liste, const TContextePag
         return std::make_unique<TPageEnregistrement>(*fiche, liste, contexte);
     if (const TDescriptionDocument* document = descriptionDocument(base))
         return std::make_unique<TPageDocument>(*document, liste, contexte);
+    if (base == Base::Commandes)
+        return std::make_unique<TPageCommande>(liste, contexte);
     return nullptr;
 }

@@ -13,6 +13,6 @@ struct TDescriptionFiche;
 // something else than a card.
 const TDescriptionFiche* descriptionFiche(Base base);
 
-// The page model that shows a base, made from its description: a record card or a rent
-// document; none for the pages that have no model yet.
+// The page model that shows a base: a record card or a rent document made from its
+// description, or the order page.
 std::unique_ptr<TPage> creePage(Base base, TListeBase& liste, const TContextePage& contexte);

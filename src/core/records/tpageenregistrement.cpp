@@ -218,6 +218,16 @@ void TPageEnregistrement::lit() {
     }
 }
 
+bool TPageEnregistrement::litNumero(const QString& numero) {
+    ecrit();
+    const int cle = m_description.cle(m_base, numero);
+    if (cle < 0)
+        return false;
+    m_base.courant = cle;
+    lit();
+    return true;
+}
+
 void TPageEnregistrement::Nouvelle() {
     lit();
     setChamp(m_description.ligneNumero, QString::number(numero()));

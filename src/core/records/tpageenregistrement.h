@@ -67,6 +67,9 @@ public:
     bool ecrit() override;
     void lit() override;
     void Nouvelle() override;
+    // Shows the card whose number is the whole of `numero`, the page stored first; false, the
+    // page showing what it showed, when no card has that number.
+    bool litNumero(const QString& numero);
 
     // The next number of the base (Numerom and its kin); the conversion message when a number
     // of the base is not a whole number.

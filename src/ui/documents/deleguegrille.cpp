@@ -1,23 +1,13 @@
 #include "deleguegrille.h"
 
 #include "documents/tgrilledocument.h"
-#include "documents/tpagedocument.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 
-namespace {
-
-bool finDeSaisie(const QKeyEvent* touche) {
-    return touche->modifiers() == Qt::NoModifier &&
-           (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter ||
-            touche->key() == Qt::Key_Tab);
-}
-
-} // namespace
-
-DelegueGrille::DelegueGrille(QAbstractItemView* vue) : QStyledItemDelegate(vue), m_vue(vue) {
+DelegueGrille::DelegueGrille(QAbstractItemView* vue, const TGrilleDocument& grille)
+    : QStyledItemDelegate(vue), m_vue(vue), m_grille(grille) {
     vue->installEventFilter(this);
 }
 
@@ -25,14 +15,30 @@ QWidget* DelegueGrille::createEditor(QWidget* parent, const QStyleOptionViewItem
                                      const QModelIndex& index) const {
     QWidget* editeur = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* edit = qobject_cast<QLineEdit*>(editeur)) {
-        if (index.column() == TGrilleDocument::Designation) {
-            edit->setMaxLength(TPageDocument::LongueurDesignation);
-        } else {
+        const TColonneGrille& colonne = m_grille.colonne(index.column());
+        if (colonne.longueurMax > 0)
+            edit->setMaxLength(colonne.longueurMax);
+        if (colonne.aDroite)
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            edit->setProperty("ligne", index.row());
-        }
+        edit->setProperty("ligne", index.row());
+        edit->setProperty("colonne", index.column());
     }
     return editeur;
+}
+
+bool DelegueGrille::finit(int colonne, const QKeyEvent* touche) const {
+    if (touche->modifiers() != Qt::NoModifier)
+        return false;
+    const TColonneGrille::Fin fin = m_grille.colonne(colonne).fin;
+    switch (touche->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return fin != TColonneGrille::Fin::Aucune;
+    case Qt::Key_Tab:
+        return fin == TColonneGrille::Fin::EntreeOuTab;
+    default:
+        return false;
+    }
 }
 
 bool DelegueGrille::eventFilter(QObject* objet, QEvent* evenement) {
@@ -42,24 +48,23 @@ bool DelegueGrille::eventFilter(QObject* objet, QEvent* evenement) {
     // The grid itself has the keys only while no cell is being edited.
     if (objet == m_vue) {
         const QModelIndex courant = m_vue->currentIndex();
-        if (!courant.isValid() || courant.column() != TGrilleDocument::Montant ||
-            !finDeSaisie(touche))
+        if (!courant.isValid() || !finit(courant.column(), touche))
             return false;
-        emit finMontant(courant.row());
+        emit finSaisie(courant.row());
         return true;
     }
     auto* edit = qobject_cast<QLineEdit*>(objet);
-    const QVariant ligne = edit ? edit->property("ligne") : QVariant();
-    if (!ligne.isValid())
+    const QVariant colonne = edit ? edit->property("colonne") : QVariant();
+    if (!colonne.isValid())
         return QStyledItemDelegate::eventFilter(objet, evenement);
-    if (touche->text() == QLatin1String(".")) {
+    if (touche->text() == QLatin1String(".") && m_grille.colonne(colonne.toInt()).virgule) {
         edit->insert(QStringLiteral(","));
         return true;
     }
-    if (!finDeSaisie(touche))
+    if (!finit(colonne.toInt(), touche))
         return QStyledItemDelegate::eventFilter(objet, evenement);
     emit commitData(edit);
     emit closeEditor(edit, QAbstractItemDelegate::NoHint);
-    emit finMontant(ligne.toInt());
+    emit finSaisie(edit->property("ligne").toInt());
     return true;
 }

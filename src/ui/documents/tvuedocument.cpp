@@ -197,7 +197,7 @@ QWidget* TVueDocument::creeChamp(const TChampDocument& champ) {
 QWidget* TVueDocument::creeGrille() {
     m_grille = new QTableView;
     m_grille->setModel(&m_page.grille());
-    auto* delegue = new DelegueGrille(m_grille);
+    auto* delegue = new DelegueGrille(m_grille, m_page.grille());
     m_grille->setItemDelegate(delegue);
     m_grille->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grille->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -215,7 +215,7 @@ QWidget* TVueDocument::creeGrille() {
                             m_grille->verticalScrollBar()->sizeHint().width() +
                             2 * m_grille->frameWidth());
     m_grille->setAccessibleName(QStringLiteral("Lignes"));
-    connect(delegue, &DelegueGrille::finMontant, this, &TVueDocument::finMontant);
+    connect(delegue, &DelegueGrille::finSaisie, this, &TVueDocument::finMontant);
     return m_grille;
 }
 
