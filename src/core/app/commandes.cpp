@@ -70,7 +70,7 @@ constexpr std::array<TDefCommande, NbCommandes> Definitions = {{
     {C::RechercherNomFournisseur, "Rechercher Nom fo&urnisseur...", Edition, {false, Garde, "F"}},
     {C::RechercherCodeFournisseur, "Rechercher Code four&nisseur...", Edition, {false, Garde, "F"}},
     {C::TrierFournisseurs, "Tr&ier fournisseurs...", Edition, {false, Garde, "F"}},
-    {C::ChercherCommande, "C&hercher commande...", Edition, {false, Garde, Jamais}},
+    {C::ChercherCommande, "C&hercher commande...", Edition, {false, Garde, "C"}},
 
     {C::PageLocataires, "&Locataires", Bases, {true, Garde, "FLQACR"}},
     {C::PageQuittances, "&Quittances", Bases, {true, Garde, "TFLACR"}},

@@ -121,7 +121,7 @@ void TPageCommande::saisitDate(const QDate& date) {
 }
 
 void TPageCommande::saisitTTC(bool ttc) {
-    if (m_ttc == ttc)
+    if (m_ttc == ttc || m_grille.figee())
         return;
     m_ttc = ttc;
     m_modifie = true;

@@ -78,7 +78,8 @@ public:
     // flag is not an edit.
     void saisitChamp(ChampCommande champ, const QString& texte);
     void saisitDate(const QDate& date);
-    // "Commande H.T." or "Commande TTC": the totals follow the mode chosen.
+    // "Commande H.T." or "Commande TTC": the totals follow the mode chosen. A validated order
+    // keeps the mode its total was posted with.
     void saisitTTC(bool ttc);
     void saisitMemo(const QString& texte);
     // A cell typed or pasted, as its column takes it; a row beyond the rows in use brings them

@@ -1,5 +1,7 @@
 #include "parametres.h"
 
+#include "accounting/tcomptes.h"
+#include "accounting/tparamc.h"
 #include "app/tfiche.h"
 #include "questions.h"
 #include "tcombo.h"
@@ -48,4 +50,20 @@ void Design(TFiche& fiche, QWidget* parent) {
 void FamFournis(TFiche& fiche, QWidget* parent) {
     editeListe(fiche, ListeValeurs::FamillesFournisseurs,
                QStringLiteral("Les familles de fournisseurs"), QStringLiteral("Famille"), parent);
+}
+
+void Parc(TFiche& fiche, QWidget* parent) {
+    TParamc dialogue(parent);
+    dialogue.Init(fiche.parametresCommandes());
+    dialogue.exec();
+    if (const std::optional<TParametresCommandes> parametres = dialogue.Result())
+        fiche.Parc(*parametres);
+}
+
+void Compte(TFiche& fiche, QWidget* parent) {
+    TComptes dialogue(parent);
+    dialogue.Init(fiche.comptes());
+    dialogue.exec();
+    if (const std::optional<Comptes> comptes = dialogue.Result())
+        fiche.Compte(*comptes);
 }

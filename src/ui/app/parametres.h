@@ -19,3 +19,10 @@ void Design(TFiche& fiche, QWidget* parent);
 
 // "Familles fo&urnisseurs": the supplier families, edited in "Les familles de fournisseurs".
 void FamFournis(TFiche& fiche, QWidget* parent);
+
+// "&Commande": the order parameters, edited in "Paramètres de la commande"; the amount format
+// follows the decimals.
+void Parc(TFiche& fiche, QWidget* parent);
+
+// "C&omptes": the account numbers of the journal, edited in "Comptes".
+void Compte(TFiche& fiche, QWidget* parent);

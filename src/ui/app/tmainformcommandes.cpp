@@ -78,6 +78,7 @@ void TMainForm::lance(Commande commande) {
     case C::ListeQuittances:
     case C::ListeAvis:
     case C::ListeRecus:
+    case C::ListeCommandes:
         m_ficheForm->Liste();
         break;
     case C::ChercherQuittance:
@@ -102,6 +103,7 @@ void TMainForm::lance(Commande commande) {
         arriveeDepart();
         break;
     case C::LocationSupprimerLigne:
+    case C::AchatSupprimerLigne:
         m_ficheForm->SupLigne1();
         break;
     case C::BoutonCalculer:
@@ -226,6 +228,19 @@ void TMainForm::lance(Commande commande) {
     case C::FamillesFournisseurs:
         FamFournis(*m_fiche, this);
         break;
+    case C::ParametresCommande:
+        Parc(*m_fiche, this);
+        break;
+    case C::Comptes:
+        Compte(*m_fiche, this);
+        break;
+    case C::NouvelleCommande:
+        m_ficheForm->NouvelleCommande();
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
+    case C::ChercherCommande:
+        m_ficheForm->ChercheCommande();
+        break;
     case C::OuvrirAutomatiquement:
         noteOuvertureAutomatique();
         break;
@@ -263,15 +278,11 @@ void TMainForm::lance(Commande commande) {
     case C::RechercherNomFournisseur:
     case C::RechercherCodeFournisseur:
     case C::TrierFournisseurs:
-    case C::ChercherCommande:
     case C::ImprimerFiche:
     case C::ImprimerQuittance:
     case C::ImprimerAvis:
     case C::ImprimerRecu:
-    case C::NouvelleCommande:
     case C::ImprimerCommande:
-    case C::ListeCommandes:
-    case C::AchatSupprimerLigne:
     case C::ToutesLesCommandes:
     case C::CommandesCodeFournisseur:
     case C::TraitementDeTexte:
@@ -282,8 +293,6 @@ void TMainForm::lance(Commande commande) {
     case C::StatistiquesLocataires:
     case C::StatistiquesFournisseurs:
     case C::JournalComptable:
-    case C::ParametresCommande:
-    case C::Comptes:
     case C::Calendrier:
     case C::Horloge:
     case C::BlocNotes:

@@ -3,6 +3,7 @@
 #include "app/questions.h"
 #include "app/tfiche.h"
 #include "deleguegrille.h"
+#include "elementsdocument.h"
 #include "documents/tpagedocument.h"
 
 #include <QApplication>
@@ -34,15 +35,6 @@ bool estAdresse(ChampDocument champ) {
 
 bool estPeriode(ChampDocument champ) {
     return champ == C::Mois || champ == C::Du || champ == C::Au;
-}
-
-// A read-only value: a total, the status, the amount in words.
-QLabel* valeur(const QString& nom, Qt::Alignment alignement) {
-    auto* label = new QLabel;
-    label->setAlignment(alignement | Qt::AlignVCenter);
-    label->setAccessibleName(nom);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    return label;
 }
 
 } // namespace
@@ -195,18 +187,8 @@ QWidget* TVueDocument::creeChamp(const TChampDocument& champ) {
 }
 
 QWidget* TVueDocument::creeGrille() {
-    m_grille = new QTableView;
-    m_grille->setModel(&m_page.grille());
-    auto* delegue = new DelegueGrille(m_grille, m_page.grille());
-    m_grille->setItemDelegate(delegue);
-    m_grille->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grille->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                              QAbstractItemView::AnyKeyPressed |
-                              QAbstractItemView::SelectedClicked);
-    m_grille->verticalHeader()->setDefaultSectionSize(m_grille->fontMetrics().height() + 4);
-    m_grille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_grille->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DelegueGrille* delegue = nullptr;
+    m_grille = vueGrille(m_page.grille(), delegue);
     const int designation = m_grille->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40 + 8;
     const int montant = m_grille->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14 + 8;
     m_grille->setColumnWidth(TGrilleDocument::Designation, designation);
@@ -214,7 +196,6 @@ QWidget* TVueDocument::creeGrille() {
     m_grille->setFixedWidth(m_grille->verticalHeader()->sizeHint().width() + designation + montant +
                             m_grille->verticalScrollBar()->sizeHint().width() +
                             2 * m_grille->frameWidth());
-    m_grille->setAccessibleName(QStringLiteral("Lignes"));
     connect(delegue, &DelegueGrille::finSaisie, this, &TVueDocument::finMontant);
     return m_grille;
 }
@@ -226,21 +207,18 @@ QWidget* TVueDocument::creeTotaux() {
     colonne->setContentsMargins(0, 0, 0, 0);
     auto* totaux = new QFormLayout;
     totaux->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    m_euros = valeur(QStringLiteral("TOTAL Euros"), Qt::AlignRight);
-    m_francs = valeur(QStringLiteral("Francs"), Qt::AlignRight);
-    for (QLabel* total : {m_euros, m_francs}) {
-        total->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        total->setFixedWidth(total->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14 + 8);
+    m_euros = totalAffiche(QStringLiteral("TOTAL Euros"));
+    m_francs = totalAffiche(QStringLiteral("Francs"));
+    for (QLabel* total : {m_euros, m_francs})
         totaux->addRow(total->accessibleName(), total);
-    }
     colonne->addLayout(totaux);
     if (d.enLettres) {
-        m_enLettres = valeur(QStringLiteral("Somme en lettres"), Qt::AlignLeft);
+        m_enLettres = valeurAffichee(QStringLiteral("Somme en lettres"), Qt::AlignLeft);
         m_enLettres->setWordWrap(true);
         colonne->addWidget(m_enLettres);
     }
     if (d.validation()) {
-        m_statut = valeur(QStringLiteral("Statut"), Qt::AlignLeft);
+        m_statut = valeurAffichee(QStringLiteral("Statut"), Qt::AlignLeft);
         QFont gras = m_statut->font();
         gras.setBold(true);
         m_statut->setFont(gras);
@@ -265,17 +243,7 @@ QWidget* TVueDocument::creeTotaux() {
 }
 
 QWidget* TVueDocument::creeMemo() {
-    auto* panneau = new QWidget;
-    auto* colonne = new QVBoxLayout(panneau);
-    colonne->setContentsMargins(0, 0, 0, 0);
-    colonne->setSpacing(2);
-    auto* label = new QLabel(QStringLiteral("Mémo"));
-    m_memo = new QPlainTextEdit;
-    label->setBuddy(m_memo);
-    m_memo->setAccessibleName(label->text());
-    m_memo->setFixedHeight(m_memo->fontMetrics().height() * 4 + 8);
-    colonne->addWidget(label);
-    colonne->addWidget(m_memo);
+    QWidget* panneau = panneauMemo(QStringLiteral("Mémo"), m_memo);
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_miseAJour && !execute([this] { m_page.saisitMemo(m_memo->toPlainText()); })) {
             m_miseAJour = true;

@@ -27,7 +27,7 @@ public:
     // Puts the focus on the first coordinate line.
     void focusChamp() override;
     // Supprimer ligne: the grid's current row, while the grid has the focus.
-    void SupLigne1();
+    void SupLigne1() override;
 
 private:
     QWidget* creeChamp(const TChampDocument& champ);

@@ -5,30 +5,17 @@
 #include "documents/descriptiondocument.h"
 #include "documents/tpagedocument.h"
 #include "documents/tvuedocument.h"
+#include "purchasing/tvuecommande.h"
 #include "tpagevue.h"
 #include "tvuefiche.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-// The page shown for a base until its own view is installed: the page's name.
-class TPageNommee : public TPageVue {
-public:
-    TPageNommee(const QString& nom, QWidget* parent = nullptr) : TPageVue(parent) {
-        auto* etiquette = new QLabel(nom, this);
-        etiquette->setAlignment(Qt::AlignCenter);
-        auto* disposition = new QVBoxLayout(this);
-        disposition->addWidget(etiquette);
-        setFocusPolicy(Qt::StrongFocus);
-        setAccessibleName(nom);
-    }
-};
 
 QString nomDePage(Base base) {
     switch (base) {
@@ -50,8 +37,7 @@ QString nomDePage(Base base) {
     return QString();
 }
 
-// The view of a base's page: the widgets of its card or document, or its name while it has
-// no model.
+// The view of a base's page: the widgets of its card, its rent document or its order.
 TPageVue* creeVue(TFiche& fiche, Base base) {
     TPageVue* vue = nullptr;
     if (TPageEnregistrement* page = fiche.pageFiche(base))
@@ -59,7 +45,7 @@ TPageVue* creeVue(TFiche& fiche, Base base) {
     else if (fiche.pageDocument(base))
         vue = new TVueDocument(fiche, base);
     else
-        vue = new TPageNommee(nomDePage(base));
+        vue = new TVueCommande(fiche);
     vue->setObjectName(nomDePage(base));
     return vue;
 }
@@ -150,7 +136,7 @@ void TFicheForm::Coller() {
 void TFicheForm::Liste() {
     execute([&] {
         const Base base = m_fiche.pageActive();
-        if (m_fiche.pageDocument(base)) {
+        if (m_fiche.pageDocument(base) || base == Base::Commandes) {
             // The document on screen is stored first, so that the list shows it.
             m_fiche.EcritPage(base);
             const std::optional<int> cle = Questions::instance().document(base, m_fiche.base(base));
@@ -186,8 +172,19 @@ void TFicheForm::Arrivee(const TMontantsLoyer& montants) {
 }
 
 void TFicheForm::SupLigne1() {
-    if (auto* vue = qobject_cast<TVueDocument*>(vueVisible()))
-        vue->SupLigne1();
+    vueVisible()->SupLigne1();
+}
+
+void TFicheForm::NouvelleCommande() {
+    agit([&] { m_fiche.NouvCmd(); });
+}
+
+void TFicheForm::ChercheCommande() {
+    TPageCommande* page = m_fiche.pageCommande();
+    const std::optional<QString> numero = Questions::instance().saisie(
+        QStringLiteral("Chercher Commande"), QStringLiteral("Numéro de commande"), QString());
+    if (numero)
+        agit([&] { page->Cherche(*numero); });
 }
 
 bool TFicheForm::touche(int touche, Qt::KeyboardModifiers modificateurs, bool executer) {

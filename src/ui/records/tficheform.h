@@ -46,8 +46,12 @@ public:
     void ChercheDocument(Base base);
     // The receipt of an arrival or departure for the tenant on the card.
     void Arrivee(const TMontantsLoyer& montants);
-    // Supprimer ligne on the document page on screen.
+    // Supprimer ligne on the document or order page on screen.
     void SupLigne1();
+    // Nouvelle commande: the order page with a new order for the supplier on the card.
+    void NouvelleCommande();
+    // Chercher commande: asks the number and shows that order.
+    void ChercheCommande();
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;

@@ -12,4 +12,7 @@ public:
 
     // Puts the focus on the page's first field.
     virtual void focusChamp() { setFocus(); }
+    // Supprimer ligne on a page with a line grid: the grid's current row, while it has the
+    // focus.
+    virtual void SupLigne1() {}
 };

@@ -297,17 +297,17 @@ private slots:
         QCOMPARE(page.texte, QString());
     }
 
-    // A page that shows no record deletes nothing, whatever its base holds.
-    void supprimeOnAPageWithoutRecord() {
+    // The order page deletes the order it shows.
+    void supprimeAnOrder() {
         TFiche fiche;
         TListeBase& commandes = fiche.base(Base::Commandes);
         commandes.assign(blocs({{"NUMC202612001"}}));
         commandes.nb = 1;
-        fiche.setPageActive(Base::Commandes);
+        fiche.AffichePage(Base::Commandes);
         fiche.Supprime();
-        QCOMPARE(commandes.nb, 1);
-        QCOMPARE(commandes.lineCount(), 3);
-        QVERIFY(!fiche.dossierModifie());
+        QCOMPARE(commandes.nb, 0);
+        QCOMPARE(commandes.lineCount(), 0);
+        QVERIFY(fiche.dossierModifie());
     }
 
     // Keys stay dense whatever the sequence of new cards, deletions and pastes.

@@ -72,7 +72,7 @@ const Attendu Table[] = {
     {"&Edition", "Rechercher Nom fo&urnisseur...", false, ' ', "F"},
     {"&Edition", "Rechercher Code four&nisseur...", false, ' ', "F"},
     {"&Edition", "Tr&ier fournisseurs...", false, ' ', "F"},
-    {"&Edition", "C&hercher commande...", false, ' ', ""},
+    {"&Edition", "C&hercher commande...", false, ' ', "C"},
 
     {"&Bases", "&Locataires", true, ' ', "FLQACR"},
     {"&Bases", "&Quittances", true, ' ', "TFLACR"},

@@ -98,8 +98,8 @@ private slots:
     }
 
     // F2 opens the pick list of the page on screen and shows the record picked; on a base of
-    // fewer than 21 lines, or a page with no list, it does nothing. A document page lists its
-    // documents whatever their number.
+    // fewer than 21 lines it does nothing. A document or order page lists its documents
+    // whatever their number.
     void f2() {
         ScriptedQuestions questions;
         TFiche fiche;
@@ -119,13 +119,14 @@ private slots:
         questions.efface();
         form.Montre(Base::Lots);
         QTest::keyClick(form.vueVisible(), Qt::Key_F2);
-        form.Montre(Base::Commandes);
-        QTest::keyClick(form.vueVisible(), Qt::Key_F2);
         QCOMPARE(questions.posees(), QStringList());
-        form.Montre(Base::Quittances);
-        QTest::keyClick(form.vueVisible(), Qt::Key_F2);
-        QCOMPARE(questions.posees(),
-                 QStringList(QString("Documents %1 (0 fiches)").arg(int(Base::Quittances))));
+        for (Base documents : {Base::Quittances, Base::Commandes}) {
+            questions.efface();
+            form.Montre(documents);
+            QTest::keyClick(form.vueVisible(), Qt::Key_F2);
+            QCOMPARE(questions.posees(),
+                     QStringList(QString("Documents %1 (0 fiches)").arg(int(documents))));
+        }
     }
 
     // A page switch shows the page, reads it and focuses its field; a switch made by the
