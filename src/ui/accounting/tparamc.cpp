@@ -26,6 +26,7 @@ TParamc::TParamc(QWidget* parent) : QDialog(parent) {
     }
 
     auto* formeMontants = new QFormLayout;
+    formeMontants->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     m_decimales = new QSpinBox;
     m_decimales->setRange(0, 2);
     m_decimales->setAccessibleName(QStringLiteral("Décimales"));
