@@ -83,6 +83,18 @@ double retraitListe(const QTextBlock& bloc) {
     return liste ? bloc.document()->indentWidth() * liste->format().indent() : 0;
 }
 
+QList<QTextBlock> blocsSelectionnes(const QTextCursor& curseur) {
+    const QTextDocument* document = curseur.document();
+    QList<QTextBlock> blocs;
+    const QTextBlock fin = document->findBlock(curseur.selectionEnd());
+    for (QTextBlock b = document->findBlock(curseur.selectionStart()); b.isValid(); b = b.next()) {
+        blocs.append(b);
+        if (b == fin)
+            break;
+    }
+    return blocs;
+}
+
 int enPoints(double pixels) {
     return int(std::lround(pixels * 0.75));
 }
@@ -97,6 +109,9 @@ void prepare(QTextDocument& document) {
 }
 
 void remplit(QTextDocument& document, const TDocumentRtf& lettre) {
+    // Filling the document is not a step that undo takes back.
+    const bool annulation = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     document.clear();
     QTextCursor curseur(&document);
     curseur.beginEditBlock();
@@ -119,6 +134,7 @@ void remplit(QTextDocument& document, const TDocumentRtf& lettre) {
             curseur.insertText(fragment.texte, formatCaractere(fragment.format));
     }
     curseur.endEditBlock();
+    document.setUndoRedoEnabled(annulation);
 }
 
 TDocumentRtf lettre(const QTextDocument& document) {
@@ -129,7 +145,8 @@ TDocumentRtf lettre(const QTextDocument& document) {
         TParagraphe p;
         p.alignement = alignement(f.alignment());
         p.retraitPremiere = enTwips(f.textIndent());
-        p.retraitGauche = enTwips(f.leftMargin());
+        // An indent level, as pasted text may have, counts in the left indent.
+        p.retraitGauche = enTwips(f.leftMargin() + f.indent() * document.indentWidth());
         p.retraitDroit = enTwips(f.rightMargin());
         p.puce = bloc.textList() != nullptr;
         p.marque = caractere(bloc.charFormat(), parDefaut);
@@ -142,6 +159,30 @@ TDocumentRtf lettre(const QTextDocument& document) {
         resultat.paragraphes.append(p);
     }
     return resultat;
+}
+
+void metPuces(QTextCursor& curseur, bool puces) {
+    const QList<QTextBlock> blocs = blocsSelectionnes(curseur);
+    if (!puces) {
+        for (const QTextBlock& bloc : blocs) {
+            QTextBlockFormat f = bloc.blockFormat();
+            f.setObjectIndex(-1);
+            f.setIndent(0);
+            QTextCursor(bloc).setBlockFormat(f);
+        }
+        return;
+    }
+    QTextList* liste = nullptr;
+    for (const QTextBlock& bloc : blocs)
+        if (!liste)
+            liste = bloc.textList();
+    if (!liste) {
+        curseur.createList(formatPuces());
+        return;
+    }
+    for (const QTextBlock& bloc : blocs)
+        if (!bloc.textList())
+            liste->add(bloc);
 }
 
 TRetraits retraits(const QTextBlock& bloc) {

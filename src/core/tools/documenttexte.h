@@ -21,6 +21,9 @@ TDocumentRtf lettre(const QTextDocument& document);
 
 // The indents of a paragraph as the ruler shows them, the bullet's room counted.
 TRetraits retraits(const QTextBlock& bloc);
+// Puts the paragraphs of the cursor's selection in a bullet list, or takes them out of it.
+void metPuces(QTextCursor& curseur, bool puces);
+
 // Gives the paragraphs of the cursor's selection the indents, as placed on the ruler for the
 // paragraph at the cursor.
 void appliqueRetraits(QTextCursor& curseur, const TRetraits& retraits);

@@ -76,6 +76,11 @@ const QHash<QByteArray, QChar>& caracteres() {
     return mots;
 }
 
+// Indents beyond the widest page (22 inches) are taken as that.
+int retrait(int twips) {
+    return std::clamp(twips, -31680, 31680);
+}
+
 bool soulignement(const QByteArray& mot) {
     return mot.startsWith("ul") && mot != "ulc" && mot != "ulnone";
 }
@@ -308,11 +313,11 @@ private:
         else if (m == "qj" || m == "qd")
             e.alignement = Alignement::Justifie;
         else if (m == "fi")
-            e.retraitPremiere = p;
+            e.retraitPremiere = retrait(p);
         else if (m == "li" || m == "lin")
-            e.retraitGauche = p;
+            e.retraitGauche = retrait(p);
         else if (m == "ri" || m == "rin")
-            e.retraitDroit = p;
+            e.retraitDroit = retrait(p);
         else if (m == "ls")
             e.puce = p > 0;
         else if (m == "uc" && p >= 0)
@@ -341,9 +346,11 @@ private:
     void finitPolice() {
         if (m_policeEnCours >= 0 && !m_nomPolice.isEmpty()) {
             Police& police = m_polices[m_policeEnCours];
-            if (police.nom.isEmpty())
-                police.nom = CodageRtf::decode(m_nomPolice, police.page ? police.page : m_page)
-                                 .trimmed();
+            if (police.nom.isEmpty()) {
+                QString nom = CodageRtf::decode(m_nomPolice, police.page ? police.page : m_page);
+                nom.removeIf([](QChar c) { return c.unicode() < 0x20; });
+                police.nom = nom.simplified();
+            }
         }
         m_nomPolice.clear();
     }

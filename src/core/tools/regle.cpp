@@ -1,7 +1,7 @@
 #include "regle.h"
 
 // Integer division truncates towards zero, like the conversions of the ruler.
-namespace Regle {
+namespace RegleTexte {
 
 namespace {
 
@@ -39,4 +39,4 @@ int droiteDepuis(int place, int decalage, int largeurRegle) {
     return enPoints(largeurRegle - place + decalage - 2) - 12;
 }
 
-} // namespace Regle
+} // namespace RegleTexte

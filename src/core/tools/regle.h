@@ -12,7 +12,7 @@ struct TRetraits {
     bool operator==(const TRetraits&) const = default;
 };
 
-namespace Regle {
+namespace RegleTexte {
 
 constexpr int Gouttiere = 6;
 // A marker is 11 pixels wide; it is held by its middle, 5 pixels from its left edge, and at
@@ -30,4 +30,4 @@ int premiereDepuis(int place, int decalage);
 int gaucheDepuis(int place, int decalage, int premiere);
 int droiteDepuis(int place, int decalage, int largeurRegle);
 
-} // namespace Regle
+} // namespace RegleTexte

@@ -61,19 +61,19 @@ private slots:
         QFETCH(int, premiere);
         QFETCH(int, gauche);
         QFETCH(int, droite);
-        QCOMPARE(Regle::placePremiere(retraits), premiere);
-        QCOMPARE(Regle::placeGauche(retraits), gauche);
-        QCOMPARE(Regle::placeDroite(retraits, 600), droite);
+        QCOMPARE(RegleTexte::placePremiere(retraits), premiere);
+        QCOMPARE(RegleTexte::placeGauche(retraits), gauche);
+        QCOMPARE(RegleTexte::placeDroite(retraits, 600), droite);
     }
 
     void rulerDrops() {
         // The first-line marker dragged to 50, held 5 pixels from its edge.
-        QCOMPARE(Regle::premiereDepuis(50, 5), 36);
-        QCOMPARE(Regle::gaucheDepuis(50, 5, 36), 0);
-        QCOMPARE(Regle::gaucheDepuis(98, 5, 36), 36);
-        QCOMPARE(Regle::droiteDepuis(600 - 6 - 8, 5, 600), 0);
+        QCOMPARE(RegleTexte::premiereDepuis(50, 5), 36);
+        QCOMPARE(RegleTexte::gaucheDepuis(50, 5, 36), 0);
+        QCOMPARE(RegleTexte::gaucheDepuis(98, 5, 36), 36);
+        QCOMPARE(RegleTexte::droiteDepuis(600 - 6 - 8, 5, 600), 0);
         // Dropped at the ruler's left end, the markers give no negative indent.
-        QCOMPARE(Regle::premiereDepuis(0, Regle::Decalage), 0);
+        QCOMPARE(RegleTexte::premiereDepuis(0, RegleTexte::Decalage), 0);
     }
 
     // A marker put back where the ruler placed it gives the same indents, so that dragging
@@ -83,10 +83,10 @@ private slots:
             for (int gauche : {-premiere, 0, 7, 100})
                 for (int droite : {0, 1, 2, 3, 55}) {
                     const TRetraits r{premiere, gauche, droite};
-                    const int d = Regle::Decalage;
-                    QCOMPARE(Regle::premiereDepuis(Regle::placePremiere(r), d), premiere);
-                    QCOMPARE(Regle::gaucheDepuis(Regle::placeGauche(r), d, premiere), gauche);
-                    QCOMPARE(Regle::droiteDepuis(Regle::placeDroite(r, 700), d, 700), droite);
+                    const int d = RegleTexte::Decalage;
+                    QCOMPARE(RegleTexte::premiereDepuis(RegleTexte::placePremiere(r), d), premiere);
+                    QCOMPARE(RegleTexte::gaucheDepuis(RegleTexte::placeGauche(r), d, premiere), gauche);
+                    QCOMPARE(RegleTexte::droiteDepuis(RegleTexte::placeDroite(r, 700), d, 700), droite);
                 }
     }
 
