@@ -114,9 +114,9 @@ public:
     }
     // Logged as the family and size the dialog opens on.
     std::optional<QFont> police(const QFont& initiale) override {
-        const Replique* r = prend(Genre::Police, QStringLiteral("Police %1 %2")
-                                                     .arg(initiale.family())
-                                                     .arg(initiale.pointSize()));
+        const Replique* r =
+            prend(Genre::Police,
+                  QStringLiteral("Police %1 %2").arg(initiale.family()).arg(initiale.pointSize()));
         return r ? r->police : std::nullopt;
     }
     QString fichierAOuvrir(const QString& filtre) override {

@@ -51,28 +51,84 @@ struct Police {
 
 // The destinations whose text is not part of the letter.
 const QSet<QByteArray>& destinationsIgnorees() {
-    static const QSet<QByteArray> mots = {
-        "colortbl",  "stylesheet", "info",       "pict",     "object",      "header",
-        "headerl",   "headerr",    "headerf",    "footer",   "footerl",     "footerr",
-        "footerf",   "footnote",   "annotation", "pntext",   "listtext",    "fldinst",
-        "filetbl",   "revtbl",     "rsidtbl",    "listtable", "listoverridetable",
-        "shp",       "shpinst",    "nonshppict", "shppict",  "xe",          "tc",
-        "bkmkstart", "bkmkend",    "atnid",      "atnauthor", "atrfstart",  "atrfend",
-        "comment",   "template",   "docvar",     "userprops", "generator",  "xmlnstbl",
-        "themedata", "colorschememapping", "latentstyles", "datastore", "mmathPr", "pgdsctbl",
-        "fchars",    "lchars",     "ftnsep",     "ftnsepc",  "ftncn",       "aftnsep",
-        "aftnsepc",  "aftncn",     "pnseclvl",   "txe",      "rxe",         "private"};
+    static const QSet<QByteArray> mots = {"colortbl",
+                                          "stylesheet",
+                                          "info",
+                                          "pict",
+                                          "object",
+                                          "header",
+                                          "headerl",
+                                          "headerr",
+                                          "headerf",
+                                          "footer",
+                                          "footerl",
+                                          "footerr",
+                                          "footerf",
+                                          "footnote",
+                                          "annotation",
+                                          "pntext",
+                                          "listtext",
+                                          "fldinst",
+                                          "filetbl",
+                                          "revtbl",
+                                          "rsidtbl",
+                                          "listtable",
+                                          "listoverridetable",
+                                          "shp",
+                                          "shpinst",
+                                          "nonshppict",
+                                          "shppict",
+                                          "xe",
+                                          "tc",
+                                          "bkmkstart",
+                                          "bkmkend",
+                                          "atnid",
+                                          "atnauthor",
+                                          "atrfstart",
+                                          "atrfend",
+                                          "comment",
+                                          "template",
+                                          "docvar",
+                                          "userprops",
+                                          "generator",
+                                          "xmlnstbl",
+                                          "themedata",
+                                          "colorschememapping",
+                                          "latentstyles",
+                                          "datastore",
+                                          "mmathPr",
+                                          "pgdsctbl",
+                                          "fchars",
+                                          "lchars",
+                                          "ftnsep",
+                                          "ftnsepc",
+                                          "ftncn",
+                                          "aftnsep",
+                                          "aftnsepc",
+                                          "aftncn",
+                                          "pnseclvl",
+                                          "txe",
+                                          "rxe",
+                                          "private"};
     return mots;
 }
 
 // The control words that stand for one character.
 const QHash<QByteArray, QChar>& caracteres() {
-    static const QHash<QByteArray, QChar> mots = {
-        {"tab", u'\t'},           {"cell", u'\t'},          {"nestcell", u'\t'},
-        {"line", QChar(0x2028)},  {"emdash", QChar(0x2014)}, {"endash", QChar(0x2013)},
-        {"lquote", QChar(0x2018)}, {"rquote", QChar(0x2019)}, {"ldblquote", QChar(0x201C)},
-        {"rdblquote", QChar(0x201D)}, {"bullet", QChar(0x2022)}, {"emspace", QChar(0x2003)},
-        {"enspace", QChar(0x2002)}, {"qmspace", QChar(0x2005)}};
+    static const QHash<QByteArray, QChar> mots = {{"tab", u'\t'},
+                                                  {"cell", u'\t'},
+                                                  {"nestcell", u'\t'},
+                                                  {"line", QChar(0x2028)},
+                                                  {"emdash", QChar(0x2014)},
+                                                  {"endash", QChar(0x2013)},
+                                                  {"lquote", QChar(0x2018)},
+                                                  {"rquote", QChar(0x2019)},
+                                                  {"ldblquote", QChar(0x201C)},
+                                                  {"rdblquote", QChar(0x201D)},
+                                                  {"bullet", QChar(0x2022)},
+                                                  {"emspace", QChar(0x2003)},
+                                                  {"enspace", QChar(0x2002)},
+                                                  {"qmspace", QChar(0x2005)}};
     return mots;
 }
 
@@ -258,14 +314,19 @@ private:
             m_policeEnCours = -1;
             return;
         }
+        if (m == "u") {
+            if (e.destination == Destination::Polices)
+                ajouteNomPolice(QString(QChar(char16_t(p))));
+            else
+                caractere(QString(QChar(char16_t(p))));
+            m_aSauter = e.uc;
+            return;
+        }
         if (e.destination == Destination::Polices) {
             motPolice(m, p);
             return;
         }
-        if (m == "u") {
-            caractere(QString(QChar(char16_t(p))));
-            m_aSauter = e.uc;
-        } else if (m == "par" || m == "row") {
+        if (m == "par" || m == "row") {
             finitParagraphe();
         } else if (caracteres().contains(m)) {
             caractere(QString(caracteres().value(m)));
@@ -343,21 +404,32 @@ private:
         }
     }
 
+    // The name of a font comes in bytes of its own code page and in \u characters.
+    void ajouteNomPolice(const QString& texte) {
+        if (!m_nomPolice.isEmpty()) {
+            const int page = m_policeEnCours >= 0 ? m_polices.value(m_policeEnCours).page : 0;
+            m_nomPoliceDecode += CodageRtf::decode(m_nomPolice, page ? page : m_page);
+            m_nomPolice.clear();
+        }
+        m_nomPoliceDecode += texte;
+    }
+
     void finitPolice() {
-        if (m_policeEnCours >= 0 && !m_nomPolice.isEmpty()) {
+        ajouteNomPolice(QString());
+        if (m_policeEnCours >= 0 && !m_nomPoliceDecode.isEmpty()) {
             Police& police = m_polices[m_policeEnCours];
             if (police.nom.isEmpty()) {
-                QString nom = CodageRtf::decode(m_nomPolice, police.page ? police.page : m_page);
+                QString nom = sansDemiCaractere(m_nomPoliceDecode);
                 nom.removeIf([](QChar c) { return c.unicode() < 0x20; });
                 police.nom = nom.simplified();
             }
         }
-        m_nomPolice.clear();
+        m_nomPoliceDecode.clear();
     }
 
     int pageCourante() const {
-        const int page = m_polices.value(m_pile.last().police < 0 ? m_deff : m_pile.last().police)
-                             .page;
+        const int page =
+            m_polices.value(m_pile.last().police < 0 ? m_deff : m_pile.last().police).page;
         return page ? page : m_page;
     }
 
@@ -436,6 +508,7 @@ private:
     QHash<int, Police> m_polices;
     int m_policeEnCours = -1;
     QByteArray m_nomPolice;
+    QString m_nomPoliceDecode;
     QByteArray m_attente;
     TParagraphe m_courant;
     TDocumentRtf m_document;

@@ -10,10 +10,10 @@ public:
 
     struct Jeton {
         Genre genre = Genre::Fin;
-        QByteArray mot;         // Mot: the control word's letters
+        QByteArray mot;          // Mot: the control word's letters
         bool aParametre = false; // Mot: a number followed the letters
-        int parametre = 0;      // Mot: the number, kept within 32 bits
-        char octet = 0;         // Symbole: the character after '\'; Hexa, Texte: the byte
+        int parametre = 0;       // Mot: the number, kept within 32 bits
+        char octet = 0;          // Symbole: the character after '\'; Hexa, Texte: the byte
     };
 
     explicit LexiqueRtf(const QByteArray& octets, qsizetype debut = 0)

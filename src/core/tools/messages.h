@@ -24,8 +24,8 @@ struct TMessage {
 namespace Messages {
 
 inline const std::array<QString, TMessage::NbChamps> Libelles = {
-    QStringLiteral("Pour"),    QStringLiteral("De"),    QStringLiteral("Société"),
-    QStringLiteral("N° tél."), QStringLiteral("Date"),  QStringLiteral("Heure"),
+    QStringLiteral("Pour"),    QStringLiteral("De"),   QStringLiteral("Société"),
+    QStringLiteral("N° tél."), QStringLiteral("Date"), QStringLiteral("Heure"),
     QStringLiteral("Objet")};
 constexpr std::array<int, TMessage::NbChamps> LongueursMax = {30, 30, 30, 20, 10, 10, 50};
 inline const std::array<QString, TMessage::NbCases> Cases = {

@@ -40,11 +40,11 @@ TCalendrier::TCalendrier(QWidget* parent) : QDialog(parent) {
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
         b->setIcon(style()->standardIcon(fleche == Qt::LeftArrow ? QStyle::SP_ArrowLeft
-                                                                  : QStyle::SP_ArrowRight));
+                                                                 : QStyle::SP_ArrowRight));
         return b;
     };
-    QPushButton* precedent = bouton(QStringLiteral("BitBtn1"), QStringLiteral("Mois précédent"),
-                                    Qt::LeftArrow);
+    QPushButton* precedent =
+        bouton(QStringLiteral("BitBtn1"), QStringLiteral("Mois précédent"), Qt::LeftArrow);
     QPushButton* suivant =
         bouton(QStringLiteral("BitBtn2"), QStringLiteral("Mois suivant"), Qt::RightArrow);
     suivant->setLayoutDirection(Qt::RightToLeft);
@@ -77,8 +77,12 @@ TCalendrier::TCalendrier(QWidget* parent) : QDialog(parent) {
     m_calendrier->setGridVisible(true);
     m_calendrier->setFont(font());
     m_calendrier->setMinimumSize(388, 230);
-    Apparence::colore(m_calendrier, QPalette::Base, QColor(0, 255, 0));
-    Apparence::colore(m_calendrier, QPalette::AlternateBase, QColor(0, 255, 0));
+    QPalette couleurs = m_calendrier->palette();
+    couleurs.setColor(QPalette::Base, QColor(0, 255, 0));
+    couleurs.setColor(QPalette::AlternateBase, QColor(0, 255, 0));
+    // The days of the months around, in dark green, readable on the lime.
+    couleurs.setColor(QPalette::Disabled, QPalette::Text, QColor(0, 110, 0));
+    m_calendrier->setPalette(couleurs);
     m_calendrier->setSelectedDate(Clock::today());
     connect(m_calendrier, &QCalendarWidget::selectionChanged, this, &TCalendrier::montreEntete);
     // Page Up and Page Down are taken wherever the keyboard is in the month.

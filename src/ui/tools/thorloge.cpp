@@ -22,8 +22,7 @@ namespace {
 
 const QColor Cadran(0, 230, 0);
 
-QLabel* creeAfficheur(QWidget* parent, const QString& nom, const QString& accessible,
-                      int hauteur) {
+QLabel* creeAfficheur(QWidget* parent, const QString& nom, const QString& accessible, int hauteur) {
     auto* label = new QLabel(parent);
     label->setObjectName(nom);
     label->setAccessibleName(accessible);
@@ -105,6 +104,8 @@ QWidget* THorloge::creeBoutonFleches() {
     auto* layout = new QVBoxLayout(spin);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // Dark arrows on light buttons, on the black face.
+    Apparence::colore(spin, QPalette::WindowText, Qt::black);
     Apparence::colore(spin, QPalette::ButtonText, Qt::black);
     const auto ajoute = [&](Qt::ArrowType fleche, const QString& nom, const QString& bulle,
                             int pas) {
@@ -164,8 +165,8 @@ void THorloge::regle() {
     // A day the month does not have keeps the clock being set, to be mended.
     QDateTime instant;
     if (!execute([&] {
-            instant = Horloge::instant(m_heure->text(), m_date->text(),
-                                       QTimeZone::systemTimeZone());
+            instant =
+                Horloge::instant(m_heure->text(), m_date->text(), QTimeZone::systemTimeZone());
         })) {
         m_set->setChecked(true);
         return;

@@ -74,8 +74,8 @@ void TTexte::Setsoc(const QString& ligne1, const QString& ligne2, const QString&
 bool TTexte::questionEnregistrer() {
     if (!m_edit->document()->isModified())
         return true;
-    switch (Questions::instance().ouiNonAnnuler(
-        QStringLiteral("Enregistrer changements dans %1 ?").arg(QFileInfo(m_nomFichier).fileName()))) {
+    switch (Questions::instance().ouiNonAnnuler(QStringLiteral("Enregistrer changements dans %1 ?")
+                                                    .arg(QFileInfo(m_nomFichier).fileName()))) {
     case Questions::Reponse::Oui:
         // A save given up or failed keeps the letter on screen.
         return Enregistrer();

@@ -92,8 +92,7 @@ void TTexte::creeBarre(QHBoxLayout* barre) {
         appliqueCaractere(f);
     });
 
-    QToolButton* police =
-        bouton(barre, "SpeedButton18", "Police", iconeTexte(IconeTexte::Police));
+    QToolButton* police = bouton(barre, "SpeedButton18", "Police", iconeTexte(IconeTexte::Police));
     police->setToolTip(QStringLiteral("Police"));
     connect(police, &QToolButton::clicked, this, &TTexte::choisitPolice);
     barre->addSpacing(8);

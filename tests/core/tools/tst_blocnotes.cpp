@@ -11,9 +11,12 @@ private slots:
     void path_data() {
         QTest::addColumn<QString>("repertoire");
         QTest::addColumn<QString>("chemin");
-        QTest::newRow("folder") << "/home/loueur" << "/home/loueur/Dravenel.nte";
-        QTest::newRow("root") << "/" << "/Dravenel.nte";
-        QTest::newRow("folder with its separator") << "/home/loueur/" << "/home/loueur/Dravenel.nte";
+        QTest::newRow("folder") << "/home/loueur"
+                                << "/home/loueur/Dravenel.nte";
+        QTest::newRow("root") << "/"
+                              << "/Dravenel.nte";
+        QTest::newRow("folder with its separator") << "/home/loueur/"
+                                                   << "/home/loueur/Dravenel.nte";
     }
     void path() {
         QFETCH(QString, repertoire);
@@ -24,7 +27,8 @@ private slots:
     void textRoundTrip_data() {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QByteArray>("octets");
-        QTest::newRow("lines") << "Appeler le plombier\n\tlundi 9 h\n€ 40" << QByteArray("Appeler le plombier\r\n\tlundi 9 h\r\n\x80 40\r\n");
+        QTest::newRow("lines") << "Appeler le plombier\n\tlundi 9 h\n€ 40"
+                               << QByteArray("Appeler le plombier\r\n\tlundi 9 h\r\n\x80 40\r\n");
         QTest::newRow("blank last line") << "a\n" << QByteArray("a\r\n\r\n");
         QTest::newRow("empty") << "" << QByteArray();
     }

@@ -43,8 +43,9 @@ private slots:
         DocumentTexte::prepare(document);
         QTextCursor(&document).insertText(QStringLiteral("Madame,"));
         const TDocumentRtf lettre = DocumentTexte::lettre(document);
-        QCOMPARE(decrit(lettre.paragraphes[0].fragments[0].format),
-                 decrit(car(TCaractere::PoliceParDefaut, DocumentTexte::TaillePoliceParDefaut * 2)));
+        QCOMPARE(
+            decrit(lettre.paragraphes[0].fragments[0].format),
+            decrit(car(TCaractere::PoliceParDefaut, DocumentTexte::TaillePoliceParDefaut * 2)));
     }
 
     void rulerPlaces_data() {
@@ -85,8 +86,10 @@ private slots:
                     const TRetraits r{premiere, gauche, droite};
                     const int d = RegleTexte::Decalage;
                     QCOMPARE(RegleTexte::premiereDepuis(RegleTexte::placePremiere(r), d), premiere);
-                    QCOMPARE(RegleTexte::gaucheDepuis(RegleTexte::placeGauche(r), d, premiere), gauche);
-                    QCOMPARE(RegleTexte::droiteDepuis(RegleTexte::placeDroite(r, 700), d, 700), droite);
+                    QCOMPARE(RegleTexte::gaucheDepuis(RegleTexte::placeGauche(r), d, premiere),
+                             gauche);
+                    QCOMPARE(RegleTexte::droiteDepuis(RegleTexte::placeDroite(r, 700), d, 700),
+                             droite);
                 }
     }
 

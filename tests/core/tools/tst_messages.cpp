@@ -40,10 +40,13 @@ private slots:
         QTest::addColumn<QString>("ligne");
         QTest::addColumn<TMessage>("carte");
         QTest::newRow("new card") << " " << TMessage();
-        QTest::newRow("fields trimmed") << "  Pour  \t De \t\t\t\t\t\tTT" << message({"Pour", "De"}, {true, true});
-        QTest::newRow("flags missing") << "a\tb\tc\td\te\tf\tg\t" << message({"a", "b", "c", "d", "e", "f", "g"});
+        QTest::newRow("fields trimmed")
+            << "  Pour  \t De \t\t\t\t\t\tTT" << message({"Pour", "De"}, {true, true});
+        QTest::newRow("flags missing")
+            << "a\tb\tc\td\te\tf\tg\t" << message({"a", "b", "c", "d", "e", "f", "g"});
         QTest::newRow("only some fields") << "a\tb" << message({"a", "b"});
-        QTest::newRow("letters other than T") << "\t\t\t\t\t\t\tFtTxT" << message({}, {false, false, true, false, true});
+        QTest::newRow("letters other than T")
+            << "\t\t\t\t\t\t\tFtTxT" << message({}, {false, false, true, false, true});
     }
     void linesRead() {
         QFETCH(QString, ligne);
@@ -54,10 +57,14 @@ private slots:
     void fileBesideTheDossier_data() {
         QTest::addColumn<QString>("dossier");
         QTest::addColumn<QString>("fichier");
-        QTest::newRow("dossier") << "C:\\Loc\\Dupont.loc" << "C:\\Loc\\Dupont.oms";
-        QTest::newRow("folder with a dot") << "/home/a.b/Dupont.loc" << "/home/a.b/Dupont.oms";
-        QTest::newRow("name without extension") << "/home/a.b/Dupont" << "/home/a.b/Dupont.oms";
-        QTest::newRow("no dossier") << "" << ".oms";
+        QTest::newRow("dossier") << "C:\\Loc\\Dupont.loc"
+                                 << "C:\\Loc\\Dupont.oms";
+        QTest::newRow("folder with a dot") << "/home/a.b/Dupont.loc"
+                                           << "/home/a.b/Dupont.oms";
+        QTest::newRow("name without extension") << "/home/a.b/Dupont"
+                                                << "/home/a.b/Dupont.oms";
+        QTest::newRow("no dossier") << ""
+                                    << ".oms";
     }
     void fileBesideTheDossier() {
         QFETCH(QString, dossier);
@@ -105,7 +112,8 @@ private slots:
         QVERIFY(liste.LitFiche() == TMessage());
         liste.EcritFiche(message({"Après"}));
         liste.Sauve(dossier);
-        QCOMPARE(contenu(dir.filePath("Dupont.oms")), QByteArray("Apr\xe8s\t\t\t\t\t\t\tFFFFF\r\n"));
+        QCOMPARE(contenu(dir.filePath("Dupont.oms")),
+                 QByteArray("Apr\xe8s\t\t\t\t\t\t\tFFFFF\r\n"));
     }
 
     void emptyFileGivesOneEmptyMessage() {
@@ -122,9 +130,15 @@ private slots:
     void fieldsTheFileCannotHold_data() {
         QTest::addColumn<QString>("champ");
         QTest::addColumn<QString>("erreur");
-        QTest::newRow("tab") << "a\tb" << "Le champ « Objet » ne peut contenir ni tabulation ni retour à la ligne";
-        QTest::newRow("line break") << "a\nb" << "Le champ « Objet » ne peut contenir ni tabulation ni retour à la ligne";
-        QTest::newRow("outside the code page") << "Ω" << "Le caractère « Ω » ne peut pas être enregistré dans le fichier des messages";
+        QTest::newRow("tab")
+            << "a\tb"
+            << "Le champ « Objet » ne peut contenir ni tabulation ni retour à la ligne";
+        QTest::newRow("line break")
+            << "a\nb"
+            << "Le champ « Objet » ne peut contenir ni tabulation ni retour à la ligne";
+        QTest::newRow("outside the code page")
+            << "Ω"
+            << "Le caractère « Ω » ne peut pas être enregistré dans le fichier des messages";
     }
     void fieldsTheFileCannotHold() {
         QFETCH(QString, champ);

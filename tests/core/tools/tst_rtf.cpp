@@ -79,8 +79,8 @@ private slots:
     void damaged_data() {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("groups never closed") << QByteArray("{\\rtf1 Bonjour {\\b Madame")
-                                             << "Bonjour Madame";
+        QTest::newRow("groups never closed")
+            << QByteArray("{\\rtf1 Bonjour {\\b Madame") << "Bonjour Madame";
         QTest::newRow("cut in a control word") << QByteArray("{\\rtf1 Bonjour\\pa") << "Bonjour";
         QTest::newRow("cut in an escape") << QByteArray("{\\rtf1 caf\\'e") << "caf";
         QTest::newRow("escape without digits") << QByteArray("{\\rtf1 a\\'zzb}") << "azzb";
@@ -91,8 +91,8 @@ private slots:
             << QByteArray("{\\rtf1 a{\\pict\\bin4 }{{{}b}") << "ab";
         QTest::newRow("number too large")
             << QByteArray("{\\rtf1 \\fs99999999999999999999 \\li-99999999999 x}") << "x";
-        QTest::newRow("lone half of a pair") << QByteArray("{\\rtf1 \\u-10179?a}")
-                                             << QStringLiteral("\uFFFDa");
+        QTest::newRow("lone half of a pair")
+            << QByteArray("{\\rtf1 \\u-10179?a}") << QStringLiteral("\uFFFDa");
         QTest::newRow("control bytes") << QByteArray("{\\rtf1 a\0b\\'01c\x7f}", 17) << "abc\x7f";
         QTest::newRow("unknown words and groups")
             << QByteArray("{\\rtf1 {\\*\\secret cach\\'e9}visible{\\motinconnu42 aussi}"
@@ -100,8 +100,8 @@ private slots:
             << "visibleaussi";
         QTest::newRow("ANSI and Unicode versions")
             << QByteArray("{\\rtf1 {\\upr{ANSI}{\\*\\ud{Unicode \\u937?}}}}") << "Unicode Ω";
-        QTest::newRow("two stand-in bytes") << QByteArray("{\\rtf1\\uc2 \\u937\\'d9\\'a6x}")
-                                            << "Ωx";
+        QTest::newRow("two stand-in bytes")
+            << QByteArray("{\\rtf1\\uc2 \\u937\\'d9\\'a6x}") << "Ωx";
         QTest::newRow("Cyrillic font")
             << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset204 Arial;}}\\f0 \\'cf\\'f0\\'e8}")
             << "При";
@@ -141,8 +141,9 @@ private slots:
 
     void randomBytesAfterTheHeader() {
         QRandomGenerator hasard(20240312);
-        const QByteArray jetons[] = {"{", "}", "\\", "\\'", "\\u", "\\*", "\\bin", "\\par",
-                                     "\\b", "\\f", "\\fonttbl", "\\pn", "9", "-", " ", "a", "\xe9"};
+        const QByteArray jetons[] = {"{",     "}",     "\\",  "\\'", "\\u",       "\\*",
+                                     "\\bin", "\\par", "\\b", "\\f", "\\fonttbl", "\\pn",
+                                     "9",     "-",     " ",   "a",   "\xe9"};
         for (int essai = 0; essai < 2000; ++essai) {
             QByteArray rtf = "{\\rtf1";
             const int longueur = hasard.bounded(200);

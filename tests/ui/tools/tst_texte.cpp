@@ -72,7 +72,8 @@ private slots:
         texte.Setsoc("Jean Martin", "12 rue des Chênes", "", "69001 Lyon");
         ouvre(texte);
         clique(texte, "SpeedButton1");
-        QCOMPARE(edit(texte)->toPlainText(), QString("Jean Martin\n12 rue des Chênes\n\n69001 Lyon\n"));
+        QCOMPARE(edit(texte)->toPlainText(),
+                 QString("Jean Martin\n12 rue des Chênes\n\n69001 Lyon\n"));
         QVERIFY(!edit(texte)->document()->isModified());
 
         tape(texte, "Objet : ");
@@ -202,8 +203,8 @@ private slots:
         questions.repondFichier(dir.filePath("a.rtf"));
         questions.repondOk(false);
         clique(texte, "SpeedButton2");
-        QCOMPARE(questions.posees(),
-                 QStringList({"Fichiers rtf (*.rtf) " + dir.filePath("a.rtf"), "Ce fichier existe déjà"}));
+        QCOMPARE(questions.posees(), QStringList({"Fichiers rtf (*.rtf) " + dir.filePath("a.rtf"),
+                                                  "Ce fichier existe déjà"}));
         QCOMPARE(contenu(dir.filePath("a.rtf")), premiere);
         QVERIFY(edit(texte)->document()->isModified());
     }
