@@ -5,10 +5,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TMarqueur::TMarqueur(Pointe pointe, const QString& nom, QWidget* regle)
+TMarqueur::TMarqueur(Pointe pointe, const QString& nom, const QString& libelle, QWidget* regle)
     : QWidget(regle), m_pointe(pointe) {
     setObjectName(nom);
-    setAccessibleName(nom);
+    setAccessibleName(libelle);
+    setToolTip(libelle);
     setFixedSize(RegleTexte::LargeurMarqueur, 9);
     setCursor(Qt::SizeHorCursor);
 }

@@ -11,7 +11,7 @@ class TMarqueur : public QWidget {
 public:
     enum class Pointe { Bas, Haut };
 
-    TMarqueur(Pointe pointe, const QString& nom, QWidget* regle);
+    TMarqueur(Pointe pointe, const QString& nom, const QString& libelle, QWidget* regle);
 
     // Where the mouse holds the marker (DecalageDrag), from its left edge.
     int decalage() const { return m_decalage; }

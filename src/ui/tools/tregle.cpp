@@ -20,12 +20,12 @@ TRegle::TRegle(QWidget* parent) : QWidget(parent) {
     QFont police(QStringLiteral("Arial"));
     police.setPixelSize(11);
     setFont(police);
-    m_premiere = new TMarqueur(TMarqueur::Pointe::Bas, QStringLiteral("FirstInd"), this);
-    m_gauche = new TMarqueur(TMarqueur::Pointe::Haut, QStringLiteral("LeftInd"), this);
-    m_droite = new TMarqueur(TMarqueur::Pointe::Haut, QStringLiteral("RightInd"), this);
-    m_premiere->setToolTip(QStringLiteral("Retrait de première ligne"));
-    m_gauche->setToolTip(QStringLiteral("Retrait gauche"));
-    m_droite->setToolTip(QStringLiteral("Retrait droit"));
+    m_premiere = new TMarqueur(TMarqueur::Pointe::Bas, QStringLiteral("FirstInd"),
+                               QStringLiteral("Retrait de première ligne"), this);
+    m_gauche = new TMarqueur(TMarqueur::Pointe::Haut, QStringLiteral("LeftInd"),
+                             QStringLiteral("Retrait gauche"), this);
+    m_droite = new TMarqueur(TMarqueur::Pointe::Haut, QStringLiteral("RightInd"),
+                             QStringLiteral("Retrait droit"), this);
     for (TMarqueur* m : {m_premiere, m_gauche, m_droite})
         connect(m, &TMarqueur::lache, this, [this, m] { lache(m); });
 }
