@@ -3,9 +3,9 @@
 #include "codagertf.h"
 #include "common/usererror.h"
 #include "lexiquertf.h"
+#include "motsrtf.h"
 
 #include <QHash>
-#include <QSet>
 
 namespace {
 
@@ -49,96 +49,9 @@ struct Police {
     int page = 0;
 };
 
-// The destinations whose text is not part of the letter.
-const QSet<QByteArray>& destinationsIgnorees() {
-    static const QSet<QByteArray> mots = {"colortbl",
-                                          "stylesheet",
-                                          "info",
-                                          "pict",
-                                          "object",
-                                          "header",
-                                          "headerl",
-                                          "headerr",
-                                          "headerf",
-                                          "footer",
-                                          "footerl",
-                                          "footerr",
-                                          "footerf",
-                                          "footnote",
-                                          "annotation",
-                                          "pntext",
-                                          "listtext",
-                                          "fldinst",
-                                          "filetbl",
-                                          "revtbl",
-                                          "rsidtbl",
-                                          "listtable",
-                                          "listoverridetable",
-                                          "shp",
-                                          "shpinst",
-                                          "nonshppict",
-                                          "shppict",
-                                          "xe",
-                                          "tc",
-                                          "bkmkstart",
-                                          "bkmkend",
-                                          "atnid",
-                                          "atnauthor",
-                                          "atrfstart",
-                                          "atrfend",
-                                          "comment",
-                                          "template",
-                                          "docvar",
-                                          "userprops",
-                                          "generator",
-                                          "xmlnstbl",
-                                          "themedata",
-                                          "colorschememapping",
-                                          "latentstyles",
-                                          "datastore",
-                                          "mmathPr",
-                                          "pgdsctbl",
-                                          "fchars",
-                                          "lchars",
-                                          "ftnsep",
-                                          "ftnsepc",
-                                          "ftncn",
-                                          "aftnsep",
-                                          "aftnsepc",
-                                          "aftncn",
-                                          "pnseclvl",
-                                          "txe",
-                                          "rxe",
-                                          "private"};
-    return mots;
-}
-
-// The control words that stand for one character.
-const QHash<QByteArray, QChar>& caracteres() {
-    static const QHash<QByteArray, QChar> mots = {{"tab", u'\t'},
-                                                  {"cell", u'\t'},
-                                                  {"nestcell", u'\t'},
-                                                  {"line", QChar(0x2028)},
-                                                  {"emdash", QChar(0x2014)},
-                                                  {"endash", QChar(0x2013)},
-                                                  {"lquote", QChar(0x2018)},
-                                                  {"rquote", QChar(0x2019)},
-                                                  {"ldblquote", QChar(0x201C)},
-                                                  {"rdblquote", QChar(0x201D)},
-                                                  {"bullet", QChar(0x2022)},
-                                                  {"emspace", QChar(0x2003)},
-                                                  {"enspace", QChar(0x2002)},
-                                                  {"qmspace", QChar(0x2005)}};
-    return mots;
-}
-
 // Indents beyond the widest page (22 inches) are taken as that.
 int retrait(int twips) {
     return std::clamp(twips, -31680, 31680);
-}
-
-bool soulignement(const QByteArray& mot) {
-    return mot.startsWith("ul") && mot != "ulc" && mot != "ulnone";
 }
 
 // A lone half of a surrogate pair becomes the replacement character.
@@ -300,7 +213,7 @@ private:
         }
         if (m == "ud")
             return;
-        if (etoile || destinationsIgnorees().contains(m)) {
+        if (etoile || MotsRtf::destinationIgnoree(m)) {
             e.destination = Destination::Ignoree;
             return;
         }
@@ -328,8 +241,8 @@ private:
         }
         if (m == "par" || m == "row") {
             finitParagraphe();
-        } else if (caracteres().contains(m)) {
-            caractere(QString(caracteres().value(m)));
+        } else if (const QChar c = MotsRtf::caractere(m); !c.isNull()) {
+            caractere(QString(c));
         } else if (!proprieteCaractere(jeton)) {
             proprieteParagraphe(jeton);
         }
@@ -352,7 +265,7 @@ private:
             e.italique = actif;
         else if (m == "ulnone")
             e.souligne = false;
-        else if (soulignement(m))
+        else if (MotsRtf::soulignement(m))
             e.souligne = actif;
         else
             return false;
