@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>

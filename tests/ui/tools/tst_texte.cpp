@@ -178,6 +178,27 @@ private slots:
         QCOMPARE(edit(texte)->toPlainText(), QString("Brouillon"));
     }
 
+    // A file that is not a letter is reported; the letter on screen stays as it was.
+    void openingWhatIsNotALetter() {
+        QTemporaryDir dir;
+        QFile faux(dir.filePath("faux.rtf"));
+        QVERIFY(faux.open(QIODevice::WriteOnly));
+        faux.write("Bonjour");
+        faux.close();
+        ScriptedQuestions questions;
+        TTexte texte;
+        ouvre(texte);
+        tape(texte, "Madame");
+        edit(texte)->document()->setModified(false);
+        questions.repondFichier(faux.fileName());
+        clique(texte, "SpeedButton13");
+        QCOMPARE(
+            questions.posees(),
+            QStringList({"Fichiers rtf (*.rtf)", "Le fichier faux.rtf n'est pas un document RTF"}));
+        QCOMPARE(edit(texte)->toPlainText(), QString("Madame"));
+        QCOMPARE(texte.nomFichier(), QString());
+    }
+
     void saveDoesNothingUnmodified() {
         ScriptedQuestions questions;
         TTexte texte;
