@@ -28,6 +28,10 @@ public:
     }
     void repondChoix(std::optional<int> rang) { m_script.emplace_back(Genre::Choix).rang = rang; }
     void repondFiche(int cle) { m_script.emplace_back(Genre::Fiche).rang = cle; }
+    // No font cancels the dialog.
+    void repondPolice(std::optional<QFont> police) {
+        m_script.emplace_back(Genre::Police).police = police;
+    }
     // An empty path cancels the dialog.
     void repondFichier(const QString& path) { m_script.emplace_back(Genre::Fichier).texte = path; }
 
@@ -108,6 +112,13 @@ public:
                                      QStringLiteral(" [") + courant + QStringLiteral("]"));
         return r && r->texte ? std::optional<QString>(majusculesAscii(*r->texte)) : std::nullopt;
     }
+    // Logged as the family and size the dialog opens on.
+    std::optional<QFont> police(const QFont& initiale) override {
+        const Replique* r =
+            prend(Genre::Police,
+                  QStringLiteral("Police %1 %2").arg(initiale.family()).arg(initiale.pointSize()));
+        return r ? r->police : std::nullopt;
+    }
     QString fichierAOuvrir(const QString& filtre) override {
         const Replique* r = prend(Genre::Fichier, filtre);
         return r ? r->texte.value_or(QString()) : QString();
@@ -118,7 +129,7 @@ public:
     }
 
 private:
-    enum class Genre { OuiNonAnnuler, OkAnnuler, Saisie, Choix, Fiche, Fichier };
+    enum class Genre { OuiNonAnnuler, OkAnnuler, Saisie, Choix, Fiche, Fichier, Police };
     struct Replique {
         explicit Replique(Genre g) : genre(g) {}
         Genre genre;
@@ -126,6 +137,7 @@ private:
         bool ok = false;
         std::optional<QString> texte;
         std::optional<int> rang;
+        std::optional<QFont> police;
     };
 
     const Replique* prend(Genre genre, const QString& texte) {

@@ -3,6 +3,7 @@
 #include "common/usererror.h"
 #include "store/bases.h"
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -44,6 +45,8 @@ public:
     virtual bool depart(TDepart& depart) = 0;
     // The lot-type chooser, opened on `courant`: the type upper-cased, nothing when cancelled.
     virtual std::optional<QString> typeLot(const QStringList& types, const QString& courant) = 0;
+    // The font dialog, opened on `initiale`; nothing when it is cancelled.
+    virtual std::optional<QFont> police(const QFont& initiale) = 0;
     // The file dialogs; an empty path when they are cancelled. A filter is written as
     // "Fichier locataires (*.loc)".
     virtual QString fichierAOuvrir(const QString& filtre) = 0;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -134,6 +135,14 @@ bool QuestionsDialogues::depart(TDepart& depart) {
 std::optional<QString> QuestionsDialogues::typeLot(const QStringList& types,
                                                    const QString& courant) {
     return choisitTypeLot(types, courant, QApplication::activeWindow());
+}
+
+std::optional<QFont> QuestionsDialogues::police(const QFont& initiale) {
+    QFontDialog dialogue(initiale, QApplication::activeWindow());
+    dialogue.setWindowTitle(QStringLiteral("Police"));
+    if (dialogue.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialogue.selectedFont();
 }
 
 QString QuestionsDialogues::fichierAOuvrir(const QString& filtre) {

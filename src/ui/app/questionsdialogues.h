@@ -19,6 +19,7 @@ public:
     std::optional<int> document(Base base, const TListeBase& liste) override;
     bool depart(TDepart& depart) override;
     std::optional<QString> typeLot(const QStringList& types, const QString& courant) override;
+    std::optional<QFont> police(const QFont& initiale) override;
     QString fichierAOuvrir(const QString& filtre) override;
     QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override;
 };

@@ -7,10 +7,14 @@
 #include "parametres.h"
 #include "questions.h"
 #include "records/tficheform.h"
+#include "tools/outils.h"
+#include "tools/tcalendrier.h"
 #include "tools/teurof.h"
+#include "tools/thorloge.h"
 #include "tools/tpocket.h"
 
 #include <QAction>
+#include <QDir>
 
 namespace {
 
@@ -250,6 +254,22 @@ void TMainForm::lance(Commande commande) {
     case C::EuroConversion:
         montreModale<TEurof>(this);
         break;
+    case C::Calendrier:
+        montreModale<TCalendrier>(this);
+        break;
+    case C::Horloge:
+        montreModale<THorloge>(this);
+        break;
+    case C::BlocNotes:
+        // The start-up directory is known once the window has been shown.
+        MontreBlocNotes(m_startDir.isEmpty() ? QDir::currentPath() : m_startDir, this);
+        break;
+    case C::TraitementDeTexte:
+        TrTexte(*m_fiche, this);
+        break;
+    case C::Messages:
+        MontreMessages(m_fiche->ficLoc(), this);
+        break;
     case C::AideIndex:
     case C::AideRechercher:
     case C::UtiliserAide:
@@ -285,17 +305,12 @@ void TMainForm::lance(Commande commande) {
     case C::ImprimerCommande:
     case C::ToutesLesCommandes:
     case C::CommandesCodeFournisseur:
-    case C::TraitementDeTexte:
     case C::EnveloppeCourante:
-    case C::Messages:
     case C::StatistiquesLots:
     case C::StatistiquesMois:
     case C::StatistiquesLocataires:
     case C::StatistiquesFournisseurs:
     case C::JournalComptable:
-    case C::Calendrier:
-    case C::Horloge:
-    case C::BlocNotes:
     case C::BoutonCopier:
     case C::BoutonColler:
     case C::BoutonImprimer:

@@ -1,3 +1,4 @@
+#include "../../common/fichiersessai.h"
 #include "../scriptedquestions.h"
 #include "app/tabout.h"
 #include "app/tfiche.h"
@@ -11,12 +12,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -429,11 +433,16 @@ private slots:
         QDir::setCurrent(ici);
     }
 
-    // The calculator and the converter open as modal windows.
+    // The desk tools open as modal windows.
     void utilitaires() {
         TMainForm form;
         form.show();
-        for (Commande c : {Commande::Calculatrice, Commande::EuroConversion}) {
+        const std::pair<Commande, const char*> outils[] = {
+            {Commande::Calculatrice, "TPocket"},   {Commande::EuroConversion, "TEurof"},
+            {Commande::Calendrier, "TCalendrier"}, {Commande::Horloge, "THorloge"},
+            {Commande::BlocNotes, "TBlocnotes"},   {Commande::TraitementDeTexte, "TTexte"},
+            {Commande::Messages, "TFicheMsg"}};
+        for (const auto& [c, classe] : outils) {
             QString ouverte;
             QTimer::singleShot(0, [&] {
                 if (QWidget* fenetre = QApplication::activeModalWidget()) {
@@ -442,9 +451,53 @@ private slots:
                 }
             });
             form.action(c)->trigger();
-            QCOMPARE(ouverte, c == Commande::Calculatrice ? QStringLiteral("TPocket")
-                                                          : QStringLiteral("TEurof"));
+            QCOMPARE(ouverte, QString::fromLatin1(classe));
         }
+    }
+
+    // The messages of the open dossier are kept beside it, the notepad in the start-up
+    // directory; the word processor heads a new letter with the owner's lines.
+    void toolFiles() {
+        QTemporaryDir dir;
+        const QString dupont = copieFixture(dir);
+        ScriptedQuestions questions;
+        TMainForm form;
+        form.show();
+        questions.repondFichier(dupont);
+        form.Ouvrir();
+        form.fiche().SetProprio({"Jean Martin", "12 rue des Lilas", "", "69001 Lyon"});
+        const auto dansLaFenetre = [](const std::function<void(QWidget*)>& action) {
+            QTimer::singleShot(0, [action] {
+                QWidget* fenetre = QApplication::activeModalWidget();
+                QVERIFY(fenetre);
+                action(fenetre);
+                fenetre->close();
+            });
+        };
+        dansLaFenetre([](QWidget* pad) {
+            for (QLineEdit* champ : pad->findChildren<QLineEdit*>())
+                if (champ->accessibleName() == "Objet")
+                    champ->setText("Ravalement");
+        });
+        form.action(Commande::Messages)->trigger();
+        QCOMPARE(contenu(dir.filePath("DUPONT.oms")),
+                 QByteArray("\t\t\t\t\t\tRavalement\tFFFFF\r\n"));
+
+        dansLaFenetre([](QWidget* bloc) {
+            QTest::keyClicks(bloc->findChild<QPlainTextEdit*>("Memo1"), "Appeler");
+        });
+        form.action(Commande::BlocNotes)->trigger();
+        QCOMPARE(contenu(QDir(form.startDir()).filePath("Dravenel.nte")),
+                 QByteArray("Appeler\r\n"));
+
+        QString entete;
+        dansLaFenetre([&entete](QWidget* texte) {
+            QTest::mouseClick(texte->findChild<QAbstractButton*>("SpeedButton1"), Qt::LeftButton);
+            entete = texte->findChild<QTextEdit*>("RichEdit1")->toPlainText();
+        });
+        form.action(Commande::TraitementDeTexte)->trigger();
+        QCOMPARE(entete, QString("Jean Martin\n12 rue des Lilas\n\n69001 Lyon\n"));
+        QVERIFY(questions.imprevues().isEmpty());
     }
 
     void aPropos() {

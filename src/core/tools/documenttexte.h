@@ -1,0 +1,31 @@
+#pragma once
+
+#include "documentrtf.h"
+#include "regle.h"
+
+class QTextBlock;
+class QTextCursor;
+class QTextDocument;
+
+// The word processor's document (QTextDocument) and the letters of its files.
+namespace DocumentTexte {
+
+// The font of text that has no format of its own.
+constexpr int TaillePoliceParDefaut = 12;
+
+// The default font, the bullets' indent and the gutter of a document of the word processor.
+void prepare(QTextDocument& document);
+// Replaces the document's content with the letter.
+void remplit(QTextDocument& document, const TDocumentRtf& lettre);
+TDocumentRtf lettre(const QTextDocument& document);
+
+// The indents of a paragraph as the ruler shows them, the bullet's room counted.
+TRetraits retraits(const QTextBlock& bloc);
+// Puts the paragraphs of the cursor's selection in a bullet list, or takes them out of it.
+void metPuces(QTextCursor& curseur, bool puces);
+
+// Gives the paragraphs of the cursor's selection the indents, as placed on the ruler for the
+// paragraph at the cursor.
+void appliqueRetraits(QTextCursor& curseur, const TRetraits& retraits);
+
+} // namespace DocumentTexte

@@ -1,0 +1,26 @@
+#include "outils.h"
+
+#include "app/tfiche.h"
+#include "tblocnotes.h"
+#include "tfichemsg.h"
+#include "tools/blocnotes.h"
+#include "ttexte.h"
+
+void TrTexte(const TFiche& fiche, QWidget* parent) {
+    const LignesProprio& lignes = fiche.reglages().lignesProprio;
+    TTexte texte(parent);
+    texte.Setsoc(lignes[0], lignes[1], lignes[2], lignes[3]);
+    texte.exec();
+}
+
+void MontreMessages(const QString& dossier, QWidget* parent) {
+    TFicheMsg messages(parent);
+    messages.Charge(dossier);
+    messages.exec();
+}
+
+void MontreBlocNotes(const QString& repertoire, QWidget* parent) {
+    TBlocnotes blocNotes(parent);
+    blocNotes.Charge(BlocNotes::chemin(repertoire));
+    blocNotes.exec();
+}

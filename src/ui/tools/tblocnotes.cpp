@@ -1,0 +1,68 @@
+#include "tblocnotes.h"
+
+#include "app/questions.h"
+#include "apparence.h"
+#include "impression.h"
+#include "tools/blocnotes.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TBlocnotes::TBlocnotes(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Bloc-notes"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(533, 334);
+    setFont(Apparence::policeSysteme());
+
+    auto* imprimer = new QPushButton(QStringLiteral("Imprimer"), this);
+    imprimer->setAutoDefault(false);
+    connect(imprimer, &QPushButton::clicked, this, &TBlocnotes::Imprimer);
+    auto* fermer = new QPushButton(QStringLiteral("Fermer"), this);
+    fermer->setAutoDefault(false);
+    connect(fermer, &QPushButton::clicked, this, &QDialog::reject);
+    auto* panneau = new QHBoxLayout;
+    panneau->setContentsMargins(6, 6, 6, 6);
+    panneau->addWidget(imprimer);
+    panneau->addStretch(1);
+    panneau->addWidget(fermer);
+    panneau->addSpacing(125 - 6 - fermer->sizeHint().width());
+
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("Memo1"));
+    m_memo->setAccessibleName(QStringLiteral("Bloc-notes"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(panneau);
+    layout->addWidget(m_memo, 1);
+    m_memo->setFocus();
+}
+
+void TBlocnotes::Charge(const QString& chemin) {
+    m_chemin = chemin;
+    execute([&] { m_memo->setPlainText(BlocNotes::lis(chemin)); });
+    m_memo->document()->setModified(false);
+}
+
+void TBlocnotes::Imprimer() {
+    imprimeTexte(m_memo->toPlainText(), m_memo->font(), this);
+}
+
+void TBlocnotes::done(int resultat) {
+    if (m_memo->document()->isModified()) {
+        try {
+            BlocNotes::ecris(m_chemin, m_memo->toPlainText());
+            m_memo->document()->setModified(false);
+        } catch (const UserError& erreur) {
+            // The page stays open to be mended, unless the user gives it up.
+            if (!Questions::instance().okAnnuler(erreur.message() +
+                                                 QStringLiteral("\nFermer sans enregistrer ?")))
+                return;
+        }
+    }
+    QDialog::done(resultat);
+}

@@ -1,0 +1,160 @@
+#include "ttexte.h"
+
+#include "app/questions.h"
+#include "common/textfile.h"
+#include "impression.h"
+#include "tools/documenttexte.h"
+#include "tools/fichierrtf.h"
+#include "tregle.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString FiltreRtf = QStringLiteral("Fichiers rtf (*.rtf)");
+
+} // namespace
+
+TTexte::TTexte(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Texte"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    setWindowFlag(Qt::WindowMinimizeButtonHint);
+    resize(800, 600);
+    setWindowState(Qt::WindowMaximized);
+
+    m_edit = new QTextEdit(this);
+    m_edit->setObjectName(QStringLiteral("RichEdit1"));
+    m_edit->setAccessibleName(QStringLiteral("Texte"));
+    m_edit->setFrameShape(QFrame::NoFrame);
+    m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    DocumentTexte::prepare(*m_edit->document());
+
+    m_regle = new TRegle(this);
+    m_regle->setPasTabulation(m_edit->tabStopDistance());
+    connect(m_regle, &TRegle::retraitsChoisis, this, &TTexte::appliqueRetraits);
+
+    auto* barre = new QHBoxLayout;
+    barre->setContentsMargins(4, 3, 4, 3);
+    barre->setSpacing(2);
+    creeBarre(barre);
+
+    // The ruler spans the text, the scroll bar left out, so that its markers stand over the
+    // indents they set.
+    auto* ligneRegle = new QHBoxLayout;
+    ligneRegle->setContentsMargins(0, 0, m_edit->verticalScrollBar()->sizeHint().width(), 0);
+    ligneRegle->addWidget(m_regle);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(barre);
+    layout->addLayout(ligneRegle);
+    layout->addWidget(m_edit, 1);
+
+    connect(m_edit, &QTextEdit::cursorPositionChanged, this, &TTexte::SelectionChange);
+    connect(m_edit, &QTextEdit::selectionChanged, this, &TTexte::SelectionChange);
+    connect(m_edit, &QTextEdit::textChanged, this, &TTexte::SelectionChange);
+    connect(m_edit, &QTextEdit::currentCharFormatChanged, this, &TTexte::SelectionChange);
+    SelectionChange();
+    m_edit->document()->setModified(false);
+    m_edit->setFocus();
+}
+
+void TTexte::Setsoc(const QString& ligne1, const QString& ligne2, const QString& ligne3,
+                    const QString& ligne4) {
+    m_entete = {ligne1, ligne2, ligne3, ligne4};
+}
+
+bool TTexte::questionEnregistrer() {
+    if (!m_edit->document()->isModified())
+        return true;
+    switch (Questions::instance().ouiNonAnnuler(QStringLiteral("Enregistrer changements dans %1 ?")
+                                                    .arg(QFileInfo(m_nomFichier).fileName()))) {
+    case Questions::Reponse::Oui:
+        // A save given up or failed keeps the letter on screen.
+        return Enregistrer();
+    case Questions::Reponse::Non:
+        return true;
+    case Questions::Reponse::Annuler:
+        break;
+    }
+    return false;
+}
+
+void TTexte::reject() {
+    if (questionEnregistrer())
+        QDialog::reject();
+}
+
+void TTexte::Nouveau() {
+    if (!questionEnregistrer())
+        return;
+    QTextDocument* document = m_edit->document();
+    document->clear();
+    m_edit->setCurrentCharFormat(QTextCharFormat());
+    QTextCursor curseur(document);
+    for (const QString& ligne : m_entete) {
+        curseur.insertText(ligne);
+        curseur.insertBlock();
+    }
+    // The letter is written below the letterhead; the letterhead alone is no change to save.
+    m_edit->setTextCursor(curseur);
+    document->setModified(false);
+    m_texteDuFichier = false;
+    m_edit->setFocus();
+}
+
+void TTexte::Ouvrir() {
+    if (!questionEnregistrer())
+        return;
+    const QString chemin = Questions::instance().fichierAOuvrir(FiltreRtf);
+    if (chemin.isEmpty())
+        return;
+    TDocumentRtf lettre;
+    if (!execute([&] { lettre = FichierRtf::lis(chemin); }))
+        return;
+    m_nomFichier = chemin;
+    m_texteDuFichier = true;
+    DocumentTexte::remplit(*m_edit->document(), lettre);
+    m_edit->document()->setModified(false);
+    m_edit->moveCursor(QTextCursor::Start);
+    SelectionChange();
+    m_edit->setFocus();
+}
+
+bool TTexte::Enregistrer() {
+    QTextDocument* document = m_edit->document();
+    if (!document->isModified())
+        return true;
+    Questions& questions = Questions::instance();
+    QString chemin = questions.fichierAEnregistrer(FiltreRtf, m_nomFichier);
+    if (chemin.isEmpty())
+        return false;
+    chemin = FichierRtf::avecExtension(chemin);
+    // Another letter is never written over without a question, the last one opened included.
+    const bool memeFichier = m_texteDuFichier && QFileInfo(chemin) == QFileInfo(m_nomFichier);
+    if (!memeFichier && TextFile::exists(chemin) &&
+        !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+        return false;
+    if (!execute([&] { FichierRtf::ecris(chemin, DocumentTexte::lettre(*document)); }))
+        return false;
+    m_nomFichier = chemin;
+    m_texteDuFichier = true;
+    document->setModified(false);
+    return true;
+}
+
+void TTexte::Imprimer() {
+    imprimeLettre(*m_edit->document(), this);
+}
+
+void TTexte::appliqueRetraits(const TRetraits& retraits) {
+    QTextCursor curseur = m_edit->textCursor();
+    DocumentTexte::appliqueRetraits(curseur, retraits);
+    SelectionChange();
+}
