@@ -5,6 +5,7 @@
 #include "documents/tdepart.h"
 #include "documents/tpagedocument.h"
 #include "parametres.h"
+#include "printing/commandesimpression.h"
 #include "questions.h"
 #include "records/tficheform.h"
 #include "tools/teurof.h"
@@ -243,14 +244,37 @@ void TMainForm::lance(Commande commande) {
     case C::APropos:
         aPropos();
         break;
-    // Not available yet.
-    case C::Imprimer:
+    case C::ImprimerFiche:
+    case C::ImprimerQuittance:
+    case C::ImprimerAvis:
+    case C::ImprimerRecu:
+    case C::BoutonImprimer:
+        ImprimeFiche(*m_fiche);
+        break;
     case C::ImprimerListeLocataires:
+        ImprimeListe(*m_fiche, ListeImprimee::Locataires);
+        break;
     case C::ImprimerListeFournisseurs:
+        ImprimeListe(*m_fiche, ListeImprimee::Fournisseurs);
+        break;
     case C::ImprimerListeLots:
-    case C::ImprimerEnveloppes:
+        ImprimeListe(*m_fiche, ListeImprimee::Lots);
+        break;
+    case C::EnveloppeCourante:
+    case C::BoutonImprimerEnveloppe:
+        ImprimeEnveloppe(*m_fiche);
+        break;
     case C::MiseEnPage:
+        MiseEnPage(*m_fiche);
+        break;
     case C::ConfigurerImprimante:
+        ConfigureImprimante();
+        break;
+    // The print submenu holds entries only; "Enveloppes..." has no action of its own.
+    case C::Imprimer:
+    case C::ImprimerEnveloppes:
+        break;
+    // Not available yet.
     case C::Importer:
     case C::Exporter:
     case C::RechercheNom:
@@ -264,10 +288,6 @@ void TMainForm::lance(Commande commande) {
     case C::RechercherCodeFournisseur:
     case C::TrierFournisseurs:
     case C::ChercherCommande:
-    case C::ImprimerFiche:
-    case C::ImprimerQuittance:
-    case C::ImprimerAvis:
-    case C::ImprimerRecu:
     case C::NouvelleCommande:
     case C::ImprimerCommande:
     case C::ListeCommandes:
@@ -275,7 +295,6 @@ void TMainForm::lance(Commande commande) {
     case C::ToutesLesCommandes:
     case C::CommandesCodeFournisseur:
     case C::TraitementDeTexte:
-    case C::EnveloppeCourante:
     case C::Messages:
     case C::StatistiquesLots:
     case C::StatistiquesMois:
@@ -289,8 +308,6 @@ void TMainForm::lance(Commande commande) {
     case C::BlocNotes:
     case C::BoutonCopier:
     case C::BoutonColler:
-    case C::BoutonImprimer:
-    case C::BoutonImprimerEnveloppe:
         break;
     }
 }

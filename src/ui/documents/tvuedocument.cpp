@@ -4,6 +4,7 @@
 #include "app/tfiche.h"
 #include "deleguegrille.h"
 #include "documents/tpagedocument.h"
+#include "printing/commandesimpression.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -261,6 +262,10 @@ QWidget* TVueDocument::creeTotaux() {
                 [this] { execute([this] { m_fiche.ValideQuittance(); }); });
         colonne->addWidget(m_valider, 0, Qt::AlignLeft);
     }
+    auto* imprimer = new QPushButton(QStringLiteral("Imprimer"));
+    imprimer->setAutoDefault(false);
+    connect(imprimer, &QPushButton::clicked, this, [this] { ImprimeDocument(m_fiche, m_base); });
+    colonne->addWidget(imprimer, 0, Qt::AlignLeft);
     return panneau;
 }
 
