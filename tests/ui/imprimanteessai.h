@@ -19,12 +19,15 @@ class ImprimanteEnregistree : public Imprimante {
 public:
     ImprimanteEnregistree() : m_substitution(*this) {}
 
-    void repondPlage(int premiere, int derniere) {
-        m_plages.push_back(std::pair(premiere, derniere));
+    // The pages of the next list, printed at once or, with `apercu`, shown in the preview.
+    void repondPlage(int premiere, int derniere, bool apercu = false) {
+        m_plages.push_back({premiere, derniere, apercu});
     }
     void repondMiseEnPage(const TMiseEnPage& choix) { m_misesEnPage.push_back(choix); }
 
     const QList<TTravailImpression>& travaux() const { return m_travaux; }
+    // For each job, whether it went to the preview window rather than straight to the printer.
+    const QList<bool>& apercus() const { return m_apercus; }
     // The texts of the last job on the recording canvas.
     QStringList textes() const {
         QStringList t;
@@ -37,15 +40,22 @@ public:
         m_travaux.last().dessine(c);
         return c;
     }
-    // "plage n", "configure", "mise en page p o g" in the order asked.
+    // "<list title> n", "configure", "mise en page p o g" in the order asked.
     QStringList demandes() const { return m_demandes; }
 
-    void imprime(const TTravailImpression& travail) override { m_travaux.append(travail); }
-    std::optional<std::pair<int, int>> plage(int n) override {
-        m_demandes << QStringLiteral("plage %1").arg(n);
+    void imprime(const TTravailImpression& travail) override {
+        m_travaux.append(travail);
+        m_apercus.append(true);
+    }
+    void imprimeDirectement(const TTravailImpression& travail) override {
+        m_travaux.append(travail);
+        m_apercus.append(false);
+    }
+    std::optional<TPlage> plage(const QString& titre, int n) override {
+        m_demandes << QStringLiteral("%1 %2").arg(titre).arg(n);
         if (m_plages.empty())
             return std::nullopt;
-        const std::pair<int, int> p = m_plages.front();
+        const TPlage p = m_plages.front();
         m_plages.pop_front();
         return p;
     }
@@ -65,7 +75,8 @@ public:
 private:
     Substitution m_substitution;
     QList<TTravailImpression> m_travaux;
-    std::deque<std::pair<int, int>> m_plages;
+    QList<bool> m_apercus;
+    std::deque<TPlage> m_plages;
     std::deque<TMiseEnPage> m_misesEnPage;
     QStringList m_demandes;
 };

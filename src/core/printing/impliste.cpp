@@ -103,19 +103,19 @@ void ImprimeListe(TCanevas& canevas, ListeImprimee liste, const QList<QStringLis
     }
 }
 
-TTravailImpression travailListe(ListeImprimee liste, const QList<QStringList>& lignes) {
-    QString titre;
+QString titreListe(ListeImprimee liste) {
     switch (liste) {
     case ListeImprimee::Locataires:
-        titre = QStringLiteral("Liste des locataires");
-        break;
+        return QStringLiteral("Liste des locataires");
     case ListeImprimee::Fournisseurs:
-        titre = QStringLiteral("Liste des fournisseurs");
-        break;
+        return QStringLiteral("Liste des fournisseurs");
     case ListeImprimee::Lots:
-        titre = QStringLiteral("Liste des lots");
         break;
     }
-    return {titre, TOrientation::Paysage,
+    return QStringLiteral("Liste des lots");
+}
+
+TTravailImpression travailListe(ListeImprimee liste, const QList<QStringList>& lignes) {
+    return {titreListe(liste), TOrientation::Paysage,
             [=](TCanevas& canevas) { ImprimeListe(canevas, liste, lignes); }};
 }

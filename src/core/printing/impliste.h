@@ -16,6 +16,9 @@ enum class ListeImprimee { Locataires, Fournisseurs, Lots };
 QList<QStringList> lignesListe(ListeImprimee liste, const TListeBase& base, int premiere,
                                int derniere);
 
+// The list's title in the print queue: "Liste des locataires"...
+QString titreListe(ListeImprimee liste);
+
 // The list (ImpLoc, ImpFour, ImpLot) on landscape pages, from 10 mm down, 5 mm a record; the
 // tenants and lots under their column titles and rule, again at the top of each page.
 void ImprimeListe(TCanevas& canevas, ListeImprimee liste, const QList<QStringList>& lignes);

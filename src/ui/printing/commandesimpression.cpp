@@ -24,10 +24,16 @@ void ImprimeDocument(TFiche& fiche, Base base) {
 
 void ImprimeListe(TFiche& fiche, ListeImprimee liste) {
     execute([&] {
-        const std::optional<std::pair<int, int>> pages =
-            Imprimante::instance().plage(nbFichesListe(fiche, liste));
-        if (pages)
-            imprime(ImpListe(fiche, liste, pages->first, pages->second));
+        Imprimante& imprimante = Imprimante::instance();
+        const std::optional<Imprimante::TPlage> pages =
+            imprimante.plage(titreListe(liste), nbFichesListe(fiche, liste));
+        if (!pages)
+            return;
+        const TTravailImpression travail = ImpListe(fiche, liste, pages->premiere, pages->derniere);
+        if (pages->apercu)
+            imprimante.imprime(travail);
+        else
+            imprimante.imprimeDirectement(travail);
     });
 }
 

@@ -13,7 +13,7 @@ void ImprimeFiche(TFiche& fiche);
 // "Imprimer" of a rent document page.
 void ImprimeDocument(TFiche& fiche, Base base);
 // "Liste locataires", "Liste fournisseurs...", "Liste lots": the print dialog of the records to
-// print, then the list.
+// print, then the list, printed at once or shown in the preview window.
 void ImprimeListe(TFiche& fiche, ListeImprimee liste);
 // "Enveloppe courante" and the toolbar's "Imprimer enveloppe": on the tenant or supplier page,
 // the envelope once the user has put one in the printer; nothing on another page.

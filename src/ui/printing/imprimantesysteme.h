@@ -14,7 +14,8 @@ public:
     ~ImprimanteSysteme() override;
 
     void imprime(const TTravailImpression& travail) override;
-    std::optional<std::pair<int, int>> plage(int n) override;
+    std::optional<TPlage> plage(const QString& titre, int n) override;
+    void imprimeDirectement(const TTravailImpression& travail) override;
     void configure() override;
     TMiseEnPage miseEnPage(const TMiseEnPage& initiale) override;
 

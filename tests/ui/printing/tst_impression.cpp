@@ -1,3 +1,4 @@
+#include "../../common/fichiersessai.h"
 #include "../imprimanteessai.h"
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
@@ -5,7 +6,8 @@
 #include "app/tmainform.h"
 #include "common/clock.h"
 #include "documents/tvuedocument.h"
-#include "printing/pdf.h"
+#include "printing/exportpdf.h"
+#include "printing/imprimegrille.h"
 #include "printing/tmpage.h"
 #include "records/tvuefiche.h"
 
@@ -16,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -123,8 +127,10 @@ private slots:
         QCOMPARE(imprimante.travaux().first().titre, QString("Quittance de loyer 202612001"));
         QVERIFY(imprimante.textes().contains("Quittance N° 202612001"));
 
+        // "Exporter en PDF..." of the preview window, the name given without its extension.
         const QString pdf = m_repertoire.filePath("quittance.pdf");
-        EcritPdf(imprimante.travaux().first(), pdf);
+        questions.repondFichier(m_repertoire.filePath("quittance"));
+        QVERIFY(ExportePdf(imprimante.travaux().first()));
         const QList<Mot> mots = motsPdf(pdf);
         QVERIFY2(!mots.isEmpty(), "pdftotext (poppler-utils) reads no text from the PDF");
         struct Attendu {
@@ -148,6 +154,16 @@ private slots:
             QVERIFY2(qAbs(m->haut - a.y) <= 1,
                      qPrintable(QString("%1: y %2 mm").arg(a.texte).arg(m->haut)));
         }
+        QCOMPARE(questions.posees(),
+                 QStringList("Fichier PDF (*.pdf) Quittance de loyer 202612001.pdf"));
+
+        // A file already there is replaced only once the user agrees.
+        const QByteArray avant = contenu(pdf);
+        questions.repondFichier(pdf);
+        questions.repondOk(false);
+        QVERIFY(!ExportePdf(imprimante.travaux().first()));
+        QCOMPARE(questions.posees().last(), QString("Ce fichier existe déjà"));
+        QCOMPARE(contenu(pdf), avant);
         QVERIFY(questions.imprevues().isEmpty());
     }
 
@@ -170,7 +186,7 @@ private slots:
     }
 
     // A list asks which records to print, its pages standing for them; cancelled, it prints
-    // nothing. It prints the records as stored, on landscape pages.
+    // nothing. It prints the records as stored, on landscape pages, at once or in the preview.
     void liste() {
         ScriptedQuestions questions;
         ImprimanteEnregistree imprimante;
@@ -185,10 +201,12 @@ private slots:
         QVERIFY(imprimante.travaux().isEmpty());
         imprimante.repondPlage(2, 2);
         form.action(Commande::ImprimerListeLocataires)->trigger();
-        imprimante.repondPlage(1, 2);
+        imprimante.repondPlage(1, 2, true);
         form.action(Commande::ImprimerListeLocataires)->trigger();
-        QCOMPARE(imprimante.demandes(), QStringList({"plage 2", "plage 2", "plage 2"}));
-        QCOMPARE(imprimante.travaux().size(), 2);
+        QCOMPARE(imprimante.demandes(),
+                 QStringList({"Liste des locataires 2", "Liste des locataires 2",
+                              "Liste des locataires 2"}));
+        QCOMPARE(imprimante.apercus(), QList<bool>({false, true}));
         QCOMPARE(imprimante.travaux().first().orientation, TOrientation::Paysage);
         QCOMPARE(imprimante.textes().mid(7, 1), QStringList("Dupré"));
         QCOMPARE(imprimante.textes().mid(14, 1), QStringList("Martin"));
@@ -232,6 +250,31 @@ private slots:
         form.action(Commande::ConfigurerImprimante)->trigger();
         QCOMPARE(imprimante.demandes(),
                  QStringList({"mise en page 0 0 0", "mise en page 1 1 1", "configure"}));
+    }
+
+    // A grid window's table prints with its titles, its rows and its columns' widths.
+    void grille() {
+        ImprimanteEnregistree imprimante;
+        QStandardItemModel modele(3, 2);
+        modele.setHorizontalHeaderLabels({"Mois", "Montant"});
+        for (int r = 0; r < 3; ++r) {
+            modele.setItem(r, 0, new QStandardItem(QString("Mois %1").arg(r + 1)));
+            modele.setItem(r, 1, new QStandardItem("450,00"));
+        }
+        QTableView vue;
+        vue.setModel(&modele);
+        vue.resize(500, 300);
+        vue.setColumnWidth(0, 100);
+        vue.setColumnWidth(1, 80);
+        ImprimeGrille(vue, "Statistiques ventes au 10/12/2026", QString(), 2);
+        QCOMPARE(imprimante.travaux().size(), 1);
+        QCOMPARE(imprimante.travaux().first().titre, QString("Statistiques ventes au 10/12/2026"));
+        const TCanevasEnregistre c = imprimante.dernier();
+        QVERIFY(c.trouve("Imprimé le 10/12/2026"));
+        QVERIFY(c.trouve("Mois 2"));
+        QVERIFY(!c.trouve("Mois 3"));
+        // 4800 pixels a page for 500 on screen: 9 pixels for one, from a margin of 192.
+        QCOMPARE(c.trouve("Montant")->de().x(), 192 + 100 * 9 + 10);
     }
 
     // The dialog itself: its choices given back on "OK", -1 as orientation otherwise.
