@@ -56,7 +56,11 @@ QList<TPageLignes> planLignes(int nbLignes, int nbMemo) {
 }
 
 void imprimePages(TFeuille& f, const TDocumentPagine& d, int typePapier) {
-    const QList<TPageLignes> pages = planLignes(d.nbLignes, int(d.memo.size()));
+    // Blank lines at the end of the memo show nothing: they do not lift it.
+    QStringList memo = d.memo;
+    while (!memo.isEmpty() && memo.last().trimmed().isEmpty())
+        memo.removeLast();
+    const QList<TPageLignes> pages = planLignes(d.nbLignes, int(memo.size()));
     for (int p = 0; p < pages.size(); ++p) {
         const TPageLignes& page = pages[p];
         if (p > 0)
@@ -70,7 +74,7 @@ void imprimePages(TFeuille& f, const TDocumentPagine& d, int typePapier) {
             d.ligne(f, page.premiereLigne + k, y(k));
         f.police(10);
         for (int i = 0; i < page.nbMemo; ++i)
-            f.texte(22, page.yMemo + Pas * i, d.memo[page.premierMemo + i]);
+            f.texte(22, page.yMemo + Pas * i, memo[page.premierMemo + i]);
         if (pages.size() > 1) {
             f.police(10);
             f.texteDroite(195, 273, QStringLiteral("Page %1/%2").arg(p + 1).arg(pages.size()));

@@ -233,6 +233,15 @@ private slots:
             QVERIFY2(!c.trouve(texte), qPrintable(texte));
     }
 
+    // Blank lines at the end of a memo do not lift its last line from 215 mm.
+    void finDuMemo() {
+        TDocumentImprime d = quittanceEssai();
+        d.memo << ""
+               << "  ";
+        const TCanevasEnregistre c = imprimeDocument(d);
+        QCOMPARE(textesA(c, 22, 215), QStringList{"Bonne année"});
+    }
+
     // The frame, the column titles and the rows of a receipt, stroke by stroke.
     void releveQuittance() {
         const TCanevasEnregistre c = imprimeDocument(quittanceEssai());
