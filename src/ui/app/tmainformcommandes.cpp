@@ -5,6 +5,7 @@
 #include "documents/tdepart.h"
 #include "documents/tpagedocument.h"
 #include "parametres.h"
+#include "printing/commandesimpression.h"
 #include "questions.h"
 #include "records/tficheform.h"
 #include "tools/outils.h"
@@ -278,14 +279,37 @@ void TMainForm::lance(Commande commande) {
     case C::APropos:
         aPropos();
         break;
-    // Not available yet.
-    case C::Imprimer:
+    case C::ImprimerFiche:
+    case C::ImprimerQuittance:
+    case C::ImprimerAvis:
+    case C::ImprimerRecu:
+    case C::BoutonImprimer:
+        ImprimeFiche(*m_fiche);
+        break;
     case C::ImprimerListeLocataires:
+        ImprimeListe(*m_fiche, ListeImprimee::Locataires);
+        break;
     case C::ImprimerListeFournisseurs:
+        ImprimeListe(*m_fiche, ListeImprimee::Fournisseurs);
+        break;
     case C::ImprimerListeLots:
-    case C::ImprimerEnveloppes:
+        ImprimeListe(*m_fiche, ListeImprimee::Lots);
+        break;
+    case C::EnveloppeCourante:
+    case C::BoutonImprimerEnveloppe:
+        ImprimeEnveloppe(*m_fiche);
+        break;
     case C::MiseEnPage:
+        MiseEnPage(*m_fiche);
+        break;
     case C::ConfigurerImprimante:
+        ConfigureImprimante();
+        break;
+    // The print submenu holds entries only; "Enveloppes..." has no action of its own.
+    case C::Imprimer:
+    case C::ImprimerEnveloppes:
+        break;
+    // Not available yet.
     case C::Importer:
     case C::Exporter:
     case C::RechercheNom:
@@ -298,14 +322,9 @@ void TMainForm::lance(Commande commande) {
     case C::RechercherNomFournisseur:
     case C::RechercherCodeFournisseur:
     case C::TrierFournisseurs:
-    case C::ImprimerFiche:
-    case C::ImprimerQuittance:
-    case C::ImprimerAvis:
-    case C::ImprimerRecu:
     case C::ImprimerCommande:
     case C::ToutesLesCommandes:
     case C::CommandesCodeFournisseur:
-    case C::EnveloppeCourante:
     case C::StatistiquesLots:
     case C::StatistiquesMois:
     case C::StatistiquesLocataires:
@@ -313,8 +332,6 @@ void TMainForm::lance(Commande commande) {
     case C::JournalComptable:
     case C::BoutonCopier:
     case C::BoutonColler:
-    case C::BoutonImprimer:
-    case C::BoutonImprimerEnveloppe:
         break;
     }
 }

@@ -5,6 +5,7 @@
 #include "deleguegrille.h"
 #include "elementsdocument.h"
 #include "documents/tpagedocument.h"
+#include "printing/commandesimpression.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -239,6 +240,10 @@ QWidget* TVueDocument::creeTotaux() {
                 [this] { execute([this] { m_fiche.ValideQuittance(); }); });
         colonne->addWidget(m_valider, 0, Qt::AlignLeft);
     }
+    auto* imprimer = new QPushButton(QStringLiteral("Imprimer"));
+    imprimer->setAutoDefault(false);
+    connect(imprimer, &QPushButton::clicked, this, [this] { ImprimeDocument(m_fiche, m_base); });
+    colonne->addWidget(imprimer, 0, Qt::AlignLeft);
     return panneau;
 }
 

@@ -1,0 +1,31 @@
+#include "exportpdf.h"
+
+#include "app/questions.h"
+#include "printing/pdf.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// A file name made of the job's title, without the characters that file names refuse.
+QString nomPropose(const QString& titre) {
+    QString nom = titre;
+    nom.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("-"));
+    return nom.trimmed() + QStringLiteral(".pdf");
+}
+
+} // namespace
+
+bool ExportePdf(const TTravailImpression& travail) {
+    Questions& questions = Questions::instance();
+    QString chemin = questions.fichierAEnregistrer(QStringLiteral("Fichier PDF (*.pdf)"),
+                                                   nomPropose(travail.titre));
+    if (chemin.isEmpty())
+        return false;
+    if (QFileInfo(chemin).suffix().isEmpty())
+        chemin += QStringLiteral(".pdf");
+    if (QFileInfo::exists(chemin) && !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+        return false;
+    return execute([&] { EcritPdf(travail, chemin); });
+}
