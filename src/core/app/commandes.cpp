@@ -114,7 +114,7 @@ constexpr std::array<TDefCommande, NbCommandes> Definitions = {{
     {C::AchatDernier, "&Dernier", Achat, {false, Desactive, "C"}},
     {C::NouvelleCommande, "&Nouvelle commande", Achat, {true, Garde, "F"}},
     {C::SupprimerCommande, "S&upprimer commande", Achat, {false, Garde, "C"}},
-    {C::ImprimerCommande, "&Imprimer commande", Achat, {false, Garde, Jamais}},
+    {C::ImprimerCommande, "&Imprimer commande", Achat, {false, Garde, "C"}},
     {C::ListeCommandes, "&Liste des commandes       F2", Achat, {false, Garde, "C"}},
     {C::AchatSupprimerLigne, "Supprimer &ligne", Achat, {false, Garde, "C"}},
 

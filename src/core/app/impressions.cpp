@@ -3,6 +3,8 @@
 #include "app/tfiche.h"
 #include "common/conversions.h"
 #include "documents/tpagedocument.h"
+#include "printing/impcommande.h"
+#include "purchasing/tpagecommande.h"
 #include "printing/impenveloppe.h"
 #include "records/tpageenregistrement.h"
 
@@ -64,6 +66,32 @@ TDocumentImprime documentImprime(const TPageDocument& page) {
     return d;
 }
 
+TCommandeImprimee commandeImprimee(const TPageCommande& page) {
+    using K = ChampCommande;
+    using namespace ColonneCommande;
+    TCommandeImprimee c;
+    c.numero = page.champ(K::Numero);
+    c.date = page.champ(K::Date);
+    c.codeFournisseur = page.champ(K::Fournisseur);
+    c.reglement = page.champ(K::Reglement);
+    c.coordonnees = {page.champ(K::Adresse1), page.champ(K::Adresse2), page.champ(K::Adresse3),
+                     page.champ(K::Adresse4)};
+    c.ttc = page.ttc();
+    const TGrilleDocument& grille = page.grille();
+    for (int k = 0; k < std::min(page.lignes(), grille.rowCount()); ++k) {
+        const QStringList l = grille.ligne(k);
+        c.lignes.append({l[Ref], l[Designation], l[Quantite], l[PrixUnitaire], l[Remise],
+                         l[Montant], l[Tva]});
+    }
+    const TTotauxCommande& t = page.totaux();
+    c.totalHT = t.texteHT;
+    c.totalTVA = t.texteTVA;
+    c.totalTTCEuros = t.texteTTC;
+    c.totalTTCFrancs = t.texteFrancs;
+    c.memo = page.lignesMemo();
+    return c;
+}
+
 TFicheImprimee ficheImprimee(TPageEnregistrement& page, Base base) {
     TFicheImprimee f;
     f.sorte = base == Base::Locataires     ? FicheImprimee::Locataire
@@ -85,11 +113,14 @@ TFicheImprimee ficheImprimee(TPageEnregistrement& page, Base base) {
 }
 
 std::optional<TTravailImpression> ImpDocument(const TFiche& fiche, Base base) {
-    const TPageDocument* page = fiche.pageDocument(base);
-    if (!page)
-        return std::nullopt;
     const TReglages& r = fiche.reglages();
-    return travailDocument(documentImprime(*page), r.typePapier, proprietaire(r.lignesProprio));
+    if (const TPageDocument* page = fiche.pageDocument(base))
+        return travailDocument(documentImprime(*page), r.typePapier,
+                               proprietaire(r.lignesProprio));
+    if (const TPageCommande* page = fiche.pageCommande(); page && base == Base::Commandes)
+        return travailCommande(commandeImprimee(*page), r.typePapier,
+                               proprietaire(r.lignesProprio));
+    return std::nullopt;
 }
 
 std::optional<TTravailImpression> ImpFiche(const TFiche& fiche) {

@@ -11,19 +11,21 @@
 
 // What the print commands print, taken from the pages as they show it.
 class TFiche;
+class TPageCommande;
 class TPageDocument;
 class TPageEnregistrement;
+struct TCommandeImprimee;
 
 TProprietaire proprietaire(const LignesProprio& lignes);
 TDocumentImprime documentImprime(const TPageDocument& page);
+TCommandeImprimee commandeImprimee(const TPageCommande& page);
 TFicheImprimee ficheImprimee(TPageEnregistrement& page, Base base);
 
-// "Imprimer" of a rent document page: the document it shows, frame and header after the
-// paper type. None for a page of another kind.
+// "Imprimer" of a rent document page or of the order page: the document it shows, frame and
+// header after the paper type. None for a page of another kind.
 std::optional<TTravailImpression> ImpDocument(const TFiche& fiche, Base base);
 // "Imprimer fiche" and the toolbar's "Imprimer" (ImpFiche): the card of the tenant, supplier or
-// lot page on screen, or the document of a receipt, notice or payment-receipt page; none on
-// another page.
+// lot page on screen, or the document of a receipt, notice, payment-receipt or order page.
 std::optional<TTravailImpression> ImpFiche(const TFiche& fiche);
 // The records a list offers to print, one page each in the print dialog.
 int nbFichesListe(const TFiche& fiche, ListeImprimee liste);

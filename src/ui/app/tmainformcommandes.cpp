@@ -72,9 +72,11 @@ void TMainForm::lance(Commande commande) {
         close();
         break;
     case C::Copier:
+    case C::BoutonCopier:
         m_ficheForm->Copier();
         break;
     case C::Coller:
+    case C::BoutonColler:
         m_ficheForm->Coller();
         break;
     case C::Liste:
@@ -283,6 +285,7 @@ void TMainForm::lance(Commande commande) {
     case C::ImprimerQuittance:
     case C::ImprimerAvis:
     case C::ImprimerRecu:
+    case C::ImprimerCommande:
     case C::BoutonImprimer:
         ImprimeFiche(*m_fiche);
         break;
@@ -322,7 +325,6 @@ void TMainForm::lance(Commande commande) {
     case C::RechercherNomFournisseur:
     case C::RechercherCodeFournisseur:
     case C::TrierFournisseurs:
-    case C::ImprimerCommande:
     case C::ToutesLesCommandes:
     case C::CommandesCodeFournisseur:
     case C::StatistiquesLots:
@@ -330,8 +332,6 @@ void TMainForm::lance(Commande commande) {
     case C::StatistiquesLocataires:
     case C::StatistiquesFournisseurs:
     case C::JournalComptable:
-    case C::BoutonCopier:
-    case C::BoutonColler:
         break;
     }
 }

@@ -10,7 +10,7 @@ class TFiche;
 // "Imprimer fiche", "Imprimer quittance", "Imprimer avis", "Imprimer reçu" and the toolbar's
 // "Imprimer": the card or the document of the page on screen.
 void ImprimeFiche(TFiche& fiche);
-// "Imprimer" of a rent document page.
+// "Imprimer" of a rent document page or of the order page, and "Imprimer commande".
 void ImprimeDocument(TFiche& fiche, Base base);
 // "Liste locataires", "Liste fournisseurs...", "Liste lots": the print dialog of the records to
 // print, then the list, printed at once or shown in the preview window.

@@ -4,6 +4,7 @@
 #include "app/tfiche.h"
 #include "documents/deleguegrille.h"
 #include "documents/elementsdocument.h"
+#include "printing/commandesimpression.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -224,8 +225,12 @@ QWidget* TVueCommande::creeTotaux() {
     m_valider = bouton(QStringLiteral("Valider"));
     connect(m_valider, &QPushButton::clicked, this,
             [this] { execute([this] { m_fiche.ValideCommande(); }); });
+    auto* imprimer = bouton(QStringLiteral("Imprimer"));
+    connect(imprimer, &QPushButton::clicked, this,
+            [this] { ImprimeDocument(m_fiche, Base::Commandes); });
     boutons->addWidget(creer);
     boutons->addWidget(m_valider);
+    boutons->addWidget(imprimer);
     boutons->addStretch();
     grille->addLayout(boutons, 4, 0, 1, 4);
     grille->setRowStretch(5, 1);

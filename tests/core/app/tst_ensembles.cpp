@@ -33,8 +33,7 @@ private slots:
         etats.applique(ensembleDossierOuvert());
         for (Base page : ToutesLesBases) {
             etats.applique(ensemblePage(page));
-            for (Commande c : {Commande::ImprimerCommande,
-                               Commande::ToutesLesCommandes, Commande::CommandesCodeFournisseur,
+            for (Commande c : {Commande::ToutesLesCommandes, Commande::CommandesCodeFournisseur,
                                Commande::LocationSupprimerLigne})
                 QVERIFY2(!etats[c], qPrintable(QString::number(static_cast<int>(c))));
         }

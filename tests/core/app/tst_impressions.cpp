@@ -2,6 +2,7 @@
 #include "app/tfiche.h"
 #include "common/clock.h"
 #include "documents/tpagedocument.h"
+#include "purchasing/tpagecommande.h"
 #include "printing/tcanevasenregistre.h"
 #include "records/fournisseur.h"
 #include "records/locataire.h"
@@ -63,8 +64,7 @@ private slots:
         QVERIFY(!textes(liste).contains("Dupré et fils"));
     }
 
-    // A document page prints its document, on the paper the settings give; the order page
-    // prints nothing yet.
+    // A document or order page prints its document, on the paper the settings give.
     void documents() {
         TFiche fiche;
         unLocataire(fiche);
@@ -83,7 +83,17 @@ private slots:
         QVERIFY(textes(*recu).contains("Date 10/12/2026"));
 
         fiche.AffichePage(Base::Commandes);
-        QVERIFY(!ImpFiche(fiche));
+        TPageCommande& commande = *fiche.pageCommande();
+        commande.saisitChamp(ChampCommande::Adresse1, "Bernard SA");
+        commande.saisitCellule(0, ColonneCommande::Designation, "Porte");
+        commande.saisitCellule(0, ColonneCommande::Quantite, "2");
+        commande.saisitCellule(0, ColonneCommande::PrixUnitaire, "100");
+        commande.finLigne(0);
+        const std::optional<TTravailImpression> bon = ImpFiche(fiche);
+        QVERIFY(bon);
+        QVERIFY(textes(*bon).contains("Bernard SA"));
+        QVERIFY(textes(*bon).contains("Porte"));
+        QVERIFY(textes(*bon).contains("200,00"));
     }
 
     // The envelope of the tenant or supplier page, none on the lot page.

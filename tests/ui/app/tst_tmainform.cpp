@@ -119,7 +119,7 @@ const Attendu Table[] = {
     {"&Achat", "&Dernier", false, '-', "C"},
     {"&Achat", "&Nouvelle commande", true, ' ', "F"},
     {"&Achat", "S&upprimer commande", false, ' ', "C"},
-    {"&Achat", "&Imprimer commande", false, ' ', ""},
+    {"&Achat", "&Imprimer commande", false, ' ', "C"},
     {"&Achat", "&Liste des commandes       F2", false, ' ', "C"},
     {"&Achat", "Supprimer &ligne", false, ' ', "C"},
 
