@@ -4,8 +4,8 @@
 #include "common/conversions.h"
 #include "documents/tpagedocument.h"
 #include "printing/impcommande.h"
-#include "purchasing/tpagecommande.h"
 #include "printing/impenveloppe.h"
+#include "purchasing/tpagecommande.h"
 #include "records/tpageenregistrement.h"
 
 #include <algorithm>
@@ -80,8 +80,8 @@ TCommandeImprimee commandeImprimee(const TPageCommande& page) {
     const TGrilleDocument& grille = page.grille();
     for (int k = 0; k < std::min(page.lignes(), grille.rowCount()); ++k) {
         const QStringList l = grille.ligne(k);
-        c.lignes.append({l[Ref], l[Designation], l[Quantite], l[PrixUnitaire], l[Remise],
-                         l[Montant], l[Tva]});
+        c.lignes.append(
+            {l[Ref], l[Designation], l[Quantite], l[PrixUnitaire], l[Remise], l[Montant], l[Tva]});
     }
     const TTotauxCommande& t = page.totaux();
     c.totalHT = t.texteHT;
@@ -115,8 +115,7 @@ TFicheImprimee ficheImprimee(TPageEnregistrement& page, Base base) {
 std::optional<TTravailImpression> ImpDocument(const TFiche& fiche, Base base) {
     const TReglages& r = fiche.reglages();
     if (const TPageDocument* page = fiche.pageDocument(base))
-        return travailDocument(documentImprime(*page), r.typePapier,
-                               proprietaire(r.lignesProprio));
+        return travailDocument(documentImprime(*page), r.typePapier, proprietaire(r.lignesProprio));
     if (const TPageCommande* page = fiche.pageCommande(); page && base == Base::Commandes)
         return travailCommande(commandeImprimee(*page), r.typePapier,
                                proprietaire(r.lignesProprio));

@@ -15,8 +15,7 @@
 
 TFiche::TFiche(QObject* parent) : QObject(parent) {
     m_contexte.tauxTVA = [this] {
-        return std::array<double, 3>{m_reglages.tauxTVA1, m_reglages.tauxTVA2,
-                                     m_reglages.tauxTVA3};
+        return std::array<double, 3>{m_reglages.tauxTVA1, m_reglages.tauxTVA2, m_reglages.tauxTVA3};
     };
     for (Base b : ToutesLesBases) {
         m_pagesCreees[indexOf(b)] = creePage(b, base(b), m_contexte);

@@ -42,10 +42,12 @@ bool chiffres(const QString& texte) {
 TPageDocument::TPageDocument(const TDescriptionDocument& description, TListeBase& base,
                              const TContextePage& contexte, QObject* parent)
     : QObject(parent), m_description(description), m_base(base), m_contexte(contexte),
-      m_grille(colonnes(),
-               [this](int ligne, int colonne,
-                      const QString& texte) { saisitCellule(ligne, colonne, texte); },
-               this) {
+      m_grille(
+          colonnes(),
+          [this](int ligne, int colonne, const QString& texte) {
+              saisitCellule(ligne, colonne, texte);
+          },
+          this) {
     if (m_description.a(C::Mois))
         m_mois = ListeMois(Clock::today());
     reinitialise();

@@ -45,10 +45,12 @@ bool chiffres(const QString& texte) {
 
 TPageCommande::TPageCommande(TListeBase& base, const TContextePage& contexte, QObject* parent)
     : QObject(parent), m_base(base), m_contexte(contexte),
-      m_grille(colonnes(),
-               [this](int ligne, int colonne,
-                      const QString& texte) { saisitCellule(ligne, colonne, texte); },
-               this) {
+      m_grille(
+          colonnes(),
+          [this](int ligne, int colonne, const QString& texte) {
+              saisitCellule(ligne, colonne, texte);
+          },
+          this) {
     reinitialise();
 }
 
@@ -200,8 +202,8 @@ bool TPageCommande::estValide() const {
 }
 
 void TPageCommande::Calcule() {
-    m_grille.setEntete(Montant, m_ttc ? QStringLiteral("Montant TTC")
-                                      : QStringLiteral("Montant H.T."));
+    m_grille.setEntete(Montant,
+                       m_ttc ? QStringLiteral("Montant TTC") : QStringLiteral("Montant H.T."));
     QList<QStringList> lignes;
     lignes.reserve(m_grille.rowCount());
     for (int ligne = 0; ligne < m_grille.rowCount(); ++ligne)
@@ -248,7 +250,7 @@ void TPageCommande::lit() {
         const QString mode = l[LigneTTC - 1];
         m_ttc = mode.startsWith(QLatin1String("TTC")) && mode.mid(3, 1) == QLatin1String("Y");
         setChamp(C::Valide, l[LignesEntete - 1] == QLatin1String("Y") ? QStringLiteral("Y")
-                                                                       : QStringLiteral("N"));
+                                                                      : QStringLiteral("N"));
         const auto estLigne = [](const TLigneTag& tag) { return tag.tag == TagLigne; };
         m_grille.vide(std::count_if(bloc.tags.begin(), bloc.tags.end(), estLigne));
         int ligne = 0;

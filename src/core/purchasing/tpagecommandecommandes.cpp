@@ -26,9 +26,9 @@ constexpr ChampCommande Copies[] = {C::Date,     C::Fournisseur, C::Reglement,
 TCarteFournisseur TCarteFournisseur::depuisPage(const TPageEnregistrement& fournisseurs) {
     using namespace Fournisseur;
     const auto champ = [&fournisseurs](int ligne) { return fournisseurs.champ(ligne); };
-    return {champ(Code),
-            {champ(NomSoc), champ(Adresse), champ(Adresse2),
-             champ(CodePostal) + u' ' + champ(Ville)}};
+    return {
+        champ(Code),
+        {champ(NomSoc), champ(Adresse), champ(Adresse2), champ(CodePostal) + u' ' + champ(Ville)}};
 }
 
 void TPageCommande::Cree() {
@@ -81,8 +81,8 @@ bool TPageCommande::Valider(TPageEnregistrement& fournisseurs) {
         return false;
     const bool trouve = fournisseurs.litNumero(champ(C::Fournisseur));
     if (trouve && fournisseurs.grille().premiereLigneLibre() < 0)
-        throw UserError(QStringLiteral("L'historique du fournisseur %1 est plein")
-                            .arg(champ(C::Fournisseur)));
+        throw UserError(
+            QStringLiteral("L'historique du fournisseur %1 est plein").arg(champ(C::Fournisseur)));
     setValidee(true);
     m_modifie = true;
     ecrit();

@@ -1,10 +1,10 @@
 #include "pages.h"
 
 #include "documents/tpagedocument.h"
-#include "purchasing/tpagecommande.h"
 #include "fournisseur.h"
 #include "locataire.h"
 #include "lot.h"
+#include "purchasing/tpagecommande.h"
 #include "tpageenregistrement.h"
 
 const TDescriptionFiche* descriptionFiche(Base base) {

@@ -3,8 +3,8 @@
 #include "app/questions.h"
 #include "app/tfiche.h"
 #include "deleguegrille.h"
-#include "elementsdocument.h"
 #include "documents/tpagedocument.h"
+#include "elementsdocument.h"
 #include "printing/commandesimpression.h"
 
 #include <QApplication>

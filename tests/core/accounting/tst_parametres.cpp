@@ -10,12 +10,18 @@ private slots:
     void accountOnLeaving_data() {
         QTest::addColumn<QString>("tape");
         QTest::addColumn<QString>("montre");
-        QTest::newRow("short") << "70" << "700000";
-        QTest::newRow("one digit") << "4" << "400000";
-        QTest::newRow("too long") << "7060001" << "706000";
-        QTest::newRow("blanks around") << " 411 " << "411000";
-        QTest::newRow("empty") << "" << "00000";
-        QTest::newRow("letters kept") << "AB" << "AB0000";
+        QTest::newRow("short") << "70"
+                               << "700000";
+        QTest::newRow("one digit") << "4"
+                                   << "400000";
+        QTest::newRow("too long") << "7060001"
+                                  << "706000";
+        QTest::newRow("blanks around") << " 411 "
+                                       << "411000";
+        QTest::newRow("empty") << ""
+                               << "00000";
+        QTest::newRow("letters kept") << "AB"
+                                      << "AB0000";
     }
     void accountOnLeaving() {
         QFETCH(QString, tape);
@@ -27,9 +33,12 @@ private slots:
     void rateKeys_data() {
         QTest::addColumn<QString>("tape");
         QTest::addColumn<QString>("montre");
-        QTest::newRow("full stop") << "5.5" << "5,5";
-        QTest::newRow("comma") << "19,6" << "19,6";
-        QTest::newRow("letters and signs dropped") << "a1b-2%" << "12";
+        QTest::newRow("full stop") << "5.5"
+                                   << "5,5";
+        QTest::newRow("comma") << "19,6"
+                               << "19,6";
+        QTest::newRow("letters and signs dropped") << "a1b-2%"
+                                                   << "12";
     }
     void rateKeys() {
         QFETCH(QString, tape);

@@ -2,8 +2,8 @@
 #include "app/tfiche.h"
 #include "common/clock.h"
 #include "documents/tpagedocument.h"
-#include "purchasing/tpagecommande.h"
 #include "printing/tcanevasenregistre.h"
+#include "purchasing/tpagecommande.h"
 #include "records/fournisseur.h"
 #include "records/locataire.h"
 

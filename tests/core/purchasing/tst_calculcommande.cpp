@@ -53,18 +53,15 @@ private slots:
             << false << "0.00" << QStringList{"|Peinture||25|||1", "|Pinceau|1|5|||1"}
             << QStringList{"5,00", "0,98", "5,98", "39,23"} << QStringList{"", "5,00"};
         QTest::newRow("three rates, two decimals")
-            << false << "0.00"
-            << QStringList{"|A|1|100|||1", "|B|2|50|||2", "|C|4|25|50||3"}
+            << false << "0.00" << QStringList{"|A|1|100|||1", "|B|2|50|||2", "|C|4|25|50||3"}
             << QStringList{"250,00", "26,15", "276,15", "1811,43"}
             << QStringList{"100,00", "100,00", "50,00"};
         QTest::newRow("three rates, one decimal")
-            << false << "0.0"
-            << QStringList{"|A|1|100|||1", "|B|2|50|||2", "|C|4|25|50||3"}
+            << false << "0.0" << QStringList{"|A|1|100|||1", "|B|2|50|||2", "|C|4|25|50||3"}
             << QStringList{"250,0", "26,2", "276,2", "1811,4"}
             << QStringList{"100,0", "100,0", "50,0"};
         QTest::newRow("three rates, no decimal")
-            << false << "#"
-            << QStringList{"|A|1|100|||1", "|B|2|50|||2", "|C|4|25|50||3"}
+            << false << "#" << QStringList{"|A|1|100|||1", "|B|2|50|||2", "|C|4|25|50||3"}
             << QStringList{"250", "26", "276", "1811"} << QStringList{"100", "100", "50"};
         QTest::newRow("three rates tax included")
             << true << "0.00" << QStringList{"|A|1|119,6|||1", "|B|1|105,5|||2", "|C|1|102,1|||3"}

@@ -14,8 +14,8 @@ using namespace ColonneCommande;
 
 // A supplier block: code, name, two address lines, postal code and town.
 QStringList blocFournisseur(int cle, const QString& code, const QString& nom) {
-    QStringList lignes{TListeBase::openingLine(cle), code, "Bâtiment", nom, "3 rue Haute", "",
-                       "69002", "Lyon"};
+    QStringList lignes{
+        TListeBase::openingLine(cle), code, "Bâtiment", nom, "3 rue Haute", "", "69002", "Lyon"};
     while (lignes.size() <= Fournisseur::description().nbChamps())
         lignes << QString();
     lignes << TListeBase::closingLine(cle);
@@ -66,8 +66,8 @@ private slots:
         QTest::newRow("no order yet") << QStringList() << 200305001;
         QTest::newRow("an order of the month") << QStringList{"200305007"} << 200305008;
         QTest::newRow("an older order") << QStringList{"200304015"} << 200305001;
-        QTest::newRow("a later month goes on") << QStringList{"200306002", "200305003"}
-                                               << 200306003;
+        QTest::newRow("a later month goes on")
+            << QStringList{"200306002", "200305003"} << 200306003;
         QTest::newRow("a number with blanks") << QStringList{" 200305004 "} << 200305005;
     }
     void numbering() {

@@ -104,8 +104,8 @@ private slots:
         form.action(Commande::Enregistrer)->trigger();
         const QStringList commande = bloc(TextFile::read(dir.filePath("essai.cmd")), 0);
         QCOMPARE(commande.mid(1, 10),
-                 QStringList({"NUMC202612001", "10/12/2026", "10001", "A réception",
-                              "Bernard SA", "3 rue Haute", "", "69002 Lyon", "TTCN", "Y"}));
+                 QStringList({"NUMC202612001", "10/12/2026", "10001", "A réception", "Bernard SA",
+                              "3 rue Haute", "", "69002 Lyon", "TTCN", "Y"}));
         QCOMPARE(rangees(commande),
                  QStringList({"P12|Porte|2|100,00|10|180,00|1", "|Pose|3 h|40,50||121,50|2"}));
         QCOMPARE(commande.size(), 14);
@@ -121,9 +121,12 @@ private slots:
     void accounts_data() {
         QTest::addColumn<QString>("tape");
         QTest::addColumn<QString>("montre");
-        QTest::newRow("short") << "70" << "700000";
-        QTest::newRow("long") << "7060001" << "706000";
-        QTest::newRow("emptied") << "" << "00000";
+        QTest::newRow("short") << "70"
+                               << "700000";
+        QTest::newRow("long") << "7060001"
+                              << "706000";
+        QTest::newRow("emptied") << ""
+                                 << "00000";
     }
     void accounts() {
         QFETCH(QString, tape);
@@ -150,8 +153,8 @@ private slots:
         TParamc dialogue;
         dialogue.Init({{19.6, 5.5, 0},
                        1,
-                       {"A réception", "30 jours", "60 jours", "90 jours", "Fin de mois",
-                        "Sixième", "Septième"}});
+                       {"A réception", "30 jours", "60 jours", "90 jours", "Fin de mois", "Sixième",
+                        "Septième"}});
         dialogue.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialogue));
         QCOMPARE(dialogue.taux(0)->text(), QString("19,60"));
@@ -163,7 +166,8 @@ private slots:
         dialogue.taux(1)->setText("5,5,5");
         QTest::keyClick(dialogue.taux(2), Qt::Key_Return);
         QVERIFY(dialogue.isVisible());
-        QCOMPARE(questions.posees(), QStringList("'5,5,5' n'est pas une valeur flottante correcte"));
+        QCOMPARE(questions.posees(),
+                 QStringList("'5,5,5' n'est pas une valeur flottante correcte"));
         dialogue.taux(1)->setText("7");
         QTest::keyClick(dialogue.taux(2), Qt::Key_Return);
         QVERIFY(!dialogue.isVisible());
