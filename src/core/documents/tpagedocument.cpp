@@ -3,21 +3,14 @@
 #include "common/clock.h"
 #include "common/conversions.h"
 #include "common/montants.h"
-#include "common/textfile.h"
 #include "common/usererror.h"
 #include "enlettres.h"
 #include "mois.h"
 #include "numerotation.h"
 
-#include <algorithm>
-
 namespace {
 
 using C = ChampDocument;
-
-// A row whose text (designation, TAB, amount) is shorter than this is neither stored nor read:
-// empty rows are dropped, so that the rows are packed on the next read.
-constexpr qsizetype LongueurLigneMin = 9;
 
 // The length of every number's tag: "NUMQ", "NUMA", "NUMR"...
 constexpr qsizetype LongueurTag = 4;
@@ -33,21 +26,12 @@ bool estDate(ChampDocument champ) {
     return champ == C::Date || champ == C::Du || champ == C::Au;
 }
 
-bool chiffres(const QString& texte) {
-    return std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 } // namespace
 
 TPageDocument::TPageDocument(const TDescriptionDocument& description, TListeBase& base,
                              const TContextePage& contexte, QObject* parent)
-    : QObject(parent), m_description(description), m_base(base), m_contexte(contexte),
-      m_grille(
-          colonnes(),
-          [this](int ligne, int colonne, const QString& texte) {
-              saisitCellule(ligne, colonne, texte);
-          },
-          this) {
+    : TPageLignes(base, contexte, colonnes(), description.tagLigne, description.memo, parent),
+      m_description(description) {
     if (m_description.a(C::Mois))
         m_mois = ListeMois(Clock::today());
     reinitialise();
@@ -79,11 +63,7 @@ QString TPageDocument::statut() const {
 void TPageDocument::entre(ChampDocument champ, const QString& texte) {
     const QString ligne = TListeBase::surUneLigne(texte);
     if (champ == C::Numero) {
-        const QString numero = ligne.trimmed();
-        if (numero.size() > 9 || !chiffres(numero))
-            throw UserError(
-                QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(ligne));
-        setChamp(champ, numero);
+        setChamp(champ, numeroSaisi(ligne));
     } else if (estDate(champ)) {
         setChamp(champ, DateToStr(StrToDate(ligne)));
     } else {
@@ -113,50 +93,9 @@ void TPageDocument::saisitDate(ChampDocument champ, const QDate& date) {
     m_modifie = true;
 }
 
-void TPageDocument::saisitMemo(const QString& texte) {
-    if (!m_description.memo)
-        return;
-    const QStringList lignes = TextFile::splitLines(texte);
-    for (const QString& ligne : lignes)
-        TListeBase::verifieLigne(QStringLiteral("MEMO") + ligne);
-    m_memo = lignes;
-    m_modifie = true;
-}
-
-void TPageDocument::entreCellule(int ligne, int colonne, const QString& texte) {
-    const QString cellule = m_grille.entree(colonne, texte);
-    TListeBase::verifieLigne(m_description.tagLigne + cellule);
-    m_grille.setCellule(ligne, colonne, cellule);
-}
-
-void TPageDocument::saisitCellule(int ligne, int colonne, const QString& texte) {
-    if (m_grille.figee() || ligne < 0 || ligne >= m_grille.rowCount() || colonne < 0 ||
-        colonne >= TGrilleDocument::NbColonnes)
-        return;
-    entreCellule(ligne, colonne, texte);
-    m_lignes = std::max(m_lignes, ligne + 1);
-    m_modifie = true;
+void TPageDocument::celluleSaisie(int colonne) {
     if (colonne == TGrilleDocument::Montant)
         Calcule();
-}
-
-int TPageDocument::finMontant(int ligne) {
-    if (m_grille.figee() || ligne < 0 || ligne >= m_grille.rowCount())
-        return ligne;
-    m_lignes = std::max(m_lignes, ligne + 1);
-    m_modifie = true;
-    Calcule();
-    return m_lignes < LignesAvance && ligne + 1 < m_grille.rowCount() ? ligne + 1 : ligne;
-}
-
-void TPageDocument::entreGrille() {
-    m_grilleActive = true;
-    emit grilleActiveChange(true);
-}
-
-void TPageDocument::quitteGrille() {
-    m_grilleActive = false;
-    emit grilleActiveChange(false);
 }
 
 int TPageDocument::numero() const {
@@ -216,9 +155,7 @@ void TPageDocument::reinitialise() {
     setChamp(C::Du, DateToStr(PremierJour(today)));
     setChamp(C::Au, DateToStr(DernierJour(today)));
     setChamp(C::Valide, QStringLiteral("N"));
-    m_memo.clear();
-    m_grille.vide();
-    m_lignes = 0;
+    videLignes();
 }
 
 void TPageDocument::lit() {
@@ -261,36 +198,11 @@ void TPageDocument::lit() {
                 break;
             }
         }
-        const auto estLigne = [this](const TLigneTag& tag) {
-            return tag.tag == m_description.tagLigne && tag.valeur.size() >= LongueurLigneMin;
-        };
-        m_grille.vide(std::count_if(bloc.tags.begin(), bloc.tags.end(), estLigne));
-        int ligne = 0;
-        for (const TLigneTag& tag : bloc.tags) {
-            if (tag.tag == QLatin1String("MEMO") && m_description.memo) {
-                m_memo.append(tag.valeur);
-            } else if (estLigne(tag)) {
-                const QStringList cellules = TListeBase::cellules(tag.valeur, 2);
-                m_grille.setCellule(ligne, TGrilleDocument::Designation, cellules[0]);
-                m_grille.setCellule(ligne, TGrilleDocument::Montant, cellules[1]);
-                ++ligne;
-            }
-        }
-        m_lignes = std::min(ligne + 1, m_grille.rowCount());
+        litLignes(bloc.tags);
     }
-    m_grille.setFigee(validee());
-    Calcule();
-    m_modifie = false;
-    if (m_grilleActive)
-        quitteGrille();
-    // The proposed number last. A base whose numbers do not convert still shows its documents:
-    // the message waits until a new number is needed.
-    if (champ(C::Numero).isEmpty()) {
-        try {
-            setChamp(C::Numero, QString::number(numero()));
-        } catch (const UserError&) {
-        }
-    }
+    finLecture(validee());
+    if (champ(C::Numero).isEmpty())
+        setChamp(C::Numero, numeroPropose());
     emit relue();
 }
 
@@ -302,16 +214,7 @@ bool TPageDocument::ecrit() {
         corps.append(c.champ == C::Numero
                          ? m_description.tagDuNumero(champ(C::Sorte)) + champ(C::Numero)
                          : champ(c.champ));
-    for (int ligne = 0; ligne < m_lignes; ++ligne) {
-        const QString texte = m_grille.cellule(ligne, TGrilleDocument::Designation) + u'\t' +
-                              m_grille.cellule(ligne, TGrilleDocument::Montant);
-        if (texte.size() >= LongueurLigneMin)
-            corps.append(m_description.tagLigne + texte);
-    }
-    if (m_description.memo)
-        corps.append(TListeBase::lignesMemo(m_memo));
-    m_base.store(m_base.courant, corps, TListeBase::Place::EnFin);
-    m_modifie = false;
-    emit stockee();
+    corps.append(lignesBloc());
+    stocke(corps);
     return true;
 }

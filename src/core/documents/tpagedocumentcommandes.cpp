@@ -18,17 +18,6 @@ ChampDocument coordonnee(int i) {
 
 } // namespace
 
-void TPageDocument::Cree() {
-    // A base whose numbers do not convert stops the command here, before anything changes.
-    numero();
-    ecrit();
-    if (m_base.nb >= TListeBase::MaxBlocs)
-        throw UserError(QStringLiteral("Le fichier est plein"));
-    // The next key of a dense base: the new document is stored as block nb once typed into.
-    m_base.courant = m_base.nb;
-    lit();
-}
-
 void TPageDocument::remplitSiVide(ChampDocument champ, const QString& texte) {
     if (m_description.a(champ) && this->champ(champ).isEmpty())
         entre(champ, texte);
@@ -115,19 +104,6 @@ bool TPageDocument::Cherche(const QString& numero, const QString& tag) {
     m_base.courant = cle;
     lit();
     return true;
-}
-
-void TPageDocument::SupLigne1(int ligne) {
-    if (!m_grilleActive || m_grille.figee() || ligne < 0 || ligne >= m_lignes)
-        return;
-    for (int r = ligne; r + 1 < m_lignes; ++r)
-        for (int c = 0; c < TGrilleDocument::NbColonnes; ++c)
-            m_grille.setCellule(r, c, m_grille.cellule(r + 1, c));
-    for (int c = 0; c < TGrilleDocument::NbColonnes; ++c)
-        m_grille.setCellule(m_lignes - 1, c, QString());
-    --m_lignes;
-    m_modifie = true;
-    Calcule();
 }
 
 void TPageDocument::Copier() {

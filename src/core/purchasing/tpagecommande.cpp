@@ -2,7 +2,6 @@
 
 #include "common/clock.h"
 #include "common/conversions.h"
-#include "common/textfile.h"
 #include "common/usererror.h"
 #include "documents/numerotation.h"
 
@@ -21,9 +20,6 @@ const QString FormatDate = QStringLiteral("dd/MM/yyyy");
 constexpr int LigneTTC = 9;
 constexpr int LignesEntete = 10;
 
-// A stored row is longer than this with its tag: the seven cells hold more than 2 characters.
-constexpr qsizetype LongueurLigneMin = 12;
-
 // The longest cells, so that a stored row, amounts aligned with blanks, stays within what a
 // tagged line of a block holds.
 QList<TColonneGrille> colonnes() {
@@ -37,20 +33,10 @@ QList<TColonneGrille> colonnes() {
             {QStringLiteral("T"), 2, false, true, Fin::Entree}};
 }
 
-bool chiffres(const QString& texte) {
-    return std::all_of(texte.begin(), texte.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 } // namespace
 
 TPageCommande::TPageCommande(TListeBase& base, const TContextePage& contexte, QObject* parent)
-    : QObject(parent), m_base(base), m_contexte(contexte),
-      m_grille(
-          colonnes(),
-          [this](int ligne, int colonne, const QString& texte) {
-              saisitCellule(ligne, colonne, texte);
-          },
-          this) {
+    : TPageLignes(base, contexte, colonnes(), TagLigne, true, parent) {
     reinitialise();
 }
 
@@ -86,14 +72,9 @@ void TPageCommande::setReglements(const QStringList& reglements) {
 void TPageCommande::entre(ChampCommande champ, const QString& texte) {
     const QString ligne = TListeBase::surUneLigne(texte);
     switch (champ) {
-    case C::Numero: {
-        const QString numero = ligne.trimmed();
-        if (numero.size() > 9 || !chiffres(numero))
-            throw UserError(
-                QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(ligne));
-        setChamp(champ, numero);
+    case C::Numero:
+        setChamp(champ, numeroSaisi(ligne));
         break;
-    }
     case C::Date:
         setChamp(champ, DateToStr(StrToDate(ligne)));
         break;
@@ -130,61 +111,9 @@ void TPageCommande::saisitTTC(bool ttc) {
     Calcule();
 }
 
-void TPageCommande::saisitMemo(const QString& texte) {
-    const QStringList lignes = TextFile::splitLines(texte);
-    for (const QString& ligne : lignes)
-        TListeBase::verifieLigne(QStringLiteral("MEMO") + ligne);
-    m_memo = lignes;
-    m_modifie = true;
-}
-
-void TPageCommande::entreCellule(int ligne, int colonne, const QString& texte) {
-    const QString cellule = m_grille.entree(colonne, texte);
-    TListeBase::verifieLigne(TagLigne + cellule);
-    m_grille.setCellule(ligne, colonne, cellule);
-}
-
-void TPageCommande::saisitCellule(int ligne, int colonne, const QString& texte) {
-    if (m_grille.figee() || ligne < 0 || ligne >= m_grille.rowCount() || colonne < 0 ||
-        colonne >= NbColonnes)
-        return;
-    entreCellule(ligne, colonne, texte);
-    m_lignes = std::max(m_lignes, ligne + 1);
-    m_modifie = true;
-}
-
-int TPageCommande::finLigne(int ligne) {
-    if (m_grille.figee() || ligne < 0 || ligne >= m_grille.rowCount())
-        return ligne;
+void TPageCommande::avantCalcul(int ligne) {
     if (m_grille.cellule(ligne, Tva).isEmpty())
         m_grille.setCellule(ligne, Tva, CodeTVADefaut);
-    Calcule();
-    m_modifie = true;
-    m_lignes = std::max(m_lignes, ligne + 1);
-    return m_lignes < LignesAvance && ligne + 1 < m_grille.rowCount() ? ligne + 1 : ligne;
-}
-
-void TPageCommande::entreGrille() {
-    m_grilleActive = true;
-    emit grilleActiveChange(true);
-}
-
-void TPageCommande::quitteGrille() {
-    m_grilleActive = false;
-    emit grilleActiveChange(false);
-}
-
-void TPageCommande::SupLigne1(int ligne) {
-    if (!m_grilleActive || m_grille.figee() || ligne < 0 || ligne >= m_lignes)
-        return;
-    for (int r = ligne; r + 1 < m_lignes; ++r)
-        for (int c = 0; c < NbColonnes; ++c)
-            m_grille.setCellule(r, c, m_grille.cellule(r + 1, c));
-    for (int c = 0; c < NbColonnes; ++c)
-        m_grille.setCellule(m_lignes - 1, c, QString());
-    --m_lignes;
-    m_modifie = true;
-    Calcule();
 }
 
 int TPageCommande::numero() const {
@@ -224,9 +153,7 @@ void TPageCommande::reinitialise() {
     setChamp(C::Reglement, m_reglements.value(0));
     setChamp(C::Valide, QStringLiteral("N"));
     m_ttc = false;
-    m_memo.clear();
-    m_grille.vide();
-    m_lignes = 0;
+    videLignes();
 }
 
 void TPageCommande::lit() {
@@ -251,35 +178,12 @@ void TPageCommande::lit() {
         m_ttc = mode.startsWith(QLatin1String("TTC")) && mode.mid(3, 1) == QLatin1String("Y");
         setChamp(C::Valide, l[LignesEntete - 1] == QLatin1String("Y") ? QStringLiteral("Y")
                                                                       : QStringLiteral("N"));
-        const auto estLigne = [](const TLigneTag& tag) { return tag.tag == TagLigne; };
-        m_grille.vide(std::count_if(bloc.tags.begin(), bloc.tags.end(), estLigne));
-        int ligne = 0;
-        for (const TLigneTag& tag : bloc.tags) {
-            if (tag.tag == QLatin1String("MEMO")) {
-                m_memo.append(tag.valeur);
-            } else if (estLigne(tag)) {
-                const QStringList cellules = TListeBase::cellules(tag.valeur, NbColonnes);
-                for (int c = 0; c < NbColonnes; ++c)
-                    m_grille.setCellule(ligne, c, cellules[c]);
-                ++ligne;
-            }
-        }
-        m_lignes = std::min(ligne + 1, m_grille.rowCount());
+        litLignes(bloc.tags);
     }
-    m_grille.setFigee(validee());
-    Calcule();
+    finLecture(validee());
     m_statut = validee() ? QStringLiteral("Commande validée") : QStringLiteral("Cmde non validée");
-    m_modifie = false;
-    if (m_grilleActive)
-        quitteGrille();
-    // The proposed number last. A base whose numbers do not convert still shows its orders:
-    // the message waits until a new number is needed.
-    if (champ(C::Numero).isEmpty()) {
-        try {
-            setChamp(C::Numero, QString::number(numero()));
-        } catch (const UserError&) {
-        }
-    }
+    if (champ(C::Numero).isEmpty())
+        setChamp(C::Numero, numeroPropose());
     emit relue();
 }
 
@@ -292,14 +196,7 @@ bool TPageCommande::ecrit() {
         corps.append(champ(c));
     corps.append(m_ttc ? QStringLiteral("TTCY") : QStringLiteral("TTCN"));
     corps.append(champ(C::Valide));
-    for (int ligne = 0; ligne < m_lignes; ++ligne) {
-        const QString texte = TagLigne + m_grille.ligne(ligne).join(u'\t');
-        if (texte.size() > LongueurLigneMin)
-            corps.append(texte);
-    }
-    corps.append(TListeBase::lignesMemo(m_memo));
-    m_base.store(m_base.courant, corps, TListeBase::Place::EnFin);
-    m_modifie = false;
-    emit stockee();
+    corps.append(lignesBloc());
+    stocke(corps);
     return true;
 }

@@ -1,13 +1,9 @@
 #pragma once
 
 #include "calculcommande.h"
-#include "documents/tgrilledocument.h"
-#include "records/tcontextepage.h"
-#include "store/tlistebase.h"
-#include "store/tpage.h"
+#include "documents/tpagelignes.h"
 
 #include <QDate>
-#include <QObject>
 #include <QStringList>
 
 #include <array>
@@ -40,14 +36,11 @@ struct TCarteFournisseur {
 // The purchase order page without its widgets: the header, the pricing mode, the remarks,
 // the seven-column line grid and the totals before tax, of VAT and with tax in euros and
 // francs, exactly as shown; with the page's store, read, numbering, computation and commands
-// on the order base. A user edit goes through a saisit... method, which raises the page's
-// flag; a text that the dossier's files cannot hold is refused with its message.
-class TPageCommande : public QObject, public TPage {
+// on the order base.
+class TPageCommande : public TPageLignes {
     Q_OBJECT
 
 public:
-    // Enter in the grid goes on to the next row while fewer rows are in use.
-    static constexpr int LignesAvance = 20;
     // The VAT code a row without one gets.
     static inline const QString CodeTVADefaut = QStringLiteral("1");
 
@@ -55,24 +48,16 @@ public:
 
     static QString libelle(ChampCommande champ);
 
-    bool modifie() const { return m_modifie; }
     QString champ(ChampCommande champ) const { return m_champs[int(champ)]; }
     QDate date() const;
     bool ttc() const { return m_ttc; }
     QStringList reglements() const { return m_reglements; }
     // The payment conditions offered, from the settings; the first one is a new order's.
     void setReglements(const QStringList& reglements);
-    QStringList lignesMemo() const { return m_memo; }
-    QString memo() const { return m_memo.join(u'\n'); }
-    TGrilleDocument& grille() { return m_grille; }
-    const TGrilleDocument& grille() const { return m_grille; }
-    // The rows in use, counted from the first (LignesCmd): the rows written and printed.
-    int lignes() const { return m_lignes; }
     bool validee() const { return champ(ChampCommande::Valide) == QLatin1String("Y"); }
     // "Cmde non validée", "Cmde validée" right after validating, "Commande validée" once read.
     QString statut() const { return m_statut; }
     const TTotauxCommande& totaux() const { return m_totaux; }
-    bool grilleActive() const { return m_grilleActive; }
 
     // User edits. The number takes nine digits at most; the date a date text. The validated
     // flag is not an edit.
@@ -81,29 +66,14 @@ public:
     // "Commande H.T." or "Commande TTC": the totals follow the mode chosen. A validated order
     // keeps the mode its total was posted with.
     void saisitTTC(bool ttc);
-    void saisitMemo(const QString& texte);
-    // A cell typed or pasted, as its column takes it; a row beyond the rows in use brings them
-    // up to it.
-    void saisitCellule(int ligne, int colonne, const QString& texte);
-    // Enter in the grid from the quantity on: the row's VAT code by default, the order
-    // computed again, the rows in use brought up to it. Gives the row to go on with, in the
-    // reference column.
-    int finLigne(int ligne);
-    // The grid takes and loses the focus: Supprimer ligne acts only while it has it.
-    void entreGrille();
-    void quitteGrille();
-    // Supprimer ligne: the rows below `ligne` move up one.
-    void SupLigne1(int ligne);
 
     // The next order number (Numeroc).
-    int numero() const;
+    int numero() const override;
     // Whether the page holds an order worth storing (Validec).
-    bool estValide() const;
+    bool estValide() const override;
     // Computes the amounts and totals in the pricing mode shown (Calculec).
-    void Calcule();
+    void Calcule() override;
 
-    // "Créer": a new blank order under the next key, the page stored first.
-    void Cree();
     // A new order for the supplier on the supplier page (NouvCmd): its empty fields filled
     // from the card.
     void CreePour(const TCarteFournisseur& carte);
@@ -123,34 +93,18 @@ public:
     void Copier() override;
     void Coller() override;
 
-signals:
-    // The whole page changed: views refresh every widget.
-    void relue();
-    void totauxChange();
-    void validationChange();
-    void grilleActiveChange(bool active);
-    // A block of the dossier was stored.
-    void stockee();
-
 private:
+    // Enter gives the row without VAT code the default one.
+    void avantCalcul(int ligne) override;
     void entre(ChampCommande champ, const QString& texte);
-    void entreCellule(int ligne, int colonne, const QString& texte);
     void remplitSiVide(ChampCommande champ, const QString& texte);
     void setChamp(ChampCommande champ, const QString& texte) { m_champs[int(champ)] = texte; }
     void reinitialise();
     void setValidee(bool validee);
 
-    TListeBase& m_base;
-    const TContextePage& m_contexte;
     std::array<QString, NbChampsCommande> m_champs;
     QStringList m_reglements;
-    QStringList m_memo;
-    TGrilleDocument m_grille;
-    QStringList m_pressePapiers;
     TTotauxCommande m_totaux;
     QString m_statut;
-    int m_lignes = 0;
     bool m_ttc = false;
-    bool m_grilleActive = false;
-    bool m_modifie = false;
 };

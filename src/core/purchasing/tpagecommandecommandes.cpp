@@ -31,17 +31,6 @@ TCarteFournisseur TCarteFournisseur::depuisPage(const TPageEnregistrement& fourn
         {champ(NomSoc), champ(Adresse), champ(Adresse2), champ(CodePostal) + u' ' + champ(Ville)}};
 }
 
-void TPageCommande::Cree() {
-    // A base whose numbers do not convert stops the command here, before anything changes.
-    numero();
-    ecrit();
-    if (m_base.nb >= TListeBase::MaxBlocs)
-        throw UserError(QStringLiteral("Le fichier est plein"));
-    // The next key of a dense base: the new order is stored as block nb once typed into.
-    m_base.courant = m_base.nb;
-    lit();
-}
-
 void TPageCommande::remplitSiVide(ChampCommande champ, const QString& texte) {
     if (this->champ(champ).isEmpty())
         entre(champ, texte);

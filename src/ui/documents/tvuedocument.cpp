@@ -282,7 +282,7 @@ void TVueDocument::choisitLocataire() {
 
 void TVueDocument::finMontant(int ligne) {
     int suivante = ligne;
-    if (execute([&] { suivante = m_page.finMontant(ligne); }))
+    if (execute([&] { suivante = m_page.finLigne(ligne); }))
         m_grille->setCurrentIndex(m_page.grille().index(suivante, TGrilleDocument::Designation));
 }
 

@@ -388,7 +388,7 @@ private slots:
         if (lignes > 0)
             page.saisitCellule(lignes - 1, TGrilleDocument::Designation, "Loyer");
         page.grille().setCellule(ligne, TGrilleDocument::Montant, "12,5");
-        QCOMPARE(page.finMontant(ligne), suivante);
+        QCOMPARE(page.finLigne(ligne), suivante);
         QCOMPARE(page.lignes(), lignesApres);
         QVERIFY(page.modifie());
         QCOMPARE(page.totalEuros(), QString("12,50"));
