@@ -7,6 +7,7 @@
 #include "parametres.h"
 #include "questions.h"
 #include "records/tficheform.h"
+#include "store/commandesbase.h"
 #include "tools/teurof.h"
 #include "tools/tpocket.h"
 
@@ -65,6 +66,41 @@ void TMainForm::lance(Commande commande) {
         break;
     case C::Quitter:
         close();
+        break;
+    case C::Importer:
+        // The records read, the dossier is open and the page on screen keeps its entries.
+        if (Importer(*m_fiche, *m_ficheForm, this)) {
+            applique(ensembleDossierOuvert());
+            applique(ensemblePage(m_fiche->pageActive()));
+            action(C::TousLesLocataires)->trigger();
+        }
+        break;
+    case C::Exporter:
+        Exporter(*m_fiche, this);
+        break;
+    case C::RechercheNom:
+    case C::RechercherNomFournisseur:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechNom);
+        break;
+    case C::RechercheCode:
+    case C::RechercherCodeFournisseur:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechNum);
+        break;
+    case C::RechercheTelephone:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechTel);
+        break;
+    case C::RechercherLot:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechLot);
+        break;
+    case C::RechercherNumeroLot:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechNumLot);
+        break;
+    case C::TrierLocataires:
+    case C::TrierFournisseurs:
+        Trier(*m_fiche, *m_ficheForm, Tri::Trier);
+        break;
+    case C::TrierLots:
+        Trier(*m_fiche, *m_ficheForm, Tri::Trier3);
         break;
     case C::Copier:
         m_ficheForm->Copier();
@@ -251,18 +287,6 @@ void TMainForm::lance(Commande commande) {
     case C::ImprimerEnveloppes:
     case C::MiseEnPage:
     case C::ConfigurerImprimante:
-    case C::Importer:
-    case C::Exporter:
-    case C::RechercheNom:
-    case C::RechercheCode:
-    case C::RechercheTelephone:
-    case C::TrierLocataires:
-    case C::RechercherLot:
-    case C::RechercherNumeroLot:
-    case C::TrierLots:
-    case C::RechercherNomFournisseur:
-    case C::RechercherCodeFournisseur:
-    case C::TrierFournisseurs:
     case C::ChercherCommande:
     case C::ImprimerFiche:
     case C::ImprimerQuittance:
