@@ -205,7 +205,8 @@ bool TListeBase::store(int key, const QStringList& body, Place place) {
         invalidate();
     }
     if (at < 0 || at >= m_lines.size() || place == Place::EnFin) {
-        m_lines.reserve(m_lines.size() + body.size() + 2);
+        // No reserve of the exact size here: the list must grow by steps, or a run of blocks
+        // added one after the other (an import) would copy the whole base at each one.
         const qsizetype ouverture = m_lines.size();
         m_lines.append(openingLine(key));
         m_lines.append(body);
