@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include <climits>
+#include <optional>
 
 namespace {
 
@@ -69,6 +70,13 @@ QString cheminExport(const QString& chemin) {
 }
 
 QStringList lignes(const QByteArray& octets) {
+    // The "Unicode text" of spreadsheet programs: UTF-16 behind its byte-order mark.
+    if (const std::optional<QStringConverter::Encoding> utf16 =
+            QStringConverter::encodingForData(octets);
+        utf16 == QStringConverter::Utf16LE || utf16 == QStringConverter::Utf16BE) {
+        QStringDecoder decodeur(*utf16, QStringDecoder::Flag::Stateless);
+        return TextFile::splitLines(decodeur(octets));
+    }
     // Stateless: a sequence cut by the end of the file is an error, not a wait for more bytes.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString texte = utf8(octets);

@@ -25,7 +25,8 @@ QChar separateur(const QString& chemin);
 QString cheminExport(const QString& chemin);
 
 // The text lines of a file to import: read as UTF-8 when its bytes are valid UTF-8 (a
-// byte-order mark dropped), otherwise as Windows-1252 like the dossier.
+// byte-order mark dropped), as UTF-16 behind a UTF-16 byte-order mark, otherwise as
+// Windows-1252 like the dossier.
 QStringList lignes(const QByteArray& octets);
 
 // A line cut at each separator; the text after the last one is the last field.

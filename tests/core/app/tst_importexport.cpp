@@ -171,6 +171,9 @@ private slots:
         QTest::newRow("UTF-8") << utf8(texte);
         QTest::newRow("UTF-8 with a byte-order mark") << "\xEF\xBB\xBF" + utf8(texte);
         QTest::newRow("Windows-1252") << windows1252(texte);
+        QTest::newRow("UTF-16 of spreadsheet programs")
+            << "\xFF\xFE" +
+                   QByteArray(reinterpret_cast<const char*>(texte.utf16()), texte.size() * 2);
         QTest::newRow("Windows-1252, CR alone")
             << windows1252(QString(texte).replace("\r\n", "\r"));
     }
