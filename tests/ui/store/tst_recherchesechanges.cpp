@@ -6,6 +6,7 @@
 #include "common/clock.h"
 #include "common/cp1252.h"
 #include "common/textfile.h"
+#include "records/locataire.h"
 #include "records/tvuefiche.h"
 #include "store/tdialoguetri.h"
 
@@ -82,13 +83,21 @@ private slots:
                                "MEMOCaution versée : 1 200 €;\r\n",
                                attendu));
         QCOMPARE(contenu(csv), attendu);
+        // An existing file is replaced only once the question is answered "OK".
+        form.fiche().pageFiche(Base::Locataires)->saisitChamp(Locataire::NomSoc, "Hélène Martin");
+        questions.repondFichier(csv);
+        questions.repondOk(false);
+        form.action(Commande::Exporter)->trigger();
+        QCOMPARE(contenu(csv), attendu);
+        const QString filtre = "Fichier texte (*.txt);;Ficher csv (*.csv) Export";
+        QCOMPARE(questions.posees(), QStringList({filtre, filtre, "Ce fichier existe déjà"}));
+        form.fiche().pageFiche(Base::Locataires)->saisitChamp(Locataire::NomSoc, "Hélène Dupré");
+        questions.efface();
 
         form.action(Commande::PageFournisseurs)->trigger();
         questions.repondFichier(csv);
         form.action(Commande::Importer)->trigger();
-        QCOMPARE(questions.posees(),
-                 QStringList({"Fichier texte (*.txt);;Ficher csv (*.csv) Export",
-                              "Ficher texte (*.txt);;Fichier Csv (*.csv)"}));
+        QCOMPARE(questions.posees(), QStringList("Ficher texte (*.txt);;Fichier Csv (*.csv)"));
         QVERIFY(questions.imprevues().isEmpty());
         // The supplier page is still the one on screen, with its own entries.
         QVERIFY(form.findChild<TVueFiche*>("Fournisseurs")->isVisible());
