@@ -2,12 +2,12 @@
 #include "tmainform.h"
 
 #include "app/tfiche.h"
+#include "commandesbase.h"
 #include "documents/tdepart.h"
 #include "documents/tpagedocument.h"
 #include "parametres.h"
 #include "questions.h"
 #include "records/tficheform.h"
-#include "store/commandesbase.h"
 #include "tools/teurof.h"
 #include "tools/tpocket.h"
 

@@ -1,12 +1,12 @@
 #include "commandesbase.h"
 
-#include "app/questions.h"
 #include "app/tfiche.h"
 #include "common/textfile.h"
-#include "progression.h"
+#include "questions.h"
 #include "records/echange.h"
 #include "records/tficheform.h"
 #include "records/tpagevue.h"
+#include "store/progression.h"
 
 #include <QApplication>
 
