@@ -1,10 +1,16 @@
 // Times the opening and saving of the largest dossier the format allows against a plain copy
-// of its bytes, the Find and Store primitives on a full base, and a receipt made and validated.
+// of its bytes, the Find and Store primitives on a full base, a receipt made and validated, and
+// the sort of a full tenant base and the import of a full address file against one load of
+// that base.
 
 #include "dossiergen.h"
 #include "ratioreporter.h"
 
 #include "app/tfiche.h"
+#include "common/textfile.h"
+#include "records/echange.h"
+#include "records/locataire.h"
+#include "store/recherche.h"
 #include "store/tlistebase.h"
 
 #include <QDir>
@@ -210,13 +216,70 @@ void enregistre(const QString& loc, const QString& work) {
     });
 }
 
+// The tenant base and an address file of 9998 lines taken from it, as the import reads them.
+void enregistreTriImport(const QString& loc, const QString& work) {
+    const QString tenants = dossierFiles(loc).constFirst();
+    add("ChargeLocataires", [tenants](benchmark::State& state) {
+        // One load of the base, as opening does it for each of its files; freeing it is not
+        // timed, as for Charge.
+        for (auto _ : state) {
+            auto base = std::make_unique<TListeBase>();
+            base->assignBytes(TextFile::readBytes(tenants));
+            base->nb = base->countBlocks();
+            base->verif();
+            base->doublons();
+            benchmark::DoNotOptimize(base->nb);
+            state.PauseTiming();
+            base.reset();
+            state.ResumeTiming();
+        }
+    });
+
+    auto chargee = std::make_shared<TListeBase>();
+    chargee->assignBytes(TextFile::readBytes(tenants));
+    chargee->nb = chargee->countBlocks();
+    add("TriLocataires", [chargee](benchmark::State& state) {
+        for (auto _ : state) {
+            state.PauseTiming();
+            TListeBase base = *chargee;
+            state.ResumeTiming();
+            trie(base, Locataire::Ville);
+            state.PauseTiming();
+            if (base.nb != TListeBase::MaxBlocs)
+                throw std::runtime_error("the sort lost blocks");
+            base = TListeBase();
+            state.ResumeTiming();
+        }
+    });
+
+    const QString adresses = QDir(work).filePath(QStringLiteral("adresses.csv"));
+    QStringList lignes = Echange::exporte(*chargee, u';', *dispositionEchange(Base::Locataires));
+    lignes.resize(TListeBase::MaxBlocs - 1);
+    TextFile::write(adresses, lignes);
+    add("Import9998", [adresses](benchmark::State& state) {
+        for (auto _ : state) {
+            state.PauseTiming();
+            auto fiche = std::make_unique<TFiche>();
+            state.ResumeTiming();
+            if (fiche->Importe(adresses).importees != TListeBase::MaxBlocs - 1)
+                throw std::runtime_error("the import did not take every line");
+            state.PauseTiming();
+            fiche.reset();
+            state.ResumeTiming();
+        }
+    });
+}
+
 void printSummary(const RatioReporter& r, qint64 bytes, qsizetype lines) {
     std::printf("\nMaximal dossier: 7 bases of %d blocks, %lld lines, %.1f MB\n",
                 TListeBase::MaxBlocs, static_cast<long long>(lines), double(bytes) / 1e6);
-    const char* const names[] = {
-        "Charge",          "Sauve",   "CopyRead",    "CopyWrite",      "CopyWriteSynced",
-        "Find9999",        "OnePass", "StoreMiddle", "ChargeOverOpen", "OnePassQuittances",
-        "QuittanceValidee"};
+    const char* const names[] = {"Charge",           "Sauve",
+                                 "CopyRead",         "CopyWrite",
+                                 "CopyWriteSynced",  "Find9999",
+                                 "OnePass",          "StoreMiddle",
+                                 "ChargeOverOpen",   "OnePassQuittances",
+                                 "QuittanceValidee", "ChargeLocataires",
+                                 "TriLocataires",    "Import9998"};
     // Milliseconds per iteration, by the fastest repetition and by the median.
     std::map<std::string, double> fastest, median;
     for (const char* name : names) {
@@ -252,6 +315,13 @@ void printSummary(const RatioReporter& r, qint64 bytes, qsizetype lines) {
     ms("A receipt made and validated", "QuittanceValidee");
     line("  in passes over the receipt base", "x",
          [](auto& t) { return t["QuittanceValidee"] / t["OnePassQuittances"]; });
+    ms("One load of the tenant base", "ChargeLocataires");
+    ms("Sort of the tenant base by town", "TriLocataires");
+    line("  in loads of that base", "x",
+         [](auto& t) { return t["TriLocataires"] / t["ChargeLocataires"]; });
+    ms("Import of 9998 address lines", "Import9998");
+    line("  in loads of the tenant base", "x",
+         [](auto& t) { return t["Import9998"] / t["ChargeLocataires"]; });
     std::printf("Target: a ratio of 3 x or less.\n");
 }
 
@@ -280,6 +350,7 @@ int main(int argc, char** argv) {
         }
 
         enregistre(loc, dir.path());
+        enregistreTriImport(loc, dir.path());
         RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
         printSummary(reporter, bytes, lines);

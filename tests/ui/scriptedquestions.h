@@ -68,6 +68,13 @@ public:
             return std::nullopt;
         return saisie.resultat(*r->texte);
     }
+    // Answered with repondChoix (nothing: -1), logged as "Trier", then each criterion on a line
+    // of its own.
+    int tri(const QStringList& criteres) override {
+        const Replique* r =
+            prend(Genre::Choix, (QStringList(QStringLiteral("Trier")) + criteres).join(u'\n'));
+        return r && r->rang ? *r->rang : -1;
+    }
     // Logged as the title, then each item on a line of its own.
     std::optional<int> choix(const QString& titre, const QString&,
                              const QStringList& elements) override {

@@ -3,9 +3,11 @@
 #include "accounting/parametres.h"
 #include "app/treglages.h"
 #include "documents/cartelocataire.h"
+#include "records/recherches.h"
 #include "records/tcontextepage.h"
 #include "records/tpageenregistrement.h"
 #include "store/bases.h"
+#include "store/echange.h"
 #include "store/navigation.h"
 #include "store/selections.h"
 #include "store/tlistebase.h"
@@ -125,6 +127,21 @@ public:
     // Shows the record of `key` picked from the list, when its base has such a key. The page
     // is not stored first: the list drops the edits not yet stored.
     void AfficheChoix(int key);
+
+    // A search on the page on screen, which is stored first: the first record, in the order
+    // of the base, whose field begins with `debut` is shown; "Fiche ... non trouvée" when none
+    // is. Nothing on a page the search does not act on, nor for an empty `debut`.
+    void Cherche(Recherche recherche, const QString& debut);
+    // The base of the page on screen, stored first, sorted on the criterion of rank `critere`;
+    // the page then shows the record now at its current key. Nothing on a page the sort does
+    // not act on, nor for a criterion out of range (-1: none chosen).
+    void Trie(Tri tri, int critere);
+    // Importer (ImportTxt, ImportCsv): the records of a ".txt" or ".csv" file appended to the
+    // base of the tenant or supplier page on screen, which then moves to its last record.
+    Echange::TBilan Importe(const QString& chemin, const TProgression& progression = {});
+    // Exporter (ExportTxt, ExportCsv): the address of every record of the tenant or supplier
+    // page's base, written as one set to the file (Echange::cheminExport).
+    void Exporte(const QString& chemin, const TProgression& progression = {});
 
     // The tenant card as the tenant page shows it, edits not stored included.
     TCarteLocataire carteLocataire() const;

@@ -3,6 +3,17 @@
 #include "store/selections.h"
 #include "store/tlistebase.h"
 
+QString valeurVide(const TChamp& champ) {
+    switch (champ.type) {
+    case TypeChamp::DateMasque:
+        return ImageDateVide;
+    case TypeChamp::Drapeau:
+        return QStringLiteral("N");
+    default:
+        return QString();
+    }
+}
+
 TNumeroNom separeNumeroNom(const QString& texte) {
     const qsizetype blanc = texte.indexOf(u' ');
     if (blanc < 4)

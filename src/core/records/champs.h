@@ -35,6 +35,9 @@ struct TChamp {
 // The blank picture of an empty date mask.
 inline const QString ImageDateVide = QStringLiteral("  /  /    ");
 
+// What an empty field holds: the blank picture of a date mask, "N" for a flag, else nothing.
+QString valeurVide(const TChamp& champ);
+
 // Everything that makes one record kind's page: the declared fields drive the block
 // layout, the widgets, the printed card and the pick-list columns.
 struct TDescriptionFiche {

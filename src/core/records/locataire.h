@@ -16,6 +16,8 @@ enum Ligne {
     Adresse2 = 4,
     CodePostal = 5,
     Ville = 6,
+    Telephone = 7,
+    Fax = 8,
     Entre = 10,
     Sorti = 11,
     NumLot = 12,

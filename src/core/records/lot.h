@@ -9,6 +9,7 @@ enum Ligne {
     Numero = 1,
     Designation = 2,
     CodePostal = 5,
+    Ville = 6,
     Type = 11,
     DateAchat = 13,
     PrixAchat = 14,

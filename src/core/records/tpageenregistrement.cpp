@@ -7,27 +7,12 @@
 
 #include <algorithm>
 
-namespace {
-
-QString champVide(const TChamp& champ) {
-    switch (champ.type) {
-    case TypeChamp::DateMasque:
-        return ImageDateVide;
-    case TypeChamp::Drapeau:
-        return QStringLiteral("N");
-    default:
-        return QString();
-    }
-}
-
-} // namespace
-
 TPageEnregistrement::TPageEnregistrement(const TDescriptionFiche& description, TListeBase& base,
                                          const TContextePage& contexte, QObject* parent)
     : QObject(parent), m_description(description), m_base(base), m_contexte(contexte),
       m_grille(description.lignesHistorique, contexte, this) {
     for (const TChamp& champ : m_description.champs) {
-        m_champs.append(champVide(champ));
+        m_champs.append(valeurVide(champ));
         if (!champ.elements.isEmpty())
             m_listes.insert(champ.ligne, champ.elements);
     }
@@ -148,7 +133,7 @@ void TPageEnregistrement::Coller() {
     for (int i = 0; i < m_description.lignesCopiees.size(); ++i) {
         const int ligne = m_description.lignesCopiees[i];
         setChamp(ligne, i < m_pressePapiers.size() ? m_pressePapiers[i]
-                                                   : champVide(m_description.champ(ligne)));
+                                                   : valeurVide(m_description.champ(ligne)));
     }
     m_modifie = true;
     emit relue();
@@ -168,7 +153,7 @@ bool TPageEnregistrement::ecrit() {
 
 void TPageEnregistrement::lit() {
     for (int i = 0; i < m_champs.size(); ++i)
-        m_champs[i] = champVide(m_description.champs[i]);
+        m_champs[i] = valeurVide(m_description.champs[i]);
     m_memo.clear();
     m_grille.vide(m_description.lignesHistorique);
     libelleHistorique.clear();

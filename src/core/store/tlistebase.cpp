@@ -176,6 +176,11 @@ QList<TListeBase::Position> TListeBase::blocs() const {
     return positions;
 }
 
+QString TListeBase::champ(qsizetype ouverture, int ligne) const {
+    const qsizetype i = ouverture + ligne;
+    return ligne >= 1 && i < finContenu(ouverture) ? m_lines[i] : QString();
+}
+
 TListeBase::Etendue TListeBase::etendue(qsizetype index) const {
     const QList<Marque>& marques = structure().marques;
     const auto ouverture =
@@ -200,11 +205,19 @@ bool TListeBase::store(int key, const QStringList& body, Place place) {
         invalidate();
     }
     if (at < 0 || at >= m_lines.size() || place == Place::EnFin) {
-        m_lines.reserve(m_lines.size() + body.size() + 2);
+        // No reserve of the exact size here: the list must grow by steps, or a run of blocks
+        // added one after the other (an import) would copy the whole base at each one.
+        const qsizetype ouverture = m_lines.size();
         m_lines.append(openingLine(key));
         m_lines.append(body);
         m_lines.append(closingLine(key));
-        invalidate();
+        // A block added after the others, none of its body lines structural, leaves the rest
+        // where it was: its two lines are marked instead of working the whole structure out
+        // again, so that a run of new blocks (an import) stays one pass.
+        if (m_structureValid) {
+            marque(ouverture, m_lines[ouverture]);
+            marque(m_lines.size() - 1, m_lines.constLast());
+        }
         nb = std::max(nb, key + 1);
         return true;
     }

@@ -81,6 +81,11 @@ public:
         qsizetype ligne;
     };
     QList<Position> blocs() const;
+    // The field and tagged lines of the block opening at `ouverture` run from the next line up
+    // to this index (excluded).
+    qsizetype finContenu(qsizetype ouverture) const { return etendue(ouverture).finContenu; }
+    // Line `ligne` (from 1) of the block opening at `ouverture`; empty past its content.
+    QString champ(qsizetype ouverture, int ligne) const;
 
     // The "DATA" lines of a grid: each row's cells joined with TAB, up to the first row whose
     // joined text is shorter than 10 characters.

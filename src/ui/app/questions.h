@@ -32,6 +32,9 @@ public:
     // One of the small entry dialogs of the searches and selections, opened on `initial`;
     // nothing when it is cancelled.
     virtual std::optional<QString> entree(const TSaisieDef& saisie, const QString& initial) = 0;
+    // The sort dialog "Trier" over its criteria: the rank of the one chosen, -1 when it is
+    // cancelled or closed by "OK" with none chosen.
+    virtual int tri(const QStringList& criteres) = 0;
     // A list to choose one item from; its index, nothing when it is cancelled.
     virtual std::optional<int> choix(const QString& titre, const QString& invite,
                                      const QStringList& elements) = 0;

@@ -3,6 +3,7 @@
 #include "documents/tdialoguedepart.h"
 #include "records/listes.h"
 #include "store/tdialoguesaisie.h"
+#include "store/tdialoguetri.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -10,6 +11,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -93,6 +95,12 @@ std::optional<QString> QuestionsDialogues::entree(const TSaisieDef& saisie,
     return dialogue.Result();
 }
 
+int QuestionsDialogues::tri(const QStringList& criteres) {
+    TDialogueTri dialogue(criteres, QApplication::activeWindow());
+    dialogue.exec();
+    return dialogue.Result();
+}
+
 std::optional<int> QuestionsDialogues::choix(const QString& titre, const QString& invite,
                                              const QStringList& elements) {
     QInputDialog boite(QApplication::activeWindow());
@@ -155,6 +163,14 @@ QString QuestionsDialogues::fichierAEnregistrer(const QString& filtre, const QSt
     QFileDialog dialogue(QApplication::activeWindow(), QStringLiteral("Enregistrer sous"),
                          QString(), filtre);
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension takes the one of the filter shown.
+    const auto suffixe = [&dialogue](const QString& filtre) {
+        static const QRegularExpression extension(QStringLiteral(R"(\(\*\.(\w+)\))"));
+        const QRegularExpressionMatch trouve = extension.match(filtre);
+        dialogue.setDefaultSuffix(trouve.hasMatch() ? trouve.captured(1) : QString());
+    };
+    suffixe(dialogue.selectedNameFilter());
+    QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue, suffixe);
     dialogue.selectFile(nomPropose);
     return choisitFichier(dialogue);
 }

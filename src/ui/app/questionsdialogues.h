@@ -12,6 +12,7 @@ public:
     std::optional<QString> saisie(const QString& titre, const QString& invite,
                                   const QString& defaut) override;
     std::optional<QString> entree(const TSaisieDef& saisie, const QString& initial) override;
+    int tri(const QStringList& criteres) override;
     std::optional<int> choix(const QString& titre, const QString& invite,
                              const QStringList& elements) override;
     int fiche(Base base, const TListeBase& liste) override;

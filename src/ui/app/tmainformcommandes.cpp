@@ -2,6 +2,7 @@
 #include "tmainform.h"
 
 #include "app/tfiche.h"
+#include "commandesbase.h"
 #include "documents/tdepart.h"
 #include "documents/tpagedocument.h"
 #include "parametres.h"
@@ -70,6 +71,41 @@ void TMainForm::lance(Commande commande) {
         break;
     case C::Quitter:
         close();
+        break;
+    case C::Importer:
+        // The records read, the dossier is open and the page on screen keeps its entries.
+        if (Importer(*m_fiche, *m_ficheForm, this)) {
+            applique(ensembleDossierOuvert());
+            applique(ensemblePage(m_fiche->pageActive()));
+            action(C::TousLesLocataires)->trigger();
+        }
+        break;
+    case C::Exporter:
+        Exporter(*m_fiche, this);
+        break;
+    case C::RechercheNom:
+    case C::RechercherNomFournisseur:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechNom);
+        break;
+    case C::RechercheCode:
+    case C::RechercherCodeFournisseur:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechNum);
+        break;
+    case C::RechercheTelephone:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechTel);
+        break;
+    case C::RechercherLot:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechLot);
+        break;
+    case C::RechercherNumeroLot:
+        Rechercher(*m_fiche, *m_ficheForm, Recherche::RechNumLot);
+        break;
+    case C::TrierLocataires:
+    case C::TrierFournisseurs:
+        Trier(*m_fiche, *m_ficheForm, Tri::Trier);
+        break;
+    case C::TrierLots:
+        Trier(*m_fiche, *m_ficheForm, Tri::Trier3);
         break;
     case C::Copier:
     case C::BoutonCopier:
@@ -313,18 +349,6 @@ void TMainForm::lance(Commande commande) {
     case C::ImprimerEnveloppes:
         break;
     // Not available yet.
-    case C::Importer:
-    case C::Exporter:
-    case C::RechercheNom:
-    case C::RechercheCode:
-    case C::RechercheTelephone:
-    case C::TrierLocataires:
-    case C::RechercherLot:
-    case C::RechercherNumeroLot:
-    case C::TrierLots:
-    case C::RechercherNomFournisseur:
-    case C::RechercherCodeFournisseur:
-    case C::TrierFournisseurs:
     case C::ToutesLesCommandes:
     case C::CommandesCodeFournisseur:
     case C::StatistiquesLots:
