@@ -2,12 +2,10 @@
 
 #include "app/questions.h"
 #include "app/tfiche.h"
-#include "deleguegrille.h"
 #include "documents/tpagedocument.h"
 #include "elementsdocument.h"
 #include "printing/commandesimpression.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -16,8 +14,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
@@ -41,7 +37,8 @@ bool estPeriode(ChampDocument champ) {
 } // namespace
 
 TVueDocument::TVueDocument(TFiche& fiche, Base base, QWidget* parent)
-    : TPageVue(parent), m_fiche(fiche), m_base(base), m_page(*fiche.pageDocument(base)) {
+    : TVueLignes(*fiche.pageDocument(base), parent), m_fiche(fiche), m_base(base),
+      m_page(*fiche.pageDocument(base)) {
     const TDescriptionDocument& d = m_page.description();
 
     // The number, date, tenant and choices; the month and its period; the coordinates.
@@ -84,23 +81,19 @@ TVueDocument::TVueDocument(TFiche& fiche, Base base, QWidget* parent)
     haut->addStretch();
 
     auto* bas = new QHBoxLayout;
-    bas->addWidget(creeGrille());
+    bas->addWidget(creeGrilleDocument());
     bas->addWidget(creeTotaux(), 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(haut);
     layout->addLayout(bas, 1);
     if (d.memo)
-        layout->addWidget(creeMemo());
+        layout->addWidget(creeMemo(QStringLiteral("Mémo")));
 
     connect(&m_page, &TPageDocument::relue, this, &TVueDocument::afficheTout);
     connect(&m_page, &TPageDocument::champChange, this, &TVueDocument::affiche);
     connect(&m_page, &TPageDocument::totauxChange, this, &TVueDocument::afficheTotaux);
     connect(&m_page, &TPageDocument::validationChange, this, &TVueDocument::afficheValidation);
-    connect(&m_page.grille(), &TGrilleDocument::saisieRefusee, this,
-            [](const QString& message) { Questions::instance().message(message); });
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* maintenant) { focusChange(maintenant); });
     afficheTout();
 }
 
@@ -187,18 +180,15 @@ QWidget* TVueDocument::creeChamp(const TChampDocument& champ) {
     return place ? place : widget;
 }
 
-QWidget* TVueDocument::creeGrille() {
-    DelegueGrille* delegue = nullptr;
-    m_grille = vueGrille(m_page.grille(), delegue);
-    const int designation = m_grille->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40 + 8;
-    const int montant = m_grille->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14 + 8;
-    m_grille->setColumnWidth(TGrilleDocument::Designation, designation);
-    m_grille->setColumnWidth(TGrilleDocument::Montant, montant);
-    m_grille->setFixedWidth(m_grille->verticalHeader()->sizeHint().width() + designation + montant +
-                            m_grille->verticalScrollBar()->sizeHint().width() +
-                            2 * m_grille->frameWidth());
-    connect(delegue, &DelegueGrille::finSaisie, this, &TVueDocument::finMontant);
-    return m_grille;
+QWidget* TVueDocument::creeGrilleDocument() {
+    QTableView* vue = creeGrille();
+    const int designation = vue->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40 + 8;
+    const int montant = vue->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14 + 8;
+    vue->setColumnWidth(TGrilleDocument::Designation, designation);
+    vue->setColumnWidth(TGrilleDocument::Montant, montant);
+    vue->setFixedWidth(vue->verticalHeader()->sizeHint().width() + designation + montant +
+                       vue->verticalScrollBar()->sizeHint().width() + 2 * vue->frameWidth());
+    return vue;
 }
 
 QWidget* TVueDocument::creeTotaux() {
@@ -247,18 +237,6 @@ QWidget* TVueDocument::creeTotaux() {
     return panneau;
 }
 
-QWidget* TVueDocument::creeMemo() {
-    QWidget* panneau = panneauMemo(QStringLiteral("Mémo"), m_memo);
-    connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_miseAJour && !execute([this] { m_page.saisitMemo(m_memo->toPlainText()); })) {
-            m_miseAJour = true;
-            m_memo->setPlainText(m_page.memo());
-            m_miseAJour = false;
-        }
-    });
-    return panneau;
-}
-
 void TVueDocument::focusChamp() {
     if (QWidget* widget = widgetChamp(C::Adresse1))
         widget->setFocus();
@@ -280,29 +258,6 @@ void TVueDocument::choisitLocataire() {
     });
 }
 
-void TVueDocument::finMontant(int ligne) {
-    int suivante = ligne;
-    if (execute([&] { suivante = m_page.finLigne(ligne); }))
-        m_grille->setCurrentIndex(m_page.grille().index(suivante, TGrilleDocument::Designation));
-}
-
-void TVueDocument::SupLigne1() {
-    execute([this] { m_page.SupLigne1(m_grille->currentIndex().row()); });
-}
-
-void TVueDocument::focusChange(QWidget* maintenant) {
-    // The menu bar opened from the keyboard, or another program, takes the focus only for a
-    // while: the grid keeps it.
-    if (!maintenant || qobject_cast<QMenuBar*>(maintenant))
-        return;
-    const bool dansGrille =
-        maintenant && (maintenant == m_grille || m_grille->isAncestorOf(maintenant));
-    if (dansGrille && !m_page.grilleActive())
-        m_page.entreGrille();
-    else if (!dansGrille && m_page.grilleActive())
-        m_page.quitteGrille();
-}
-
 void TVueDocument::affiche(ChampDocument champ) {
     QWidget* widget = widgetChamp(champ);
     m_miseAJour = true;
@@ -318,11 +273,7 @@ void TVueDocument::affiche(ChampDocument champ) {
 void TVueDocument::afficheTout() {
     for (const TChampDocument& champ : m_page.description().champs)
         affiche(champ.champ);
-    if (m_memo) {
-        m_miseAJour = true;
-        m_memo->setPlainText(m_page.memo());
-        m_miseAJour = false;
-    }
+    afficheMemo();
     afficheTotaux();
     afficheValidation();
 }
@@ -339,5 +290,5 @@ void TVueDocument::afficheValidation() {
         m_statut->setText(m_page.statut());
     if (m_valider)
         m_valider->setEnabled(!m_page.validee());
-    m_grille->setEnabled(!m_page.grille().figee());
+    grille()->setEnabled(!m_page.grille().figee());
 }

@@ -2,11 +2,9 @@
 
 #include "app/questions.h"
 #include "app/tfiche.h"
-#include "documents/deleguegrille.h"
 #include "documents/elementsdocument.h"
 #include "printing/commandesimpression.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,8 +14,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -51,7 +47,7 @@ QPushButton* bouton(const QString& texte) {
 } // namespace
 
 TVueCommande::TVueCommande(TFiche& fiche, QWidget* parent)
-    : TPageVue(parent), m_fiche(fiche), m_page(*fiche.pageCommande()) {
+    : TVueLignes(*fiche.pageCommande(), parent), m_fiche(fiche), m_page(*fiche.pageCommande()) {
     auto* haut = new QHBoxLayout;
     haut->addWidget(creeEntete());
     haut->addWidget(creeCoordonnees());
@@ -59,19 +55,15 @@ TVueCommande::TVueCommande(TFiche& fiche, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(haut);
-    layout->addWidget(creeGrille(), 1);
+    layout->addWidget(creeGrilleCommande(), 1);
     auto* bas = new QHBoxLayout;
-    bas->addWidget(creeMemo(), 1);
+    bas->addWidget(creeMemo(QStringLiteral("Remarques")), 1);
     bas->addWidget(creeTotaux());
     layout->addLayout(bas);
 
     connect(&m_page, &TPageCommande::relue, this, &TVueCommande::afficheTout);
     connect(&m_page, &TPageCommande::totauxChange, this, &TVueCommande::afficheTotaux);
     connect(&m_page, &TPageCommande::validationChange, this, &TVueCommande::afficheValidation);
-    connect(&m_page.grille(), &TGrilleDocument::saisieRefusee, this,
-            [](const QString& message) { Questions::instance().message(message); });
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* maintenant) { focusChange(maintenant); });
     afficheTout();
 }
 
@@ -176,17 +168,15 @@ QWidget* TVueCommande::creeCoordonnees() {
     return coordonnees;
 }
 
-QWidget* TVueCommande::creeGrille() {
-    DelegueGrille* delegue = nullptr;
-    m_grille = vueGrille(m_page.grille(), delegue);
+QWidget* TVueCommande::creeGrilleCommande() {
+    QTableView* vue = creeGrille();
     const int largeurs[NbColonnes] = {80, 0, 100, 120, 40, 120, 24};
     for (int c = 0; c < NbColonnes; ++c)
         if (largeurs[c] > 0)
-            m_grille->setColumnWidth(c, largeurs[c]);
-    m_grille->horizontalHeader()->setSectionResizeMode(Designation, QHeaderView::Stretch);
-    m_grille->setMinimumWidth(720);
-    connect(delegue, &DelegueGrille::finSaisie, this, &TVueCommande::finLigne);
-    return m_grille;
+            vue->setColumnWidth(c, largeurs[c]);
+    vue->horizontalHeader()->setSectionResizeMode(Designation, QHeaderView::Stretch);
+    vue->setMinimumWidth(720);
+    return vue;
 }
 
 QWidget* TVueCommande::creeTotaux() {
@@ -237,18 +227,6 @@ QWidget* TVueCommande::creeTotaux() {
     return panneau;
 }
 
-QWidget* TVueCommande::creeMemo() {
-    QWidget* panneau = panneauMemo(QStringLiteral("Remarques"), m_memo);
-    connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_miseAJour && !execute([this] { m_page.saisitMemo(m_memo->toPlainText()); })) {
-            m_miseAJour = true;
-            m_memo->setPlainText(m_page.memo());
-            m_miseAJour = false;
-        }
-    });
-    return panneau;
-}
-
 void TVueCommande::focusChamp() {
     widgetChamp(C::Adresse1)->setFocus();
 }
@@ -267,30 +245,6 @@ void TVueCommande::choisitFournisseur() {
         m_fiche.ChoisitFournisseur(code);
         focusChamp();
     });
-}
-
-void TVueCommande::finLigne(int ligne) {
-    int suivante = ligne;
-    if (execute([&] { suivante = m_page.finLigne(ligne); })) {
-        m_fiche.SetSauve();
-        m_grille->setCurrentIndex(m_page.grille().index(suivante, Ref));
-    }
-}
-
-void TVueCommande::SupLigne1() {
-    execute([this] { m_page.SupLigne1(m_grille->currentIndex().row()); });
-}
-
-void TVueCommande::focusChange(QWidget* maintenant) {
-    // The menu bar opened from the keyboard, or another program, takes the focus only for a
-    // while: the grid keeps it.
-    if (!maintenant || qobject_cast<QMenuBar*>(maintenant))
-        return;
-    const bool dansGrille = maintenant == m_grille || m_grille->isAncestorOf(maintenant);
-    if (dansGrille && !m_page.grilleActive())
-        m_page.entreGrille();
-    else if (!dansGrille && m_page.grilleActive())
-        m_page.quitteGrille();
 }
 
 void TVueCommande::affiche(ChampCommande champ) {
@@ -313,8 +267,8 @@ void TVueCommande::afficheTout() {
         reglement->addItems(m_page.reglements());
     }
     (m_page.ttc() ? m_ttc : m_ht)->setChecked(true);
-    m_memo->setPlainText(m_page.memo());
     m_miseAJour = false;
+    afficheMemo();
     for (int c = 0; c < NbChampsCommande; ++c)
         if (widgetChamp(ChampCommande(c)))
             affiche(ChampCommande(c));
@@ -333,7 +287,7 @@ void TVueCommande::afficheTotaux() {
 void TVueCommande::afficheValidation() {
     m_statut->setText(m_page.statut());
     m_valider->setEnabled(!m_page.validee());
-    m_grille->setEnabled(!m_page.grille().figee());
+    grille()->setEnabled(!m_page.grille().figee());
     m_ht->setEnabled(!m_page.validee());
     m_ttc->setEnabled(!m_page.validee());
 }
