@@ -1,3 +1,4 @@
+#include "../dossieressai.h"
 #include "../grilleessai.h"
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
@@ -41,23 +42,6 @@ class TstVueDocument : public QObject {
     QTemporaryDir m_repertoire;
     Clock::Fixed m_horloge{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
 
-    // A new dossier whose first tenant has rent 450, charges 50 and APL 100.
-    TVueFiche* locataire(TMainForm& form) {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            return nullptr;
-        form.action(Commande::Nouveau)->trigger();
-        auto* vue = form.findChild<TVueFiche*>("Locataires");
-        tape(champ(vue, "Nom/Soc"), "Dupré");
-        tape(champ(vue, "Adresse"), "12 rue des Lilas");
-        tape(champ(vue, "Code postal"), "75005");
-        tape(champ(vue, "Ville"), "Paris");
-        tape(champ(vue, "Loyer actuel"), "450");
-        tape(champ(vue, "Charges act."), "50");
-        tape(champ(vue, "APL"), "100");
-        return vue;
-    }
-
 private slots:
     void initTestCase() { QDir::setCurrent(m_repertoire.path()); }
 
@@ -67,7 +51,7 @@ private slots:
         QTemporaryDir dir;
         ScriptedQuestions questions;
         TMainForm form;
-        QVERIFY(locataire(form));
+        QVERIFY(nouveauLocataire(form));
         form.action(Commande::NouvelleQuittance)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Quittances");
         QVERIFY(vue && vue->isVisible());
@@ -118,7 +102,7 @@ private slots:
     void searchListAndTenantPick() {
         ScriptedQuestions questions;
         TMainForm form;
-        QVERIFY(locataire(form));
+        QVERIFY(nouveauLocataire(form));
         form.action(Commande::NouvelleQuittance)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Quittances");
         QTest::mouseClick(bouton(vue, "Créer"), Qt::LeftButton);
@@ -148,7 +132,7 @@ private slots:
     void arrivalAndDeparture() {
         ScriptedQuestions questions;
         TMainForm form;
-        QVERIFY(locataire(form));
+        QVERIFY(nouveauLocataire(form));
         questions.repondOk(false);
         form.action(Commande::ArriveeDepart)->trigger();
         QCOMPARE(questions.posees(), QStringList("Arrivée/départ Dupré 31 jours 465,00 51,67 "));
@@ -173,7 +157,7 @@ private slots:
     void gridKeys() {
         ScriptedQuestions questions;
         TMainForm form;
-        QVERIFY(locataire(form));
+        QVERIFY(nouveauLocataire(form));
         form.action(Commande::NouveauRecu)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Reçus");
         QVERIFY(vue && vue->isVisible());

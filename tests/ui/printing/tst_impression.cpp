@@ -1,4 +1,5 @@
 #include "../../common/fichiersessai.h"
+#include "../dossieressai.h"
 #include "../imprimanteessai.h"
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
@@ -85,28 +86,19 @@ class TstImpression : public QObject {
     QTemporaryDir m_repertoire;
     Clock::Fixed m_horloge{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
 
-    // A new dossier whose first tenant, on screen, has rent 450, charges 50 and APL 100.
+    // A new dossier of Martin Immobilier whose first tenant, on screen, has rent 450, charges 50
+    // and APL 100.
     TVueFiche* locataire(TMainForm& form) {
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            return nullptr;
-        form.action(Commande::Nouveau)->trigger();
-        form.fiche().reglages().lignesProprio = {"Martin Immobilier",
-                                                 "3 place du Marché",
-                                                 "",
-                                                 "69001 Lyon",
-                                                 "04 78 00 00 00",
-                                                 "",
-                                                 "",
-                                                 ""};
-        auto* vue = form.findChild<TVueFiche*>("Locataires");
-        tape(champ(vue, "Nom/Soc"), "Dupré");
-        tape(champ(vue, "Adresse"), "12 rue des Lilas");
-        tape(champ(vue, "Code postal"), "75005");
-        tape(champ(vue, "Ville"), "Paris");
-        tape(champ(vue, "Loyer actuel"), "450");
-        tape(champ(vue, "Charges act."), "50");
-        tape(champ(vue, "APL"), "100");
+        TVueFiche* vue = nouveauLocataire(form);
+        if (vue)
+            form.fiche().reglages().lignesProprio = {"Martin Immobilier",
+                                                     "3 place du Marché",
+                                                     "",
+                                                     "69001 Lyon",
+                                                     "04 78 00 00 00",
+                                                     "",
+                                                     "",
+                                                     ""};
         return vue;
     }
 
