@@ -87,6 +87,10 @@ void TMainForm::premiereApparition() {
     if (ini.modeSelLoc >= 1 && ini.modeSelLoc <= 4)
         action(modes[ini.modeSelLoc - 1])->setChecked(true);
     action(Commande::OuvrirAutomatiquement)->setChecked(ini.autoOuvrir);
+    if (!m_dossierDemarrage.isEmpty()) {
+        ouvreDossier(QFileInfo(m_dossierDemarrage).absoluteFilePath());
+        return;
+    }
     if (!ini.autoOuvrir)
         return;
     // A dossier that is no longer where it was is reported, not shown empty under its name.
@@ -215,8 +219,12 @@ void TMainForm::Ouvrir() {
         return;
     Questions& questions = Questions::instance();
     const QString chemin = questions.fichierAOuvrir(QStringLiteral("Fichier locataires (*.loc)"));
-    if (chemin.isEmpty())
-        return;
+    if (!chemin.isEmpty())
+        ouvreDossier(chemin);
+}
+
+void TMainForm::ouvreDossier(const QString& chemin) {
+    Questions& questions = Questions::instance();
     if (!estFichierLoc(chemin)) {
         m_dossierPath.clear();
         questions.message(QStringLiteral("Type de fichier non valide"));

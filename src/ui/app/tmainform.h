@@ -37,6 +37,9 @@ public:
     void Ouvrir();
     bool Enregistrer();
     bool EnregistrerSous();
+    // The dossier named on the command line: the first showing opens it, in place of the
+    // dossier of the auto-open setting.
+    void setDossierDemarrage(const QString& chemin) { m_dossierDemarrage = chemin; }
     // Puts one of the dated copies of the open dossier back in its place, after asking.
     void RestaurerSauvegarde();
 
@@ -81,6 +84,8 @@ private:
     // did not happen.
     bool questionModif();
     bool sauve(const QString& path);
+    // Opens the dossier chosen or named, the open one kept when it cannot be.
+    void ouvreDossier(const QString& chemin);
     // The first showing of the window: the start-up directory and the first size.
     void premiereApparition();
     // The window closes, its unsaved changes dealt with.
@@ -98,5 +103,6 @@ private:
     QTimer* m_horloge;
     QString m_startDir;
     QString m_dossierPath;
+    QString m_dossierDemarrage;
     bool m_dejaMontree = false;
 };
