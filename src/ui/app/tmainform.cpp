@@ -1,5 +1,6 @@
 #include "tmainform.h"
 
+#include "app/aide.h"
 #include "app/cheminsdossier.h"
 #include "app/sauvegardes.h"
 #include "app/tfiche.h"
@@ -11,18 +12,20 @@
 #include "records/lot.h"
 #include "records/tficheform.h"
 #include "tabout.h"
+#include "taide.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent), m_fiche(new TFiche(this)), m_ficheForm(new TFicheForm(*m_fiche)) {
@@ -41,10 +44,9 @@ TMainForm::TMainForm(QWidget* parent)
                     action(Commande::LocationSupprimerLigne), &QAction::setEnabled);
     connect(m_fiche, &TFiche::titreChange, this, &TMainForm::metAJourTitre);
     metAJourTitre();
-}
-
-QString TMainForm::fichierAide() const {
-    return resolveFileName(QDir(m_startDir).filePath(QStringLiteral("Tarvinel.hlp")));
+    // F1 shows the help page of the window on screen.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { fenetreAide().montre(Aide::pageBase(m_fiche->pageActive())); });
 }
 
 void TMainForm::metAJourTitre() {
@@ -312,17 +314,30 @@ void TMainForm::RestaurerSauvegarde() {
     }
 }
 
-void TMainForm::aide() {
-    const QString chemin = fichierAide();
-    if (!TextFile::exists(chemin)) {
-        Questions::instance().message(QStringLiteral("Le fichier d'aide %1 n'existe pas")
-                                          .arg(QDir::toNativeSeparators(chemin)));
-        return;
+TAide& TMainForm::fenetreAide() {
+    if (!m_aide)
+        m_aide = new TAide(this);
+    return *m_aide;
+}
+
+void TMainForm::aide(Commande commande) {
+    if (commande == Commande::AideRechercher)
+        fenetreAide().recherche();
+    else
+        fenetreAide().montre(commande == Commande::UtiliserAide ? Aide::UtiliserAide
+                                                                : Aide::Sommaire);
+}
+
+bool TMainForm::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_F1) {
+        if (auto* m = qobject_cast<QMenu*>(objet)) {
+            m->close();
+            fenetreAide().montre(Aide::pageContexte(m->property("contexteAide").toInt()));
+            return true;
+        }
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(chemin)))
-        Questions::instance().message(
-            QStringLiteral("Aucun programme ne sait ouvrir le fichier d'aide %1")
-                .arg(QDir::toNativeSeparators(chemin)));
+    return QMainWindow::eventFilter(objet, evenement);
 }
 
 void TMainForm::aPropos() {

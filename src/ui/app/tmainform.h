@@ -11,6 +11,7 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QTimer;
+class TAide;
 class TFiche;
 class TFicheForm;
 
@@ -30,7 +31,8 @@ public:
 
     QString dossierPath() const { return m_dossierPath; }
     QString startDir() const { return m_startDir; }
-    QString fichierAide() const;
+    // The help window, made at its first use.
+    TAide& fenetreAide();
 
     // The file commands. Save and Save as tell whether the dossier was written.
     void Nouveau();
@@ -90,7 +92,10 @@ private:
     void premiereApparition();
     // The window closes, its unsaved changes dealt with.
     void fermeture();
-    void aide();
+    // "&Index", "&Rechercher..." and "&Utiliser l'aide".
+    void aide(Commande commande);
+    // F1 in an open menu shows the page of its help context.
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     void aPropos();
     void metAJourTitre();
     void metAJourHorloge();
@@ -104,5 +109,6 @@ private:
     QString m_startDir;
     QString m_dossierPath;
     QString m_dossierDemarrage;
+    TAide* m_aide = nullptr;
     bool m_dejaMontree = false;
 };

@@ -3,6 +3,7 @@
 #include "deleguegrille.h"
 #include "documents/tgrilledocument.h"
 
+#include "common/valeuraccessible.h"
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,6 +14,7 @@ QLabel* valeurAffichee(const QString& nom, Qt::Alignment alignement) {
     auto* label = new QLabel;
     label->setAlignment(alignement | Qt::AlignVCenter);
     label->setAccessibleName(nom);
+    exposeValeur(label);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return label;
 }

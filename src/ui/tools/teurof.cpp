@@ -2,6 +2,7 @@
 
 #include "apparence.h"
 
+#include "common/valeuraccessible.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,6 +25,7 @@ QLabel* creeAfficheur(QWidget* parent, const QString& nom, const QString& access
     auto* label = new QLabel(parent);
     label->setObjectName(nom);
     label->setAccessibleName(accessible);
+    exposeValeur(label);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
     label->setMinimumHeight(28);

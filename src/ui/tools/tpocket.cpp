@@ -3,6 +3,7 @@
 #include "apparence.h"
 #include "common/usererror.h"
 
+#include "common/valeuraccessible.h"
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -33,6 +34,7 @@ TPocket::TPocket(QWidget* parent) : QDialog(parent) {
     m_affichage = new QLabel(cadre);
     m_affichage->setObjectName(QStringLiteral("Label1"));
     m_affichage->setAccessibleName(QStringLiteral("Affichage"));
+    exposeValeur(m_affichage);
     m_affichage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_affichage->setAutoFillBackground(true);
     m_affichage->setMinimumHeight(30);
