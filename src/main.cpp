@@ -14,7 +14,7 @@ namespace {
 
 // A command of the command line: no window, its output on the standard streams.
 int commande(int argc, char* argv[]) {
-    LigneCommande::preparePlateforme();
+    LigneCommande::prepareSansFenetre();
     QGuiApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QTextStream sortie(stdout);

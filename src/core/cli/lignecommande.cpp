@@ -5,6 +5,7 @@
 #include "common/usererror.h"
 
 #include <QDir>
+#include <cstdio>
 
 namespace LigneCommande {
 
@@ -132,9 +133,9 @@ TDemande analyse(const QStringList& arguments) {
 }
 
 bool sansFenetre(const QStringList& arguments) {
+    // Qt's own options, taken by the window, begin with one dash; ours with two.
     return !arguments.isEmpty() &&
-           (arguments.first() == OptionAide || arguments.first() == QStringLiteral("-h") ||
-            commandeDe(arguments.first()));
+           (arguments.first() == QStringLiteral("-h") || arguments.first().startsWith("--"));
 }
 
 QString aide() {
@@ -175,9 +176,15 @@ int execute(const QStringList& arguments, QTextStream& sortie, QTextStream& erre
     }
 }
 
-void preparePlateforme() {
+void prepareSansFenetre() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the command's own messages; Qt's notes about its environment
+    // would only muddle them.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& texte) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(texte));
+    });
 }
 
 } // namespace LigneCommande

@@ -46,7 +46,8 @@ struct TDemande {
 };
 TDemande analyse(const QStringList& arguments);
 
-// Whether the arguments name a command or help, so that no window is to be made.
+// Whether the arguments name a command or help, or an option that is neither, so that no
+// window is to be made.
 bool sansFenetre(const QStringList& arguments);
 
 // The help text of `tarvinel --help`.
@@ -56,8 +57,9 @@ QString aide();
 // failed, 2 when the command line is wrong.
 int execute(const QStringList& arguments, QTextStream& sortie, QTextStream& erreurs);
 
-// The commands draw text and pages without a window: with no display platform chosen, the
-// one that needs no display.
-void preparePlateforme();
+// Before the application object of a command: the commands draw text and pages without a
+// window, so with no display platform chosen, the one that needs no display; and only the
+// command's messages and Qt's failures reach standard error.
+void prepareSansFenetre();
 
 } // namespace LigneCommande

@@ -104,7 +104,7 @@ void TAide::remplit(const QStringList& fichiers) {
         element->setData(Qt::UserRole, fichier);
     }
     if (!m_recherche->text().trimmed().isEmpty() && fichiers.isEmpty())
-        new QListWidgetItem(QStringLiteral("Aucune page ne contient ces mots"), m_liste)
+        (new QListWidgetItem(QStringLiteral("Aucune page ne contient ces mots"), m_liste))
             ->setFlags(Qt::NoItemFlags);
 }
 
