@@ -1,11 +1,8 @@
 #include "valeuraccessible.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 
 namespace {
-
-const char* const Propriete = "valeurAccessible";
 
 class TValeurAccessible : public QAccessibleWidget {
 public:
@@ -25,20 +22,21 @@ public:
     }
 };
 
-QAccessibleInterface* fabrique(const QString&, QObject* objet) {
-    auto* label = qobject_cast<QLabel*>(objet);
-    if (label && label->property(Propriete).toBool())
-        return new TValeurAccessible(label);
+// Interfaces are looked up by class name, most derived first: this one answers before the
+// interface of every QLabel.
+QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
+    if (classe == QLatin1String(TValeurAffichee::staticMetaObject.className()))
+        if (auto* label = qobject_cast<TValeurAffichee*>(objet))
+            return new TValeurAccessible(label);
     return nullptr;
 }
 
 } // namespace
 
-void exposeValeur(QLabel* label) {
+TValeurAffichee::TValeurAffichee(QWidget* parent) : QLabel(parent) {
     static const bool installee = [] {
         QAccessible::installFactory(fabrique);
         return true;
     }();
     Q_UNUSED(installee);
-    label->setProperty(Propriete, true);
 }

@@ -11,10 +11,9 @@
 #include <QVBoxLayout>
 
 QLabel* valeurAffichee(const QString& nom, Qt::Alignment alignement) {
-    auto* label = new QLabel;
+    auto* label = new TValeurAffichee;
     label->setAlignment(alignement | Qt::AlignVCenter);
     label->setAccessibleName(nom);
-    exposeValeur(label);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     return label;
 }

@@ -22,10 +22,9 @@ const QColor& teal = Apparence::Teal;
 const QColor& navy = Apparence::Navy;
 
 QLabel* creeAfficheur(QWidget* parent, const QString& nom, const QString& accessible) {
-    auto* label = new QLabel(parent);
+    auto* label = new TValeurAffichee(parent);
     label->setObjectName(nom);
     label->setAccessibleName(accessible);
-    exposeValeur(label);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
     label->setMinimumHeight(28);

@@ -31,10 +31,9 @@ TPocket::TPocket(QWidget* parent) : QDialog(parent) {
     auto* cadre = new QFrame(this);
     cadre->setAutoFillBackground(true);
     colore(cadre, QPalette::Window, navy);
-    m_affichage = new QLabel(cadre);
+    m_affichage = new TValeurAffichee(cadre);
     m_affichage->setObjectName(QStringLiteral("Label1"));
     m_affichage->setAccessibleName(QStringLiteral("Affichage"));
-    exposeValeur(m_affichage);
     m_affichage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_affichage->setAutoFillBackground(true);
     m_affichage->setMinimumHeight(30);

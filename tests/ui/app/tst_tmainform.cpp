@@ -405,7 +405,7 @@ private slots:
         form.action(Commande::UtiliserAide)->trigger();
         QCOMPARE(aide->navigateur()->documentTitle(), QStringLiteral("Utiliser l'aide"));
         form.action(Commande::AideRechercher)->trigger();
-        QCOMPARE(QApplication::focusWidget(), aide->champRecherche());
+        QCOMPARE(aide->focusWidget(), aide->champRecherche());
 
         const std::pair<const char*, const char*> menus[] = {
             {"&Fichier", "fichier.html"},       {"&Edition", "edition.html"},

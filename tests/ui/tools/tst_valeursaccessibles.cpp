@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -50,12 +51,14 @@ private slots:
         TEurof conversion;
         conversion.show();
         QTest::keyClicks(&conversion, "100");
+        conversion.findChild<QPushButton*>(QStringLiteral("Button11"))->click();
         for (const char* nom : {"Montant", "Résultat"}) {
             QLabel* label = parNom(&conversion, QString::fromUtf8(nom));
             QVERIFY2(label && !label->text().isEmpty(), nom);
             QCOMPARE(lu(label).mid(1), QStringList(2, label->text()));
         }
         QVERIFY(lu(parNom(&conversion, QStringLiteral("Montant"))).at(1).contains("100"));
+        QVERIFY(lu(parNom(&conversion, QStringLiteral("Résultat"))).at(1).contains("15,2"));
     }
 
     // The totals and the status of a receipt are read, not only their names.
