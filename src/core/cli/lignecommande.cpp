@@ -36,7 +36,8 @@ int pdf(const TArguments& arguments, QTextStream& sortie) {
 
 QList<TCommande> table() {
     return {
-        {QStringLiteral("--verifier"), QStringLiteral("--verifier DOSSIER.loc [--reparer]"),
+        {QStringLiteral("--verifier"),
+         QStringLiteral("--verifier DOSSIER.loc [--reparer]"),
          QStringLiteral("Vérifie les sept fichiers du dossier : pour chaque base, les fiches "
                         "trouvées, réparées et les doublons retirés. Avec --reparer, enregistre "
                         "le dossier réparé (les fichiers remplacés sont gardés en sauvegarde)."),

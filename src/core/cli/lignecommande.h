@@ -25,10 +25,10 @@ struct TCommande {
     QString option;
     QString syntaxe;
     QString description;
-    QStringList operandes;         // names of the operands, in order
-    QStringList optionsValeur;     // options followed by a value
-    QStringList optionsRequises;   // those of optionsValeur that must be given
-    QStringList drapeaux;          // options alone
+    QStringList operandes;       // names of the operands, in order
+    QStringList optionsValeur;   // options followed by a value
+    QStringList optionsRequises; // those of optionsValeur that must be given
+    QStringList drapeaux;        // options alone
     std::function<int(const TArguments&, QTextStream& sortie)> action;
 };
 

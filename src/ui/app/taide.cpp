@@ -64,7 +64,7 @@ TAide::TAide(QWidget* parent) : QWidget(parent, Qt::Window) {
     separation->addWidget(gauche);
     separation->addWidget(droite);
     separation->setStretchFactor(1, 1);
-    separation->setSizes({240, 620});
+    separation->setSizes({300, 560});
     auto* cadre = new QVBoxLayout(this);
     cadre->addWidget(separation);
 

@@ -1,9 +1,9 @@
 #include "elementsdocument.h"
 
+#include "common/valeuraccessible.h"
 #include "deleguegrille.h"
 #include "documents/tgrilledocument.h"
 
-#include "common/valeuraccessible.h"
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>

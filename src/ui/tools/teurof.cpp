@@ -1,8 +1,8 @@
 #include "teurof.h"
 
 #include "apparence.h"
-
 #include "common/valeuraccessible.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

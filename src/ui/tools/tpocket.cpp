@@ -2,8 +2,8 @@
 
 #include "apparence.h"
 #include "common/usererror.h"
-
 #include "common/valeuraccessible.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>

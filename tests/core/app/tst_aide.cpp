@@ -31,10 +31,9 @@ private slots:
         QStringList pages;
         for (int contexte = 3; contexte <= 12; ++contexte)
             pages << Aide::pageContexte(contexte);
-        QCOMPARE(pages, QStringList({"fichier.html", "edition.html", "bases.html",
-                                     "location.html", "achat.html", "selection.html",
-                                     "outils.html", "parametres.html", "utilitaires.html",
-                                     "aide.html"}));
+        QCOMPARE(pages, QStringList({"fichier.html", "edition.html", "bases.html", "location.html",
+                                     "achat.html", "selection.html", "outils.html",
+                                     "parametres.html", "utilitaires.html", "aide.html"}));
         QCOMPARE(Aide::pageContexte(0), Aide::Sommaire);
         QCOMPARE(Aide::pageBase(Base::Recus), QStringLiteral("recu.html"));
         QCOMPARE(Aide::pageBase(Base::Commandes), QStringLiteral("achat.html"));
@@ -44,10 +43,14 @@ private slots:
         QTest::addColumn<QString>("mots");
         QTest::addColumn<QString>("page");
         QTest::addColumn<bool>("trouvee");
-        QTest::newRow("sans accents") << "recu genre" << "recu.html" << true;
-        QTest::newRow("majuscules") << "QUITTANCE VALIDÉE" << "quittance.html" << true;
-        QTest::newRow("tous les mots") << "quittance calculatrice" << "quittance.html" << false;
-        QTest::newRow("ligne de commande") << "--reparer" << "lignecommande.html" << true;
+        QTest::newRow("sans accents") << "recu genre"
+                                      << "recu.html" << true;
+        QTest::newRow("majuscules") << "QUITTANCE VALIDÉE"
+                                    << "quittance.html" << true;
+        QTest::newRow("tous les mots") << "quittance calculatrice"
+                                       << "quittance.html" << false;
+        QTest::newRow("ligne de commande") << "--reparer"
+                                           << "lignecommande.html" << true;
     }
     void recherche() {
         QFETCH(QString, mots);

@@ -102,10 +102,18 @@ private slots:
         QTest::addColumn<QString>("sorte");
         QTest::addColumn<QString>("numero");
         QTest::addColumn<QString>("titre");
-        QTest::newRow("quittance") << "quittance" << "202612001" << "Quittance N° 202612001";
-        QTest::newRow("avis") << "avis" << "202612001" << "Avis N° 202612001";
-        QTest::newRow("recu") << "recu" << "200104001" << "N° 200104001";
-        QTest::newRow("commande") << "commande" << "200102001" << "200102001";
+        QTest::newRow("quittance") << "quittance"
+                                   << "202612001"
+                                   << "Quittance N° 202612001";
+        QTest::newRow("avis") << "avis"
+                              << "202612001"
+                              << "Avis N° 202612001";
+        QTest::newRow("recu") << "recu"
+                              << "200104001"
+                              << "N° 200104001";
+        QTest::newRow("commande") << "commande"
+                                  << "200102001"
+                                  << "200102001";
     }
     void pdf() {
         QFETCH(QString, sorte);
@@ -114,9 +122,9 @@ private slots:
         QTemporaryDir dir;
         const QString dossier = dossierEssai(dir);
         const QString fichier = dir.filePath(sorte + QStringLiteral(".pdf"));
-        const Resultat r = tarvinel({QStringLiteral("--pdf"), sorte, numero,
-                                     dossier, QStringLiteral("-o"), fichier},
-                                    dir.path());
+        const Resultat r = tarvinel(
+            {QStringLiteral("--pdf"), sorte, numero, dossier, QStringLiteral("-o"), fichier},
+            dir.path());
         QCOMPARE(r.erreurs, QString());
         QCOMPARE(r.code, 0);
         QVERIFY(r.sortie.contains(fichier));
@@ -158,8 +166,9 @@ private slots:
         QFile enorme(dir.filePath(QStringLiteral("enorme.loc")));
         QVERIFY(enorme.open(QIODevice::WriteOnly));
         for (int cle = 0; cle < 10000; ++cle)
-            enorme.write((TListeBase::openingLine(cle) + "\r\n" + TListeBase::closingLine(cle) + "\r\n")
-                             .toLatin1());
+            enorme.write(
+                (TListeBase::openingLine(cle) + "\r\n" + TListeBase::closingLine(cle) + "\r\n")
+                    .toLatin1());
         enorme.close();
         QFile(dir.filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
         const QStringList avant = QDir(dir.path()).entryList(QDir::Files);

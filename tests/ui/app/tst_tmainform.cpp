@@ -19,8 +19,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -407,12 +407,16 @@ private slots:
         form.action(Commande::AideRechercher)->trigger();
         QCOMPARE(aide->focusWidget(), aide->champRecherche());
 
-        const std::pair<const char*, const char*> menus[] = {
-            {"&Fichier", "fichier.html"},       {"&Edition", "edition.html"},
-            {"&Bases", "bases.html"},           {"&Location", "location.html"},
-            {"&Achat", "achat.html"},           {"&Sélection", "selection.html"},
-            {"&Outils", "outils.html"},         {"&Paramètres", "parametres.html"},
-            {"&Utilitaires", "utilitaires.html"}, {"&?", "aide.html"}};
+        const std::pair<const char*, const char*> menus[] = {{"&Fichier", "fichier.html"},
+                                                             {"&Edition", "edition.html"},
+                                                             {"&Bases", "bases.html"},
+                                                             {"&Location", "location.html"},
+                                                             {"&Achat", "achat.html"},
+                                                             {"&Sélection", "selection.html"},
+                                                             {"&Outils", "outils.html"},
+                                                             {"&Paramètres", "parametres.html"},
+                                                             {"&Utilitaires", "utilitaires.html"},
+                                                             {"&?", "aide.html"}};
         for (const auto& [titre, page] : menus) {
             QMenu* menu = nullptr;
             for (QAction* a : form.menuBar()->actions())

@@ -67,19 +67,20 @@ private slots:
         fiche.AffichePage(Base::Quittances);
         TPageDocument& page = *fiche.pageDocument(Base::Quittances);
         page.Cree();
-        page.CreePour({QStringLiteral("10001"), {QStringLiteral("Dupré")},
+        page.CreePour({QStringLiteral("10001"),
+                       {QStringLiteral("Dupré")},
                        {QStringLiteral("450"), QStringLiteral("50"), {}, {}}});
         TVueDocument vue(fiche, Base::Quittances);
         vue.show();
-        const std::pair<const char*, QString> valeurs[] = {
-            {"TOTAL Euros", page.totalEuros()},
-            {"Francs", page.totalFrancs()},
-            {"Statut", page.statut()}};
+        const std::pair<const char*, QString> valeurs[] = {{"TOTAL Euros", page.totalEuros()},
+                                                           {"Francs", page.totalFrancs()},
+                                                           {"Statut", page.statut()}};
         for (const auto& [nom, valeur] : valeurs) {
             QLabel* label = parNom(&vue, QString::fromUtf8(nom));
             QVERIFY2(label, nom);
             QVERIFY(!valeur.trimmed().isEmpty());
-            QCOMPARE(lu(label), QStringList({QString::fromUtf8(nom), label->text(), label->text()}));
+            QCOMPARE(lu(label),
+                     QStringList({QString::fromUtf8(nom), label->text(), label->text()}));
             QCOMPARE(label->text().trimmed(), valeur.trimmed());
         }
     }
