@@ -20,8 +20,10 @@ foreach(fichier ${attendus})
         message(FATAL_ERROR "make install n'a pas placé ${fichier}")
     endif()
 endforeach()
-if(NOT IS_EXECUTABLE ${racine}/bin/tarvinel)
-    message(FATAL_ERROR "bin/tarvinel n'est pas exécutable")
+execute_process(COMMAND ${racine}/bin/tarvinel --help RESULT_VARIABLE resultat
+                OUTPUT_VARIABLE sortie ERROR_VARIABLE sortie)
+if(NOT resultat EQUAL 0 OR NOT sortie MATCHES "tarvinel --verifier")
+    message(FATAL_ERROR "bin/tarvinel installé ne répond pas à --help : ${sortie}")
 endif()
 
 execute_process(COMMAND desktop-file-validate ${racine}/share/applications/tarvinel.desktop
