@@ -6,13 +6,14 @@
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6printsupport6 \
             libqt6test6 qt6-translations-l10n qt6-qpa-plugins fonts-liberation \
-            libbenchmark-dev poppler-utils locales unrtf
+            libbenchmark-dev poppler-utils locales unrtf desktop-file-utils
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
 BUILD    := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 CTEST_JOBS ?= 2
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 
 SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
 FUZZ_TARGETS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
@@ -21,7 +22,7 @@ FUZZ_ENV := TMPDIR=$(if $(wildcard /dev/shm),/dev/shm,/tmp) \
             ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer \
             UBSAN_OPTIONS=print_stacktrace=1
 
-.PHONY: run test bench build deps packages test-sanitizers fuzz fuzz-replay fuzz-build \
+.PHONY: run test bench build install deps packages test-sanitizers fuzz fuzz-replay fuzz-build \
         fuzz-packages
 
 run: build
@@ -29,6 +30,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(CTEST_JOBS)
+
+# Installs under PREFIX, inside DESTDIR when one is given (packaging).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 bench: build
 	./$(BUILD)/bench/tarvinel_bench

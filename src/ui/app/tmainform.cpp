@@ -1,5 +1,6 @@
 #include "tmainform.h"
 
+#include "app/aide.h"
 #include "app/cheminsdossier.h"
 #include "app/sauvegardes.h"
 #include "app/tfiche.h"
@@ -11,18 +12,20 @@
 #include "records/lot.h"
 #include "records/tficheform.h"
 #include "tabout.h"
+#include "taide.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent), m_fiche(new TFiche(this)), m_ficheForm(new TFicheForm(*m_fiche)) {
@@ -41,10 +44,9 @@ TMainForm::TMainForm(QWidget* parent)
                     action(Commande::LocationSupprimerLigne), &QAction::setEnabled);
     connect(m_fiche, &TFiche::titreChange, this, &TMainForm::metAJourTitre);
     metAJourTitre();
-}
-
-QString TMainForm::fichierAide() const {
-    return resolveFileName(QDir(m_startDir).filePath(QStringLiteral("Tarvinel.hlp")));
+    // F1 shows the help page of the window on screen.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            [this] { fenetreAide().montre(Aide::pageBase(m_fiche->pageActive())); });
 }
 
 void TMainForm::metAJourTitre() {
@@ -87,6 +89,10 @@ void TMainForm::premiereApparition() {
     if (ini.modeSelLoc >= 1 && ini.modeSelLoc <= 4)
         action(modes[ini.modeSelLoc - 1])->setChecked(true);
     action(Commande::OuvrirAutomatiquement)->setChecked(ini.autoOuvrir);
+    if (!m_dossierDemarrage.isEmpty()) {
+        ouvreDossier(QFileInfo(m_dossierDemarrage).absoluteFilePath());
+        return;
+    }
     if (!ini.autoOuvrir)
         return;
     // A dossier that is no longer where it was is reported, not shown empty under its name.
@@ -215,8 +221,12 @@ void TMainForm::Ouvrir() {
         return;
     Questions& questions = Questions::instance();
     const QString chemin = questions.fichierAOuvrir(QStringLiteral("Fichier locataires (*.loc)"));
-    if (chemin.isEmpty())
-        return;
+    if (!chemin.isEmpty())
+        ouvreDossier(chemin);
+}
+
+void TMainForm::ouvreDossier(const QString& chemin) {
+    Questions& questions = Questions::instance();
     if (!estFichierLoc(chemin)) {
         m_dossierPath.clear();
         questions.message(QStringLiteral("Type de fichier non valide"));
@@ -304,17 +314,30 @@ void TMainForm::RestaurerSauvegarde() {
     }
 }
 
-void TMainForm::aide() {
-    const QString chemin = fichierAide();
-    if (!TextFile::exists(chemin)) {
-        Questions::instance().message(QStringLiteral("Le fichier d'aide %1 n'existe pas")
-                                          .arg(QDir::toNativeSeparators(chemin)));
-        return;
+TAide& TMainForm::fenetreAide() {
+    if (!m_aide)
+        m_aide = new TAide(this);
+    return *m_aide;
+}
+
+void TMainForm::aide(Commande commande) {
+    if (commande == Commande::AideRechercher)
+        fenetreAide().recherche();
+    else
+        fenetreAide().montre(commande == Commande::UtiliserAide ? Aide::UtiliserAide
+                                                                : Aide::Sommaire);
+}
+
+bool TMainForm::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_F1) {
+        if (auto* m = qobject_cast<QMenu*>(objet)) {
+            m->close();
+            fenetreAide().montre(Aide::pageContexte(m->property("contexteAide").toInt()));
+            return true;
+        }
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(chemin)))
-        Questions::instance().message(
-            QStringLiteral("Aucun programme ne sait ouvrir le fichier d'aide %1")
-                .arg(QDir::toNativeSeparators(chemin)));
+    return QMainWindow::eventFilter(objet, evenement);
 }
 
 void TMainForm::aPropos() {

@@ -11,6 +11,7 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QTimer;
+class TAide;
 class TFiche;
 class TFicheForm;
 
@@ -30,13 +31,17 @@ public:
 
     QString dossierPath() const { return m_dossierPath; }
     QString startDir() const { return m_startDir; }
-    QString fichierAide() const;
+    // The help window, made at its first use.
+    TAide& fenetreAide();
 
     // The file commands. Save and Save as tell whether the dossier was written.
     void Nouveau();
     void Ouvrir();
     bool Enregistrer();
     bool EnregistrerSous();
+    // The dossier named on the command line: the first showing opens it, in place of the
+    // dossier of the auto-open setting.
+    void setDossierDemarrage(const QString& chemin) { m_dossierDemarrage = chemin; }
     // Puts one of the dated copies of the open dossier back in its place, after asking.
     void RestaurerSauvegarde();
 
@@ -81,11 +86,16 @@ private:
     // did not happen.
     bool questionModif();
     bool sauve(const QString& path);
+    // Opens the dossier chosen or named, the open one kept when it cannot be.
+    void ouvreDossier(const QString& chemin);
     // The first showing of the window: the start-up directory and the first size.
     void premiereApparition();
     // The window closes, its unsaved changes dealt with.
     void fermeture();
-    void aide();
+    // "&Index", "&Rechercher..." and "&Utiliser l'aide".
+    void aide(Commande commande);
+    // F1 in an open menu shows the page of its help context.
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
     void aPropos();
     void metAJourTitre();
     void metAJourHorloge();
@@ -98,5 +108,7 @@ private:
     QTimer* m_horloge;
     QString m_startDir;
     QString m_dossierPath;
+    QString m_dossierDemarrage;
+    TAide* m_aide = nullptr;
     bool m_dejaMontree = false;
 };

@@ -312,7 +312,7 @@ void TMainForm::lance(Commande commande) {
     case C::AideIndex:
     case C::AideRechercher:
     case C::UtiliserAide:
-        aide();
+        aide(commande);
         break;
     case C::APropos:
         aPropos();

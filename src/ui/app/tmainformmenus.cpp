@@ -33,6 +33,7 @@ void TMainForm::creeActions() {
 QMenu* TMainForm::menu(const QString& titre, int contexteAide) {
     QMenu* m = menuBar()->addMenu(titre);
     m->setProperty("contexteAide", contexteAide);
+    m->installEventFilter(this);
     // Only the entries given a hint show a tooltip.
     m->setToolTipsVisible(true);
     return m;

@@ -1,5 +1,6 @@
 #include "elementsdocument.h"
 
+#include "common/valeuraccessible.h"
 #include "deleguegrille.h"
 #include "documents/tgrilledocument.h"
 
@@ -10,7 +11,7 @@
 #include <QVBoxLayout>
 
 QLabel* valeurAffichee(const QString& nom, Qt::Alignment alignement) {
-    auto* label = new QLabel;
+    auto* label = new TValeurAffichee;
     label->setAlignment(alignement | Qt::AlignVCenter);
     label->setAccessibleName(nom);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -1,6 +1,7 @@
 #include "teurof.h"
 
 #include "apparence.h"
+#include "common/valeuraccessible.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,7 +22,7 @@ const QColor& teal = Apparence::Teal;
 const QColor& navy = Apparence::Navy;
 
 QLabel* creeAfficheur(QWidget* parent, const QString& nom, const QString& accessible) {
-    auto* label = new QLabel(parent);
+    auto* label = new TValeurAffichee(parent);
     label->setObjectName(nom);
     label->setAccessibleName(accessible);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -2,6 +2,7 @@
 
 #include "apparence.h"
 #include "common/usererror.h"
+#include "common/valeuraccessible.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -30,7 +31,7 @@ TPocket::TPocket(QWidget* parent) : QDialog(parent) {
     auto* cadre = new QFrame(this);
     cadre->setAutoFillBackground(true);
     colore(cadre, QPalette::Window, navy);
-    m_affichage = new QLabel(cadre);
+    m_affichage = new TValeurAffichee(cadre);
     m_affichage->setObjectName(QStringLiteral("Label1"));
     m_affichage->setAccessibleName(QStringLiteral("Affichage"));
     m_affichage->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

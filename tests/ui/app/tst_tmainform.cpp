@@ -1,6 +1,7 @@
 #include "../../common/fichiersessai.h"
 #include "../scriptedquestions.h"
 #include "app/tabout.h"
+#include "app/taide.h"
 #include "app/tfiche.h"
 #include "app/tmainform.h"
 #include "common/clock.h"
@@ -9,7 +10,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,10 +20,10 @@
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 
 namespace {
 
@@ -219,17 +219,6 @@ bool contient(const char* pages, char page) {
     return pages && std::strchr(pages, page) != nullptr;
 }
 
-// Drops a help file's opening instead of starting a program.
-class Bureau : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> ouvertes;
-
-public slots:
-    void ouvre(const QUrl& url) { ouvertes.append(url); }
-};
-
 } // namespace
 
 class TstTMainForm : public QObject {
@@ -404,33 +393,39 @@ private slots:
         QCOMPARE(form.statusBar()->currentMessage(), QString());
     }
 
-    // The help entries open "Tarvinel.hlp" of the start-up directory with the desktop, or say
-    // that it is missing.
+    // The "?" entries open the help window on its summary, its search field and the page on
+    // using it; F1 in an open menu opens the page of the menu's help context.
     void aide() {
-        QTemporaryDir dossier;
-        const QString ici = QDir::currentPath();
-        QDir::setCurrent(dossier.path());
-        ScriptedQuestions questions;
-        Bureau bureau;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &bureau, "ouvre");
-        {
-            TMainForm form;
-            form.show();
-            QCOMPARE(form.startDir(), dossier.path());
-            form.action(Commande::AideIndex)->trigger();
-            const QString chemin = dossier.filePath(QStringLiteral("Tarvinel.hlp"));
-            QCOMPARE(questions.posees(),
-                     QStringList(QStringLiteral("Le fichier d'aide %1 n'existe pas").arg(chemin)));
-            QFile fichier(chemin);
-            QVERIFY(fichier.open(QIODevice::WriteOnly));
-            fichier.close();
-            for (Commande c :
-                 {Commande::AideIndex, Commande::AideRechercher, Commande::UtiliserAide})
-                form.action(c)->trigger();
-            QCOMPARE(bureau.ouvertes, QList<QUrl>(3, QUrl::fromLocalFile(chemin)));
+        TMainForm form;
+        form.show();
+        form.action(Commande::AideIndex)->trigger();
+        TAide* aide = form.findChild<TAide*>();
+        QVERIFY(aide && aide->isVisible());
+        QCOMPARE(aide->navigateur()->source().fileName(), QStringLiteral("index.html"));
+        form.action(Commande::UtiliserAide)->trigger();
+        QCOMPARE(aide->navigateur()->documentTitle(), QStringLiteral("Utiliser l'aide"));
+        form.action(Commande::AideRechercher)->trigger();
+        QCOMPARE(aide->focusWidget(), aide->champRecherche());
+
+        const std::pair<const char*, const char*> menus[] = {{"&Fichier", "fichier.html"},
+                                                             {"&Edition", "edition.html"},
+                                                             {"&Bases", "bases.html"},
+                                                             {"&Location", "location.html"},
+                                                             {"&Achat", "achat.html"},
+                                                             {"&Sélection", "selection.html"},
+                                                             {"&Outils", "outils.html"},
+                                                             {"&Paramètres", "parametres.html"},
+                                                             {"&Utilitaires", "utilitaires.html"},
+                                                             {"&?", "aide.html"}};
+        for (const auto& [titre, page] : menus) {
+            QMenu* menu = nullptr;
+            for (QAction* a : form.menuBar()->actions())
+                if (a->text() == QString::fromUtf8(titre))
+                    menu = a->menu();
+            QVERIFY2(menu, titre);
+            QTest::keyClick(menu, Qt::Key_F1);
+            QCOMPARE(aide->navigateur()->source().fileName(), QString::fromLatin1(page));
         }
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QDir::setCurrent(ici);
     }
 
     // The desk tools open as modal windows.

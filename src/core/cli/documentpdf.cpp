@@ -1,0 +1,58 @@
+#include "documentpdf.h"
+
+#include "app/impressions.h"
+#include "app/tfiche.h"
+#include "cli/verification.h"
+#include "common/usererror.h"
+#include "documents/tpagedocument.h"
+#include "printing/pdf.h"
+#include "purchasing/tpagecommande.h"
+
+namespace {
+
+struct TSorte {
+    const char* mot;
+    Base base;
+    const char* introuvable;
+};
+
+constexpr TSorte Sortes[] = {
+    {"quittance", Base::Quittances, "Quittance %1 non trouvée"},
+    {"avis", Base::Avis, "Avis d'échéance %1 non trouvé"},
+    {"recu", Base::Recus, "Reçu %1 non trouvé"},
+    {"commande", Base::Commandes, "Commande %1 non trouvée"},
+};
+
+} // namespace
+
+QStringList sortesDocumentPdf() {
+    QStringList mots;
+    for (const TSorte& s : Sortes)
+        mots << QString::fromLatin1(s.mot);
+    return mots;
+}
+
+void DocumentPdf(const QString& sorte, const QString& numero, const QString& dossier,
+                 const QString& pdf, const QString& repertoireReglages) {
+    const TSorte* choisie = nullptr;
+    for (const TSorte& s : Sortes)
+        if (sorte == QLatin1String(s.mot))
+            choisie = &s;
+    if (!choisie)
+        throw UserError(QStringLiteral("Document inconnu : %1 (%2)")
+                            .arg(sorte, sortesDocumentPdf().join(QStringLiteral(", "))));
+
+    TFiche fiche;
+    fiche.ChargeSoc(repertoireReglages);
+    fiche.ChargeIni(repertoireReglages);
+    fiche.ChargeCombo(repertoireReglages);
+    fiche.Charge(cheminDossierExistant(dossier));
+
+    const QString cherche = numero.trimmed();
+    const bool trouve = choisie->base == Base::Commandes
+                            ? fiche.pageCommande()->Cherche(cherche)
+                            : fiche.pageDocument(choisie->base)->Cherche(cherche);
+    if (!trouve)
+        throw UserError(QString::fromUtf8(choisie->introuvable).arg(cherche));
+    EcritPdf(*ImpDocument(fiche, choisie->base), pdf);
+}

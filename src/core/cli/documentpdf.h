@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The documents that can be written to a PDF file from the command line, by the words that
+// name them: "quittance", "avis", "recu", "commande".
+QStringList sortesDocumentPdf();
+
+// Opens the dossier, finds the document of that kind and number, and writes it to `pdf` as
+// "Imprimer" prints it from its page: the owner header and the paper type come from the
+// settings files of `repertoireReglages`, as the window reads them at start. Throws UserError
+// (unknown kind, dossier not opened, no such document, file not written).
+void DocumentPdf(const QString& sorte, const QString& numero, const QString& dossier,
+                 const QString& pdf, const QString& repertoireReglages);

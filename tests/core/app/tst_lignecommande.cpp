@@ -1,0 +1,227 @@
+#include "app/tfiche.h"
+#include "common/clock.h"
+#include "documents/tpagedocument.h"
+#include "purchasing/tpagecommande.h"
+#include "records/locataire.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Resultat {
+    int code = -1;
+    QString sortie;
+    QString erreurs;
+};
+
+// Runs the program as a person would from a terminal, with no display.
+Resultat tarvinel(const QStringList& arguments, const QString& repertoire) {
+    QProcess programme;
+    programme.setWorkingDirectory(repertoire);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    programme.setProcessEnvironment(env);
+    programme.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../tarvinel"),
+                    arguments);
+    if (!programme.waitForFinished(120000))
+        return {};
+    return {programme.exitStatus() == QProcess::NormalExit ? programme.exitCode() : -1,
+            QString::fromUtf8(programme.readAllStandardOutput()),
+            QString::fromUtf8(programme.readAllStandardError())};
+}
+
+// A dossier of one tenant with a rent receipt and a due notice made by the program, and the
+// payment receipt and order of the small fixture dossier; the path of its main file.
+QString dossierEssai(const QTemporaryDir& dir) {
+    Clock::Fixed horloge(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+    TFiche fiche;
+    QStringList locataire{TListeBase::openingLine(0), QStringLiteral("10001"),
+                          QStringLiteral("Dupré")};
+    for (int ligne = 3; ligne <= 26; ++ligne)
+        locataire << (ligne == Locataire::LoyerActuel        ? QStringLiteral("   450,00")
+                      : ligne == Locataire::ChargesActuelles ? QStringLiteral("    50,00")
+                                                             : QString());
+    locataire << TListeBase::closingLine(0);
+    fiche.base(Base::Locataires).assign(locataire);
+    fiche.base(Base::Locataires).nb = 1;
+    fiche.Premier();
+    for (Base b : {Base::Quittances, Base::Avis})
+        fiche.NouvDocument(b);
+    fiche.AffichePage(Base::Locataires);
+    const QString chemin = dir.filePath(QStringLiteral("essai.loc"));
+    fiche.Sauve(chemin);
+    for (const char* extension : {"rcu", "cmd"}) {
+        const QString copie = dir.filePath(QStringLiteral("essai.") + extension);
+        QFile::remove(copie);
+        QFile::copy(QStringLiteral(TARVINEL_FIXTURES "/accents/DUPONT.") +
+                        QString::fromLatin1(extension).toUpper(),
+                    copie);
+    }
+    return chemin;
+}
+
+QString pdfTexte(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+void ajoute(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::Append));
+    f.write(octets);
+}
+
+} // namespace
+
+class TestLigneCommande : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aide() {
+        QTemporaryDir dir;
+        const Resultat r = tarvinel({QStringLiteral("--help")}, dir.path());
+        QCOMPARE(r.code, 0);
+        for (const char* ligne :
+             {"tarvinel [DOSSIER.loc]", "tarvinel --verifier DOSSIER.loc [--reparer]",
+              "tarvinel --pdf quittance|avis|recu|commande NUMERO DOSSIER.loc -o FICHIER.pdf"})
+            QVERIFY2(r.sortie.contains(QString::fromUtf8(ligne)), ligne);
+        QCOMPARE(r.erreurs, QString());
+    }
+
+    // Each document of the dossier goes to a PDF file whose text is its printed text.
+    void pdf_data() {
+        QTest::addColumn<QString>("sorte");
+        QTest::addColumn<QString>("numero");
+        QTest::addColumn<QString>("titre");
+        QTest::newRow("quittance") << "quittance"
+                                   << "202612001"
+                                   << "Quittance N° 202612001";
+        QTest::newRow("avis") << "avis"
+                              << "202612001"
+                              << "Avis N° 202612001";
+        QTest::newRow("recu") << "recu"
+                              << "200104001"
+                              << "N° 200104001";
+        QTest::newRow("commande") << "commande"
+                                  << "200102001"
+                                  << "200102001";
+    }
+    void pdf() {
+        QFETCH(QString, sorte);
+        QFETCH(QString, numero);
+        QFETCH(QString, titre);
+        QTemporaryDir dir;
+        const QString dossier = dossierEssai(dir);
+        const QString fichier = dir.filePath(sorte + QStringLiteral(".pdf"));
+        const Resultat r = tarvinel(
+            {QStringLiteral("--pdf"), sorte, numero, dossier, QStringLiteral("-o"), fichier},
+            dir.path());
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.sortie.contains(fichier));
+        QVERIFY(pdfTexte(fichier).contains(titre));
+    }
+
+    // Every failure gives a French message on standard error and a non-zero exit; nothing is
+    // written.
+    void echecs_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("dossier absent")
+            << QStringList{"--verifier", "absent.loc"} << 1 << "Le fichier n'existe pas";
+        QTest::newRow("pas un dossier")
+            << QStringList{"--verifier", "notes.txt"} << 1 << "Type de fichier non valide";
+        QTest::newRow("trop de fiches")
+            << QStringList{"--verifier", "enorme.loc"} << 1
+            << "Le fichier enorme.loc contient plus de 9999 fiches : il ne peut pas être ouvert";
+        QTest::newRow("numéro absent")
+            << QStringList{"--pdf", "quittance", "199901001", "essai.loc", "-o", "q.pdf"} << 1
+            << "Quittance 199901001 non trouvée";
+        QTest::newRow("document inconnu")
+            << QStringList{"--pdf", "facture", "202612001", "essai.loc", "-o", "q.pdf"} << 1
+            << "Document inconnu : facture";
+        QTest::newRow("sans -o") << QStringList{"--pdf", "avis", "202612001", "essai.loc"} << 2
+                                 << "L'option -o est obligatoire";
+        QTest::newRow("option inconnue") << QStringList{"--verifier", "essai.loc", "--vite"} << 2
+                                         << "Option inconnue pour --verifier : --vite";
+        QTest::newRow("commande inconnue")
+            << QStringList{"--exporter", "essai.loc"} << 2 << "Option inconnue : --exporter";
+    }
+    void echecs() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        dossierEssai(dir);
+        QFile enorme(dir.filePath(QStringLiteral("enorme.loc")));
+        QVERIFY(enorme.open(QIODevice::WriteOnly));
+        for (int cle = 0; cle < 10000; ++cle)
+            enorme.write(
+                (TListeBase::openingLine(cle) + "\r\n" + TListeBase::closingLine(cle) + "\r\n")
+                    .toLatin1());
+        enorme.close();
+        QFile(dir.filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
+        const QStringList avant = QDir(dir.path()).entryList(QDir::Files);
+
+        const Resultat r = tarvinel(arguments, dir.path());
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.erreurs.startsWith(QStringLiteral("tarvinel : ") + message),
+                 qPrintable(r.erreurs));
+        QVERIFY(r.sortie.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), avant);
+    }
+
+    // A base with a broken block and a copied one: the verification reports them and changes
+    // nothing; the repair saves a dossier that then verifies clean.
+    void verifierReparer() {
+        QTemporaryDir dir;
+        const QString dossier = dossierEssai(dir);
+        const QString sain = tarvinel({QStringLiteral("--verifier"), dossier}, dir.path()).sortie;
+        QVERIFY(sain.contains(QStringLiteral(
+            "Quittances (essai.qtc) : 1 fiche(s) trouvée(s), 0 réparée(s), 0 doublon(s)")));
+        QVERIFY(sain.endsWith(QStringLiteral("Le dossier est sain.\n")));
+
+        const QString lots = dir.filePath(QStringLiteral("essai.lot"));
+        ajoute(lots, "<BLOC0000>\r\n10001\r\nStudio\r\n</BLOC0000>\r\n<BLOC0001>\r\n10002\r\n");
+        const QString avis = dir.filePath(QStringLiteral("essai.ech"));
+        QFile copie(avis);
+        QVERIFY(copie.open(QIODevice::ReadOnly));
+        const QByteArray bloc = copie.readAll();
+        copie.close();
+        ajoute(avis, bloc);
+
+        const Resultat verif = tarvinel({QStringLiteral("--verifier"), dossier}, dir.path());
+        QCOMPARE(verif.code, 0);
+        QVERIFY2(verif.sortie.contains(QStringLiteral(
+                     "Lots (essai.lot) : 2 fiche(s) trouvée(s), 1 réparée(s), 0 doublon(s)")),
+                 qPrintable(verif.sortie));
+        QVERIFY2(verif.sortie.contains(QStringLiteral("Avis d'échéance (essai.ech) : 2 fiche(s) "
+                                                      "trouvée(s), 0 réparée(s), 1 doublon(s)")),
+                 qPrintable(verif.sortie));
+        QVERIFY(verif.sortie.endsWith(
+            QStringLiteral("Le dossier doit être réparé : relancez avec --reparer.\n")));
+
+        const Resultat repare = tarvinel(
+            {QStringLiteral("--verifier"), dossier, QStringLiteral("--reparer")}, dir.path());
+        QCOMPARE(repare.code, 0);
+        QVERIFY(repare.sortie.contains(QStringLiteral("Le dossier a été réparé et enregistré")));
+        const Resultat apres = tarvinel({QStringLiteral("--verifier"), dossier}, dir.path());
+        QVERIFY2(apres.sortie.contains(QStringLiteral(
+                     "Lots (essai.lot) : 2 fiche(s) trouvée(s), 0 réparée(s), 0 doublon(s)")),
+                 qPrintable(apres.sortie));
+        QVERIFY(apres.sortie.endsWith(QStringLiteral("Le dossier est sain.\n")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLigneCommande)
+#include "tst_lignecommande.moc"
