@@ -1,8 +1,10 @@
 // Times the opening and saving of the largest dossier the format allows against a plain copy
-// of its bytes, the Find and Store primitives on a full base, and a receipt made and validated.
+// of its bytes, the Find and Store primitives on a full base, a receipt made and validated, and
+// the statistics and the journal on 999 and 9 999 receipts.
 
 #include "dossiergen.h"
 #include "ratioreporter.h"
+#include "statistiques.h"
 
 #include "app/tfiche.h"
 #include "store/tlistebase.h"
@@ -280,9 +282,11 @@ int main(int argc, char** argv) {
         }
 
         enregistre(loc, dir.path());
+        enregistreStatistiques(writeDossier(dir.filePath(QStringLiteral("dossier999")), 999), loc);
         RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
         printSummary(reporter, bytes, lines);
+        resumeStatistiques(reporter);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tarvinel_bench: %s\n", e.what());
         return 1;
