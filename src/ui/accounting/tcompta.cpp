@@ -51,8 +51,17 @@ QDateEdit* datePicker(const QString& libelle) {
     return date;
 }
 
-// Column 0 numbers the rows; the amounts are a little wider than the rest of the layout.
-const QList<int> Largeurs = {44, 24, 78, 59, 239, 108, 110};
+// Column 0 numbers the rows; the amounts are a little wider than the rest of the layout. The
+// date takes what a whole date needs in the window's font, from the label's width.
+QList<int> largeurs(const QWidget& fenetre) {
+    QList<int> l = {44, 24, 78, 59, 239, 108, 110};
+    const int date = fenetre.fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 12;
+    if (date > l[2]) {
+        l[4] -= date - l[2];
+        l[2] = date;
+    }
+    return l;
+}
 
 } // namespace
 
@@ -92,7 +101,7 @@ TCompta::TCompta(QWidget* parent) : QDialog(parent) {
     haut->addWidget(ok);
     haut->addStretch();
     haut->addWidget(fermer);
-    m_vue = creeVueGrille(m_grille, Largeurs);
+    m_vue = creeVueGrille(m_grille, largeurs(*this));
     m_vue->setAccessibleName(windowTitle());
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, 4, 4, 4);
