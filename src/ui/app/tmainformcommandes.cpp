@@ -1,6 +1,7 @@
 // What each command of the menus and the toolbar does.
 #include "tmainform.h"
 
+#include "accounting/commandesstats.h"
 #include "app/tfiche.h"
 #include "commandesbase.h"
 #include "documents/tdepart.h"
@@ -309,6 +310,21 @@ void TMainForm::lance(Commande commande) {
     case C::Messages:
         MontreMessages(m_fiche->ficLoc(), this);
         break;
+    case C::StatistiquesMois:
+        Statistiques(*m_fiche, SorteStats::Mois, m_panneauAide, this);
+        break;
+    case C::StatistiquesLocataires:
+        Statistiques(*m_fiche, SorteStats::Locataires, m_panneauAide, this);
+        break;
+    case C::StatistiquesLots:
+        Statistiques(*m_fiche, SorteStats::Lots, m_panneauAide, this);
+        break;
+    case C::StatistiquesFournisseurs:
+        Statistiques(*m_fiche, SorteStats::Fournisseurs, m_panneauAide, this);
+        break;
+    case C::JournalComptable:
+        JournalComptable(*m_fiche, m_panneauAide, this);
+        break;
     case C::AideIndex:
     case C::AideRechercher:
     case C::UtiliserAide:
@@ -351,11 +367,6 @@ void TMainForm::lance(Commande commande) {
     // Not available yet.
     case C::ToutesLesCommandes:
     case C::CommandesCodeFournisseur:
-    case C::StatistiquesLots:
-    case C::StatistiquesMois:
-    case C::StatistiquesLocataires:
-    case C::StatistiquesFournisseurs:
-    case C::JournalComptable:
         break;
     }
 }

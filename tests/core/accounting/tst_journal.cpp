@@ -1,0 +1,161 @@
+#include "../../common/fichiersessai.h"
+#include "accounting/journal.h"
+#include "app/statistiquesfiche.h"
+#include "app/tfiche.h"
+#include "common/clock.h"
+#include "common/conversions.h"
+#include "statsessai.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const Comptes comptes = {"411000", "700000", "614000", "445000", "206000", "437000"};
+
+// A journal line as "entry|key|journal|date|account|label|debit|credit".
+QString texte(const TLigneJournal& l) {
+    return QStringList{QString::number(l.ecriture),
+                       l.cle(),
+                       l.journal,
+                       l.texteDate(),
+                       l.compte,
+                       l.libelle,
+                       l.debit,
+                       l.credit}
+        .join('|');
+}
+
+QList<TLigneJournal> journal(const QStringList& quittances) {
+    TFiche fiche;
+    fiche.Compte(comptes);
+    remplitBase(fiche, Base::Quittances, quittances);
+    return JournalFiche(fiche, {});
+}
+
+qint64 centimes(const QString& montant) {
+    return montant.isEmpty() ? 0 : qRound64(StrToFloat(montant) * 100);
+}
+
+} // namespace
+
+class TestJournal : public QObject {
+    Q_OBJECT
+
+    Clock::Fixed m_clock{QDateTime(QDate(2026, 12, 10), QTime(9, 0))};
+
+private slots:
+    void ecritures_data() {
+        QTest::addColumn<QString>("locataire");
+        QTest::addColumn<QStringList>("lignes");
+        QTest::addColumn<QStringList>("attendu");
+        const QString debut = "1|20010315|V1|15/03/2001|";
+        QTest::newRow("loyer et charges")
+            << "10001" << QStringList{"Loyer mensuel\t   450,00", "Provision pour charges\t70,00"}
+            << QStringList{debut + "411000|Quittance 12|520,00|",
+                           debut + "700000|Quittance 12||450,00",
+                           debut + "614000|Quittance 12||70,00"};
+        QTest::newRow("APL au débit")
+            << "10001"
+            << QStringList{"Loyer mensuel\t450,00", "Provision pour charges\t50,00", "APL\t-100,00"}
+            << QStringList{
+                   debut + "411000|Quittance 12|400,00|", debut + "700000|Quittance 12||450,00",
+                   debut + "614000|Quittance 12||50,00", debut + "437000|Quittance 12|100,00|"};
+        QTest::newRow("taxe additionnelle")
+            << "10001"
+            << QStringList{"Loyer mensuel\t450,00", "Provision pour charges\t50,00",
+                           "Taxe Additionnelle\t30,00"}
+            << QStringList{
+                   debut + "411000|Quittance 12|530,00|", debut + "700000|Quittance 12||450,00",
+                   debut + "614000|Quittance 12||50,00", debut + "206000|Quittance 12||30,00"};
+        QTest::newRow("locataire inconnu, loyer révisé depuis")
+            << "99999" << QStringList{"Loyer mensuel\t312,40", "Régularisation\t12,00"}
+            << QStringList{debut + "411000|Quittance 12|324,40|",
+                           debut + "700000|Quittance 12||324,40"};
+        QTest::newRow("sans ligne de loyer, le compte des loyers garde sa ligne")
+            << "10001" << QStringList{"Provision pour charges\t50,00"}
+            << QStringList{debut + "411000|Quittance 12|50,00|", debut + "700000|Quittance 12||",
+                           debut + "614000|Quittance 12||50,00"};
+        QTest::newRow("plus de décimales que le format n'en montre")
+            << "10001" << QStringList{"Loyer mensuel\t0,005", "Provision pour charges\t0,005"}
+            << QStringList{debut + "411000|Quittance 12|0,01|", debut + "700000|Quittance 12||0,00",
+                           debut + "614000|Quittance 12||0,01"};
+    }
+    // Each receipt gives one entry from its own rows, its debits equal to its credits.
+    void ecritures() {
+        QFETCH(QString, locataire);
+        QFETCH(QStringList, lignes);
+        QFETCH(QStringList, attendu);
+        const QList<TLigneJournal> j =
+            journal(blocQuittance(0, "12", "15/03/2001", locataire, "Martin", lignes));
+        QStringList obtenu;
+        qint64 solde = 0;
+        for (const TLigneJournal& l : j) {
+            obtenu << texte(l);
+            QVERIFY(l.debit.isEmpty() || l.credit.isEmpty());
+            solde += centimes(l.debit) - centimes(l.credit);
+            QCOMPARE(l.piece, QString("12"));
+        }
+        QCOMPARE(obtenu, attendu);
+        QCOMPARE(solde, 0);
+    }
+
+    // The entries follow the receipts' keys; the period opens on the first and last lines'
+    // dates and takes both bounds; without receipts it is the day's date.
+    void periode() {
+        const QList<TLigneJournal> j =
+            journal(blocQuittance(0, "200103001", "01/03/2001", "1", "A", {"Loyer mensuel\t1,00"}) +
+                    blocQuittance(1, "200103002", "15/03/2001", "2", "B", {"Loyer mensuel\t2,00"}) +
+                    blocQuittance(2, "200103003", "31/03/2001", "3", "C", {"Loyer mensuel\t3,00"}));
+        QCOMPARE(j.size(), 6);
+        QCOMPARE(j.last().ecriture, 3);
+        const TPeriodeJournal p = PeriodeJournal(j, Clock::today());
+        QCOMPARE(p.du, QDate(2001, 3, 1));
+        QCOMPARE(p.au, QDate(2001, 3, 31));
+        const QList<TLigneJournal> retenues = LignesPeriode(j, QDate(2001, 3, 15), p.au);
+        QCOMPARE(retenues.size(), 4);
+        QCOMPARE(retenues.first().libelle, QString("Quittance 200103002"));
+        QCOMPARE(LignesPeriode(j, QDate(2001, 3, 2), QDate(2001, 3, 14)).size(), 0);
+
+        const TPeriodeJournal vide = PeriodeJournal({}, Clock::today());
+        QCOMPARE(vide.du, QDate(2026, 12, 10));
+        QCOMPARE(vide.au, QDate(2026, 12, 10));
+    }
+
+    // The grid: the row number, the amounts right-aligned in their columns.
+    void grille() {
+        const TMesureTexte mesure = [](const QString& t) { return int(t.size()) * 6; };
+        const QList<TLigneJournal> j = journal(blocQuittance(
+            0, "12", "15/03/2001", "1", "A", {"Loyer mensuel\t450,00", "APL\t-100,00"}));
+        const QList<QStringList> g = LignesGrilleJournal(j, mesure);
+        QCOMPARE(g.size(), 3);
+        QCOMPARE(g[0].mid(0, 5), QStringList({"1", "V1", "15/03/2001", "411000", "Quittance 12"}));
+        QCOMPARE(g[0][5], Rset("350,00", AlignementJournal, mesure));
+        QCOMPARE(g[0][6], QString());
+        QCOMPARE(g[1][6], Rset("450,00", AlignementJournal, mesure));
+        QCOMPARE(g[2][0], QString("3"));
+        QCOMPARE(EntetesJournal(mesure)[6], Rset("Crédit", AlignementJournal, mesure));
+    }
+
+    // The export writes the lines given, and nothing more, in Windows-1252 with CR LF.
+    void export_() {
+        const QList<TLigneJournal> j =
+            journal(blocQuittance(0, "12", "15/03/2001", "10001", "A",
+                                  {"Loyer mensuel\t450,00", "Provision pour charges\t70,00"}) +
+                    blocQuittance(1, "13", "02/04/2001", "99999", "B",
+                                  {"Loyer mensuel\t300,00", "APL\t-50,00"}));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Journal.txt");
+        ExporteJournal(path, j);
+        QCOMPARE(contenu(path), QByteArray("15/03/2001\t411000\tQuittance 12\tV1\t\t520,00\t\r\n"
+                                           "15/03/2001\t700000\tQuittance 12\tV1\t\t\t450,00\r\n"
+                                           "15/03/2001\t614000\tQuittance 12\tV1\t\t\t70,00\r\n"
+                                           "02/04/2001\t411000\tQuittance 13\tV1\t\t250,00\t\r\n"
+                                           "02/04/2001\t700000\tQuittance 13\tV1\t\t\t300,00\r\n"
+                                           "02/04/2001\t437000\tQuittance 13\tV1\t\t50,00\t\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Journal.txt"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJournal)
+#include "tst_journal.moc"
