@@ -4,6 +4,7 @@
 #include "app/tfiche.h"
 #include "documents/tdepart.h"
 #include "documents/tpagedocument.h"
+#include "gestion/commandesgestion.h"
 #include "parametres.h"
 #include "printing/commandesimpression.h"
 #include "questions.h"
@@ -108,6 +109,23 @@ void TMainForm::lance(Commande commande) {
         break;
     case C::ArriveeDepart:
         arriveeDepart();
+        break;
+    case C::QuittancesDuMois:
+        QuittancesDuMois(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
+    case C::RevisionLoyers:
+        RevisionLoyers(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
+    case C::EnvoyerCourriel:
+        EnvoieDocument(*m_fiche, m_fiche->pageActive());
+        break;
+    case C::LoyersImpayes:
+        LoyersImpayes(*m_fiche, this);
+        break;
+    case C::RevenusFonciers:
+        RevenusFonciers(*m_fiche, this);
         break;
     case C::LocationSupprimerLigne:
     case C::AchatSupprimerLigne:
