@@ -5,6 +5,9 @@
 #include "ratioreporter.h"
 
 #include "app/tfiche.h"
+#include "common/clock.h"
+#include "documents/mois.h"
+#include "gestion/quittancesdumois.h"
 #include "store/tlistebase.h"
 
 #include <QDir>
@@ -193,6 +196,47 @@ void enregistre(const QString& loc, const QString& work) {
             state.ResumeTiming();
         }
     });
+    add("ChargeLocataires", [loc](benchmark::State& state) {
+        for (auto _ : state) {
+            TListeBase base;
+            base.load(loc);
+            benchmark::DoNotOptimize(base.countBlocks());
+        }
+    });
+    // One run takes long on a full dossier: two runs of one iteration give its figures.
+    benchmark::RegisterBenchmark("QuittancesDuMois",
+                                 [loc](benchmark::State& state) {
+                                     // The month's receipts of every tenant current on its first
+                                     // day, into a receipt base emptied first; the dossier put
+                                     // back, untimed.
+                                     TFiche fiche;
+                                     fiche.Charge(loc);
+                                     TListeBase& quittances = fiche.base(Base::Quittances);
+                                     TListeBase& locataires = fiche.base(Base::Locataires);
+                                     const QStringList historiques = locataires.lines();
+                                     const QString mois = TexteMois(Clock::today());
+                                     qsizetype creees = 0;
+                                     for (auto _ : state) {
+                                         state.PauseTiming();
+                                         quittances.clear();
+                                         quittances.nb = 0;
+                                         quittances.courant = 0;
+                                         locataires.assign(historiques);
+                                         fiche.AffichePage(Base::Locataires);
+                                         state.ResumeTiming();
+                                         creees =
+                                             QuittancesDuMois(fiche, mois, false).creees.size();
+                                     }
+                                     state.counters["quittances"] = double(creees);
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1)
+        ->Repetitions(2)
+        ->DisplayAggregatesOnly(true)
+        ->ComputeStatistics("min", [](const std::vector<double>& v) {
+            return *std::min_element(v.begin(), v.end());
+        });
     add("StoreMiddle", [fiche](benchmark::State& state) {
         TListeBase& base = fiche->base(Base::Locataires);
         const TBlocLu lu = base.read(kMilieu, 26, 27);
@@ -213,10 +257,13 @@ void enregistre(const QString& loc, const QString& work) {
 void printSummary(const RatioReporter& r, qint64 bytes, qsizetype lines) {
     std::printf("\nMaximal dossier: 7 bases of %d blocks, %lld lines, %.1f MB\n",
                 TListeBase::MaxBlocs, static_cast<long long>(lines), double(bytes) / 1e6);
-    const char* const names[] = {
-        "Charge",          "Sauve",   "CopyRead",    "CopyWrite",      "CopyWriteSynced",
-        "Find9999",        "OnePass", "StoreMiddle", "ChargeOverOpen", "OnePassQuittances",
-        "QuittanceValidee"};
+    const char* const names[] = {"Charge",           "Sauve",
+                                 "CopyRead",         "CopyWrite",
+                                 "CopyWriteSynced",  "Find9999",
+                                 "OnePass",          "StoreMiddle",
+                                 "ChargeOverOpen",   "OnePassQuittances",
+                                 "QuittanceValidee", "ChargeLocataires",
+                                 "QuittancesDuMois"};
     // Milliseconds per iteration, by the fastest repetition and by the median.
     std::map<std::string, double> fastest, median;
     for (const char* name : names) {
@@ -252,6 +299,9 @@ void printSummary(const RatioReporter& r, qint64 bytes, qsizetype lines) {
     ms("A receipt made and validated", "QuittanceValidee");
     line("  in passes over the receipt base", "x",
          [](auto& t) { return t["QuittanceValidee"] / t["OnePassQuittances"]; });
+    ms("Quittances du mois (every current tenant)", "QuittancesDuMois");
+    line("  in loads of the tenant base", "x",
+         [](auto& t) { return t["QuittancesDuMois"] / t["ChargeLocataires"]; });
     std::printf("Target: a ratio of 3 x or less.\n");
 }
 
