@@ -38,9 +38,9 @@ TTableau LoyersImpayes(const TListeBase& locataires, const TListeBase& quittance
                        const QDate& jour) {
     TTableau t;
     t.titres = {QStringLiteral("N° locataire"), QStringLiteral("Nom/Soc"),
-                QStringLiteral("Dernière quittance"), QStringLiteral("Mois sans quittance"),
-                QStringLiteral("Nombre")};
-    t.colonnesNombres = {4};
+                QStringLiteral("Dernière quittance"), QStringLiteral("Nombre"),
+                QStringLiteral("Mois sans quittance")};
+    t.colonnesNombres = {3};
     const QHash<QString, int> derniers = derniersMois(quittances);
     const int ceMois = jour.year() * 100 + jour.month();
     for (const TListeBase::Position& bloc : locataires.blocs()) {
@@ -60,7 +60,7 @@ TTableau LoyersImpayes(const TListeBase& locataires, const TListeBase& quittance
             mois.append(TexteMoisAnnee(m));
         t.lignes.append({numero, ligne(locataires, bloc.ligne, Locataire::NomSoc),
                          dernier ? TexteMoisAnnee(dernier) : QStringLiteral("Aucune"),
-                         mois.join(QStringLiteral(", ")), QString::number(mois.size())});
+                         QString::number(mois.size()), mois.join(QStringLiteral(", "))});
     }
     return t;
 }

@@ -57,7 +57,7 @@ int TModeleTableau::columnCount(const QModelIndex& parent) const {
 QVariant TModeleTableau::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
         return m_tableau.lignes.at(index.row()).value(index.column());
     if (role == Qt::TextAlignmentRole && m_tableau.colonnesNombres.contains(index.column()))
         return int(Qt::AlignRight | Qt::AlignVCenter);

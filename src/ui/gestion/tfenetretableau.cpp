@@ -9,6 +9,15 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+namespace {
+
+// A column of long texts does not push the others out of the window.
+constexpr int LargeurMaxi = 320;
+
+} // namespace
+
 TFenetreTableau::TFenetreTableau(const QString& titre, const TTableau& tableau,
                                  const QString& nomExport, bool triable, QWidget* parent)
     : QDialog(parent), m_vue(new QTableView(this)), m_nomExport(nomExport) {
@@ -19,10 +28,12 @@ TFenetreTableau::TFenetreTableau(const QString& titre, const TTableau& tableau,
     m_vue->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_vue->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_vue->verticalHeader()->hide();
+    // The rows keep their order until a column title is clicked.
+    m_vue->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_vue->setSortingEnabled(triable);
-    if (triable)
-        m_vue->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_vue->resizeColumnsToContents();
+    for (int c = 0; c < m_modele.columnCount(); ++c)
+        m_vue->setColumnWidth(c, std::min(m_vue->columnWidth(c), LargeurMaxi));
     m_vue->horizontalHeader()->setStretchLastSection(true);
 
     auto* imprimer = new QPushButton(QStringLiteral("&Imprimer"), this);
