@@ -8,7 +8,10 @@
 #include "statistiques.h"
 
 #include "app/tfiche.h"
+#include "common/clock.h"
 #include "common/textfile.h"
+#include "documents/mois.h"
+#include "gestion/quittancesdumois.h"
 #include "records/echange.h"
 #include "records/locataire.h"
 #include "store/recherche.h"
@@ -200,6 +203,40 @@ void enregistre(const QString& loc, const QString& work) {
             state.ResumeTiming();
         }
     });
+    // One run takes long on a full dossier: two runs of one iteration give its figures.
+    benchmark::RegisterBenchmark("QuittancesDuMois",
+                                 [loc](benchmark::State& state) {
+                                     // The month's receipts of every tenant current on its first
+                                     // day, into a receipt base emptied first; the dossier put
+                                     // back, untimed.
+                                     TFiche fiche;
+                                     fiche.Charge(loc);
+                                     TListeBase& quittances = fiche.base(Base::Quittances);
+                                     TListeBase& locataires = fiche.base(Base::Locataires);
+                                     const QStringList historiques = locataires.lines();
+                                     const QString mois = TexteMois(Clock::today());
+                                     qsizetype creees = 0;
+                                     for (auto _ : state) {
+                                         state.PauseTiming();
+                                         quittances.clear();
+                                         quittances.nb = 0;
+                                         quittances.courant = 0;
+                                         locataires.assign(historiques);
+                                         fiche.AffichePage(Base::Locataires);
+                                         state.ResumeTiming();
+                                         creees =
+                                             QuittancesDuMois(fiche, mois, false).creees.size();
+                                     }
+                                     state.counters["quittances"] = double(creees);
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(1)
+        ->Repetitions(2)
+        ->DisplayAggregatesOnly(true)
+        ->ComputeStatistics("min", [](const std::vector<double>& v) {
+            return *std::min_element(v.begin(), v.end());
+        });
     add("StoreMiddle", [fiche](benchmark::State& state) {
         TListeBase& base = fiche->base(Base::Locataires);
         const TBlocLu lu = base.read(kMilieu, 26, 27);
@@ -280,7 +317,8 @@ void printSummary(const RatioReporter& r, qint64 bytes, qsizetype lines) {
                                  "OnePass",          "StoreMiddle",
                                  "ChargeOverOpen",   "OnePassQuittances",
                                  "QuittanceValidee", "ChargeLocataires",
-                                 "TriLocataires",    "Import9998"};
+                                 "TriLocataires",    "Import9998",
+                                 "QuittancesDuMois"};
     // Milliseconds per iteration, by the fastest repetition and by the median.
     std::map<std::string, double> fastest, median;
     for (const char* name : names) {
@@ -323,6 +361,9 @@ void printSummary(const RatioReporter& r, qint64 bytes, qsizetype lines) {
     ms("Import of 9998 address lines", "Import9998");
     line("  in loads of the tenant base", "x",
          [](auto& t) { return t["Import9998"] / t["ChargeLocataires"]; });
+    ms("Quittances du mois (every current tenant)", "QuittancesDuMois");
+    line("  in loads of the tenant base", "x",
+         [](auto& t) { return t["QuittancesDuMois"] / t["ChargeLocataires"]; });
     std::printf("Target: a ratio of 3 x or less.\n");
 }
 

@@ -105,6 +105,9 @@ constexpr std::array<TDefCommande, NbCommandes> Definitions = {{
     {C::SupprimerRecu, "Supprim&er reçu", Location, {false, Garde, "R"}},
     {C::ImprimerRecu, "Imprimer reç&u", Location, {false, Garde, "R"}},
     {C::ListeRecus, "&Liste des &reçus             F2", Location, {false, Garde, "R"}},
+    {C::QuittancesDuMois, "&Quittances du mois...", Location, {false, Active, Toutes}},
+    {C::RevisionLoyers, "Ré&vision des loyers...", Location, {false, Active, Toutes}},
+    {C::EnvoyerCourriel, "Envo&yer par e-mail...", Location, {false, Garde, "QAR"}},
     // Enabled by the document pages while their line grid has the focus.
     {C::LocationSupprimerLigne, "Supprimer &ligne", Location, {false, Garde, HorsPages}},
 
@@ -151,6 +154,8 @@ constexpr std::array<TDefCommande, NbCommandes> Definitions = {{
      Outils,
      {false, Active, Toutes},
      "Journal Achats/Ventes"},
+    {C::LoyersImpayes, "Loyers &impayés", Outils, {false, Active, Toutes}},
+    {C::RevenusFonciers, "&Revenus fonciers de l'année...", Outils, {false, Active, Toutes}},
 
     {C::Proprietaire, "&Propriétaire", Parametres, {true, Garde, HorsPages}},
     {C::TypesDeLots, "&Types de lots", Parametres, {true, Active, Toutes}},

@@ -77,6 +77,9 @@ enum class Commande {
     SupprimerRecu,
     ImprimerRecu,
     ListeRecus,
+    QuittancesDuMois,
+    RevisionLoyers,
+    EnvoyerCourriel,
     LocationSupprimerLigne,
     // "&Achat"
     AchatPrecedent,
@@ -115,6 +118,8 @@ enum class Commande {
     StatistiquesLocataires,
     StatistiquesFournisseurs,
     JournalComptable,
+    LoyersImpayes,
+    RevenusFonciers,
     // "&Paramètres"
     Proprietaire,
     TypesDeLots,

@@ -6,6 +6,7 @@
 #include "commandesbase.h"
 #include "documents/tdepart.h"
 #include "documents/tpagedocument.h"
+#include "gestion/commandesgestion.h"
 #include "parametres.h"
 #include "printing/commandesimpression.h"
 #include "questions.h"
@@ -145,6 +146,23 @@ void TMainForm::lance(Commande commande) {
         break;
     case C::ArriveeDepart:
         arriveeDepart();
+        break;
+    case C::QuittancesDuMois:
+        QuittancesDuMois(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
+    case C::RevisionLoyers:
+        RevisionLoyers(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
+    case C::EnvoyerCourriel:
+        EnvoieDocument(*m_fiche, m_fiche->pageActive());
+        break;
+    case C::LoyersImpayes:
+        LoyersImpayes(*m_fiche, this);
+        break;
+    case C::RevenusFonciers:
+        RevenusFonciers(*m_fiche, this);
         break;
     case C::LocationSupprimerLigne:
     case C::AchatSupprimerLigne:

@@ -102,6 +102,8 @@ void TMainForm::creeMenus() {
     location->addSeparator();
     ajoute(location, {C::NouveauRecu, C::SupprimerRecu, C::ImprimerRecu, C::ListeRecus});
     location->addSeparator();
+    ajoute(location, {C::QuittancesDuMois, C::RevisionLoyers, C::EnvoyerCourriel});
+    location->addSeparator();
     ajoute(location, {C::LocationSupprimerLigne});
 
     QMenu* achat = menu(QStringLiteral("&Achat"), 7);
@@ -135,6 +137,8 @@ void TMainForm::creeMenus() {
                     C::StatistiquesFournisseurs});
     outils->addSeparator();
     ajoute(outils, {C::JournalComptable});
+    outils->addSeparator();
+    ajoute(outils, {C::LoyersImpayes, C::RevenusFonciers});
 
     QMenu* parametres = menu(QStringLiteral("&Paramètres"), 10);
     ajoute(parametres, {C::Proprietaire, C::TypesDeLots, C::FamillesFournisseurs,

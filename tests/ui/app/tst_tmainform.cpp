@@ -111,6 +111,9 @@ const Attendu Table[] = {
     {"&Location", "Supprim&er reçu", false, ' ', "R"},
     {"&Location", "Imprimer reç&u", false, ' ', "R"},
     {"&Location", "&Liste des &reçus             F2", false, ' ', "R"},
+    {"&Location", "&Quittances du mois...", false, '+', "TFLQACR"},
+    {"&Location", "Ré&vision des loyers...", false, '+', "TFLQACR"},
+    {"&Location", "Envo&yer par e-mail...", false, ' ', "QAR"},
     {"&Location", "Supprimer &ligne", false, ' ', nullptr},
 
     {"&Achat", "&Précédent             PgUp", false, '-', "C"},
@@ -149,6 +152,8 @@ const Attendu Table[] = {
     {"&Outils", "Statistiques &locataires", false, ' ', "TFLQACR"},
     {"&Outils", "Statistiques &fournisseurs", false, ' ', "TFLQACR"},
     {"&Outils", "&Journal comptable", false, '+', "TFLQACR"},
+    {"&Outils", "Loyers &impayés", false, '+', "TFLQACR"},
+    {"&Outils", "&Revenus fonciers de l'année...", false, '+', "TFLQACR"},
 
     {"&Paramètres", "&Propriétaire", true, ' ', nullptr},
     {"&Paramètres", "&Types de lots", true, '+', "TFLQACR"},

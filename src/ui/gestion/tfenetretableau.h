@@ -1,0 +1,29 @@
+#pragma once
+
+#include "gestion/ttableau.h"
+
+#include <QDialog>
+
+class QTableView;
+
+// A grid window over a table: sortable by its column titles, printed with the grid printing
+// ("Imprimer") and written as tab-separated text ("Exporter...").
+class TFenetreTableau : public QDialog {
+    Q_OBJECT
+
+public:
+    // `nomExport` is the file name offered by "Exporter...".
+    TFenetreTableau(const QString& titre, const TTableau& tableau, const QString& nomExport,
+                    bool triable, QWidget* parent = nullptr);
+
+    QTableView* vue() const { return m_vue; }
+    TModeleTableau& modele() { return m_modele; }
+
+    void Imprime();
+    void Exporte();
+
+private:
+    TModeleTableau m_modele;
+    QTableView* m_vue;
+    QString m_nomExport;
+};
