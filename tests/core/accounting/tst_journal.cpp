@@ -1,9 +1,11 @@
 #include "../../common/fichiersessai.h"
+#include "accounting/fec.h"
 #include "accounting/journal.h"
 #include "app/statistiquesfiche.h"
 #include "app/tfiche.h"
 #include "common/clock.h"
 #include "common/conversions.h"
+#include "common/textfile.h"
 #include "statsessai.h"
 
 #include <QTemporaryDir>
@@ -154,6 +156,68 @@ private slots:
                                            "02/04/2001\t700000\tQuittance 13\tV1\t\t\t300,00\r\n"
                                            "02/04/2001\t437000\tQuittance 13\tV1\t\t50,00\t\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Journal.txt"});
+    }
+
+    // The tax office's file: the header, one numbered entry per receipt whatever the journal's
+    // own numbers, dates as yyyymmdd, amounts with a decimal comma,
+    // a negative one on the other side; each entry balances.
+    void fec_data() {
+        QTest::addColumn<SeparateurFec>("separateur");
+        QTest::newRow("barre") << SeparateurFec::Barre;
+        QTest::newRow("tabulation") << SeparateurFec::Tabulation;
+    }
+    void fec() {
+        QFETCH(SeparateurFec, separateur);
+        const QList<TLigneJournal> j =
+            journal(blocQuittance(0, "11", "01/02/2001", "10001", "A", {"Loyer mensuel\t1,00"}) +
+                    blocQuittance(1, "12", "15/03/2001", "10001", "A",
+                                  {"Loyer mensuel\t450,00", "Provision pour charges\t70,00"}) +
+                    blocQuittance(2, "13|B", "02/04/2001", "99999", "B",
+                                  {"Provision pour charges\t30,00", "APL\t-50,00"}));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Journal.fec");
+        ExporteFec(path, LignesPeriode(j, QDate(2001, 3, 1), QDate(2001, 4, 30)), comptes,
+                   separateur);
+
+        const QStringList attendu{
+            "JournalCode|JournalLib|EcritureNum|EcritureDate|CompteNum|CompteLib|CompAuxNum|"
+            "CompAuxLib|PieceRef|PieceDate|EcritureLib|Debit|Credit|EcritureLet|DateLet|"
+            "ValidDate|Montantdevise|Idevise",
+            "V1|Journal des ventes|1|20010315|411000|Clients|||12|20010315|Quittance 12|520,00|"
+            "0,00|||20010315||",
+            "V1|Journal des ventes|1|20010315|700000|Loyers|||12|20010315|Quittance 12|0,00|"
+            "450,00|||20010315||",
+            "V1|Journal des ventes|1|20010315|614000|Provisions pour charges|||12|20010315|"
+            "Quittance 12|0,00|70,00|||20010315||",
+            "V1|Journal des ventes|2|20010402|411000|Clients|||13 B|20010402|Quittance 13 B|"
+            "0,00|20,00|||20010402||",
+            "V1|Journal des ventes|2|20010402|700000|Loyers|||13 B|20010402|Quittance 13 B|"
+            "0,00|0,00|||20010402||",
+            "V1|Journal des ventes|2|20010402|614000|Provisions pour charges|||13 B|20010402|"
+            "Quittance 13 B|0,00|30,00|||20010402||",
+            "V1|Journal des ventes|2|20010402|437000|Aide personnalisée au logement|||13 B|"
+            "20010402|Quittance 13 B|50,00|0,00|||20010402||",
+        };
+        const QByteArray octets = contenu(path);
+        QVERIFY(octets.endsWith("\r\n"));
+        const QStringList lignes = TextFile::read(path);
+        QCOMPARE(lignes.size(), attendu.size());
+        QHash<QString, qint64> soldes;
+        for (int i = 0; i < attendu.size(); ++i) {
+            QString ligne = attendu[i];
+            // Only the separator in use is taken out of the texts.
+            if (separateur == SeparateurFec::Tabulation)
+                ligne.replace('|', '\t').replace("13 B", "13|B");
+            QCOMPARE(lignes[i], ligne);
+            const QStringList champs = lignes[i].split(caractereFec(separateur));
+            QCOMPARE(champs.size(), 18);
+            if (i > 0)
+                soldes[champs[2]] += centimes(champs[11]) - centimes(champs[12]);
+        }
+        QCOMPARE(soldes.keys().size(), 2);
+        for (qint64 solde : soldes)
+            QCOMPARE(solde, 0);
+        QVERIFY(octets.contains("Aide personnalis\xe9"));
     }
 };
 
