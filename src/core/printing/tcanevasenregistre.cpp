@@ -82,6 +82,21 @@ const TTrace* TCanevasEnregistre::trouve(const QString& texte) const {
     return nullptr;
 }
 
+namespace {
+
+// A trace between two points: its kind, its two corners and what it is drawn with.
+QString segment(const QString& genre, const TTrace& t, const QString& trait) {
+    return QStringLiteral("%1 %2,%3 %4,%5 %6")
+        .arg(genre)
+        .arg(t.de().x())
+        .arg(t.de().y())
+        .arg(t.a().x())
+        .arg(t.a().y())
+        .arg(trait);
+}
+
+} // namespace
+
 QString TCanevasEnregistre::releve() const {
     QStringList lignes;
     for (const TTrace& t : m_traces) {
@@ -96,28 +111,15 @@ QString TCanevasEnregistre::releve() const {
                                  .arg(t.gras ? QStringLiteral(" gras") : QString(), t.texte);
             break;
         case TTrace::Genre::Ligne:
-            lignes << page + QStringLiteral("ligne %1,%2 %3,%4 trait %5")
-                                 .arg(t.de().x())
-                                 .arg(t.de().y())
-                                 .arg(t.a().x())
-                                 .arg(t.a().y())
-                                 .arg(t.epaisseur);
+            lignes << page + segment(QStringLiteral("ligne"), t,
+                                     QStringLiteral("trait %1").arg(t.epaisseur));
             break;
         case TTrace::Genre::Rectangle:
-            lignes << page + QStringLiteral("rectangle %1,%2 %3,%4 trait %5")
-                                 .arg(t.de().x())
-                                 .arg(t.de().y())
-                                 .arg(t.a().x())
-                                 .arg(t.a().y())
-                                 .arg(t.epaisseur);
+            lignes << page + segment(QStringLiteral("rectangle"), t,
+                                     QStringLiteral("trait %1").arg(t.epaisseur));
             break;
         case TTrace::Genre::Remplissage:
-            lignes << page + QStringLiteral("fond %1,%2 %3,%4 %5")
-                                 .arg(t.de().x())
-                                 .arg(t.de().y())
-                                 .arg(t.a().x())
-                                 .arg(t.a().y())
-                                 .arg(t.couleur.name());
+            lignes << page + segment(QStringLiteral("fond"), t, t.couleur.name());
             break;
         }
     }
