@@ -275,6 +275,27 @@ private slots:
         QCOMPARE(liste.lines(), avant);
     }
 
+    // Texts the order file cannot hold are refused where they are typed; a cell, stored after
+    // its tag, may look like a block's line; a TAB or a line break in a cell becomes a blank.
+    void hostileTexts() {
+        TListeBase base;
+        TPageCommande page(base, m_contexte);
+        page.lit();
+        for (const QString& texte :
+             {QString("<BLOC0001>"), QString("</BLOC0000>"), QString::fromUtf8("\u0141ódź")}) {
+            QVERIFY_THROWS_EXCEPTION(UserError, page.saisitChamp(C::Adresse1, texte));
+        }
+        QVERIFY_THROWS_EXCEPTION(UserError,
+                                 page.saisitCellule(0, Designation, QString::fromUtf8("Łódź")));
+        page.saisitCellule(1, Designation, "</BLOC0000>");
+        QCOMPARE(page.grille().cellule(1, Designation), QString("</BLOC0000>"));
+        QVERIFY_THROWS_EXCEPTION(UserError, page.saisitMemo(QString::fromUtf8("ok\nŁódź")));
+        QCOMPARE(page.champ(C::Adresse1), QString());
+        QCOMPARE(page.grille().cellule(0, Designation), QString());
+        page.saisitCellule(0, Designation, "Porte\tbois\nchêne");
+        QCOMPARE(page.grille().cellule(0, Designation), QString("Porte bois chêne"));
+    }
+
     void searchCopyAndPaste() {
         TListeBase base;
         TPageCommande page(base, m_contexte);
