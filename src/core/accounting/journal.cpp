@@ -3,7 +3,7 @@
 #include "common/conversions.h"
 #include "common/textfile.h"
 #include "common/usererror.h"
-#include "documents/tpagedocument.h"
+#include "documents/documentlu.h"
 #include "store/tlistebase.h"
 
 #include <array>
@@ -67,19 +67,18 @@ QString TLigneJournal::texteDate() const {
     return DateToStr(date);
 }
 
-QList<TLigneJournal> EcritureQuittance(const TPageDocument& quittance, const Comptes& comptes,
+QList<TLigneJournal> EcritureQuittance(const TDocumentLu& quittance, const Comptes& comptes,
                                        const QString& fmtMontant, int ecriture) {
     const Unites unites(fmtMontant);
     std::array<std::optional<qint64>, 6> sommes{};
-    const TGrilleDocument& grille = quittance.grille();
-    for (int ligne = 0; ligne < grille.rowCount(); ++ligne) {
-        const auto montant = unites.lit(grille.cellule(ligne, TGrilleDocument::Montant));
+    for (const TLigneDocument& ligne : quittance.lignes) {
+        const auto montant = unites.lit(ligne.montant);
         if (!montant)
             continue;
-        auto& somme = sommes[compteDe(grille.cellule(ligne, TGrilleDocument::Designation))];
+        auto& somme = sommes[compteDe(ligne.designation)];
         somme = somme.value_or(0) + *montant;
     }
-    const QString total = quittance.totalEuros().trimmed();
+    const QString total = quittance.totalEuros.trimmed();
     // Whatever the shown rows miss of the shown total (rows with more decimals than shown)
     // goes to the rents, so that the entry balances.
     qint64 reste = unites.lit(total).value_or(0);
@@ -90,9 +89,9 @@ QList<TLigneJournal> EcritureQuittance(const TPageDocument& quittance, const Com
 
     TLigneJournal modele;
     modele.ecriture = ecriture;
-    modele.date = quittance.date(ChampDocument::Date);
+    modele.date = quittance.date;
     modele.journal = JournalVentes;
-    modele.piece = quittance.champ(ChampDocument::Numero).trimmed();
+    modele.piece = quittance.numero;
     modele.libelle = QStringLiteral("Quittance ") + modele.piece;
 
     QList<TLigneJournal> lignes;
@@ -114,19 +113,18 @@ QList<TLigneJournal> EcritureQuittance(const TPageDocument& quittance, const Com
     return lignes;
 }
 
-QList<TLigneJournal> Journal(TPageDocument& lecteur, TListeBase& quittances, const Comptes& comptes,
-                             const QString& fmtMontant, const TProgressionTexte& progression) {
+QList<TLigneJournal> Journal(const TDescriptionDocument& description, TListeBase& quittances,
+                             const Comptes& comptes, const QString& fmtMontant,
+                             const QDate& aujourdhui, const TProgressionTexte& progression) {
     QList<TLigneJournal> lignes;
     const int nb = quittances.nb;
     int ecriture = 0;
     for (int i = 0; i < nb; ++i) {
         if (progression)
             progression(QStringLiteral("Quittance ") + QString::number(i));
-        if (quittances.find(i) < 0)
-            continue;
-        quittances.courant = i;
-        lecteur.lit();
-        lignes.append(EcritureQuittance(lecteur, comptes, fmtMontant, ++ecriture));
+        if (const std::optional<TDocumentLu> quittance =
+                LitDocument(description, quittances, i, fmtMontant, aujourdhui))
+            lignes.append(EcritureQuittance(*quittance, comptes, fmtMontant, ++ecriture));
     }
     if (nb > 0)
         quittances.courant = nb - 1;

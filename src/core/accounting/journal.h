@@ -9,7 +9,8 @@
 #include <QStringList>
 
 class TListeBase;
-class TPageDocument;
+struct TDescriptionDocument;
+struct TDocumentLu;
 
 // The sales journal of the rent receipts.
 inline const QString JournalVentes = QStringLiteral("V1");
@@ -33,19 +34,21 @@ struct TLigneJournal {
     bool operator==(const TLigneJournal&) const = default;
 };
 
-// The entry of the receipt a page shows, numbered `ecriture`: the debit of its total on the
+// The entry of a receipt, numbered `ecriture`: the debit of its total on the
 // clients' account, then one line per account for its own rows: "Loyer mensuel" and any row
 // named otherwise on the rents' account, "Provision pour charges" on the charges', "Taxe
 // Additionnelle" on the tax's, "APL" on the allowance's. A positive sum is credited, a
 // negative one debited; an account without row gets no line, but for the rents', which always
 // has one. The entry balances to the unit of the amount format.
-QList<TLigneJournal> EcritureQuittance(const TPageDocument& quittance, const Comptes& comptes,
+QList<TLigneJournal> EcritureQuittance(const TDocumentLu& quittance, const Comptes& comptes,
                                        const QString& fmtMontant, int ecriture);
 
-// Reads every receipt of the base in base order into `lecteur`, a receipt page over that
-// base, and gives their entries. The base's current key is left on the last receipt read.
-QList<TLigneJournal> Journal(TPageDocument& lecteur, TListeBase& quittances, const Comptes& comptes,
-                             const QString& fmtMontant, const TProgressionTexte& progression);
+// Reads every receipt of the base (described by `description`) in key order and gives their
+// entries; a date that does not read is `aujourdhui`, as the receipt's page shows it. The
+// base's current key is left on the last key.
+QList<TLigneJournal> Journal(const TDescriptionDocument& description, TListeBase& quittances,
+                             const Comptes& comptes, const QString& fmtMontant,
+                             const QDate& aujourdhui, const TProgressionTexte& progression);
 
 // The period a journal opens on: the dates of its first and last lines; the day's date for
 // both when it has none.

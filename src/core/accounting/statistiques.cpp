@@ -1,8 +1,8 @@
 #include "statistiques.h"
 
+#include "documents/documentlu.h"
 #include "documents/mois.h"
-#include "documents/tpagedocument.h"
-#include "purchasing/tpagecommande.h"
+#include "purchasing/commandelue.h"
 #include "records/locataire.h"
 #include "records/lot.h"
 #include "store/tlistebase.h"
@@ -10,14 +10,20 @@
 namespace {
 
 // The line `decalage` lines after each block's opening line, by the text of the line right
-// after it; the first block of a text wins.
+// after it; the first block of a text wins. The texts are copied as they are met, so that the
+// index lies together in memory instead of across the whole base.
 QHash<QString, QString> indexe(const TListeBase& base, int decalage) {
+    const QList<TListeBase::Position> blocs = base.blocs();
     QHash<QString, QString> index;
-    for (const TListeBase::Position& p : base.blocs()) {
-        const TBlocLu bloc = base.read(p.cle, decalage, decalage + 1);
-        const QString cle = bloc.champs.value(0);
+    index.reserve(blocs.size());
+    for (const TListeBase::Position& p : blocs) {
+        const qsizetype fin = base.finContenu(p.ligne);
+        const auto ligne = [&](int n) {
+            return p.ligne + n < fin ? QStringView(base.line(p.ligne + n)) : QStringView();
+        };
+        const QString cle = ligne(1).toString();
         if (!index.contains(cle))
-            index.insert(cle, bloc.champs.value(decalage - 1));
+            index.insert(cle, ligne(decalage).toString());
     }
     return index;
 }
@@ -39,8 +45,9 @@ QString TLotsLocataires::libelle(const QString& numeroLocataire) const {
     return adresse == m_adresseDuLot.cend() ? lot : *adresse;
 }
 
-TCumul CumuleQuittances(SorteStats sorte, TPageDocument& lecteur, TListeBase& quittances,
-                        const QString& fmtMontant, const TLotsLocataires* lots,
+TCumul CumuleQuittances(SorteStats sorte, const TDescriptionDocument& description,
+                        TListeBase& quittances, const QString& fmtMontant,
+                        const TLotsLocataires* lots, const QDate& aujourdhui,
                         const TProgressionTexte& progression) {
     TCumul cumul(fmtMontant, descriptionStats(sorte).avecNom);
     const int nb = quittances.nb;
@@ -48,21 +55,20 @@ TCumul CumuleQuittances(SorteStats sorte, TPageDocument& lecteur, TListeBase& qu
         if (progression)
             progression(QStringLiteral("Quittance ") + QString::number(i));
         // A key without block has no total: nothing to count.
-        if (quittances.find(i) < 0)
+        const std::optional<TDocumentLu> quittance =
+            LitDocument(description, quittances, i, fmtMontant, aujourdhui);
+        if (!quittance)
             continue;
-        quittances.courant = i;
-        lecteur.lit();
-        const QString total = lecteur.totalEuros();
-        const QString locataire = lecteur.champ(ChampDocument::Locataire);
+        const QString& total = quittance->totalEuros;
         switch (sorte) {
         case SorteStats::Mois:
-            cumul.cumule(TexteMois(lecteur.date(ChampDocument::Date)), {}, total);
+            cumul.cumule(TexteMois(quittance->date), {}, total);
             break;
         case SorteStats::Locataires:
-            cumul.cumule(locataire, lecteur.champ(ChampDocument::Adresse1), total);
+            cumul.cumule(quittance->locataire, quittance->adresse1, total);
             break;
         case SorteStats::Lots:
-            if (const QString libelle = lots ? lots->libelle(locataire) : QString();
+            if (const QString libelle = lots ? lots->libelle(quittance->locataire) : QString();
                 !libelle.isEmpty())
                 cumul.cumule(libelle, {}, total);
             break;
@@ -75,19 +81,15 @@ TCumul CumuleQuittances(SorteStats sorte, TPageDocument& lecteur, TListeBase& qu
     return cumul;
 }
 
-TCumul CumuleCommandes(TPageCommande& lecteur, TListeBase& commandes, const QString& fmtMontant,
+TCumul CumuleCommandes(TListeBase& commandes, const TParametresCommande& parametres,
                        const TProgressionTexte& progression) {
-    TCumul cumul(fmtMontant, true);
+    TCumul cumul(parametres.fmtMontant, true);
     const int nb = commandes.nb;
     for (int i = 0; i < nb; ++i) {
         if (progression)
             progression(QStringLiteral("Commande ") + QString::number(i));
-        if (commandes.find(i) < 0)
-            continue;
-        commandes.courant = i;
-        lecteur.lit();
-        cumul.cumule(lecteur.champ(ChampCommande::Fournisseur),
-                     lecteur.champ(ChampCommande::Adresse1), lecteur.totaux().texteTTC);
+        if (const std::optional<TCommandeLue> commande = LitCommande(commandes, i, parametres))
+            cumul.cumule(commande->fournisseur, commande->adresse1, commande->totaux.texteTTC);
     }
     if (nb > 0)
         commandes.courant = nb - 1;

@@ -4,6 +4,7 @@
 #include "descriptionstats.h"
 #include "tcumul.h"
 
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QStringList>
@@ -11,8 +12,8 @@
 #include <functional>
 
 class TListeBase;
-class TPageCommande;
-class TPageDocument;
+struct TDescriptionDocument;
+struct TParametresCommande;
 
 // Told "Quittance 12", "Commande 3"... as a run goes from one record to the next.
 using TProgressionTexte = std::function<void(const QString&)>;
@@ -30,14 +31,16 @@ private:
     QHash<QString, QString> m_adresseDuLot;
 };
 
-// Reads every receipt of the base in base order into `lecteur`, a receipt page over that
-// base, and cumulates its total by month of its date, by tenant or by lot (`lots`, needed for
-// that kind only). The base's current key is left on the last receipt read.
-TCumul CumuleQuittances(SorteStats sorte, TPageDocument& lecteur, TListeBase& quittances,
-                        const QString& fmtMontant, const TLotsLocataires* lots,
+// Reads every receipt of the base (described by `description`) in key order and cumulates its
+// total by month of its date, by tenant or by lot (`lots`, needed for that kind only). A date
+// that does not read counts as `aujourdhui`, as the receipt's page shows it. The base's
+// current key is left on the last key.
+TCumul CumuleQuittances(SorteStats sorte, const TDescriptionDocument& description,
+                        TListeBase& quittances, const QString& fmtMontant,
+                        const TLotsLocataires* lots, const QDate& aujourdhui,
                         const TProgressionTexte& progression);
-// Reads every order of the base into `lecteur` and cumulates its total with tax by supplier.
-TCumul CumuleCommandes(TPageCommande& lecteur, TListeBase& commandes, const QString& fmtMontant,
+// Reads every order of the base in key order and cumulates its total with tax by supplier.
+TCumul CumuleCommandes(TListeBase& commandes, const TParametresCommande& parametres,
                        const TProgressionTexte& progression);
 
 // The rows a statistics window shows for a cumulation: in text order but for the months, each

@@ -1,5 +1,6 @@
 #include "statistiquesfiche.h"
 
+#include "common/clock.h"
 #include "documents/tpagedocument.h"
 #include "purchasing/tpagecommande.h"
 #include "tfiche.h"
@@ -8,26 +9,27 @@
 
 namespace {
 
-// The records are read by a page of their own, which no view shows.
 TCumul quittances(TFiche& fiche, SorteStats sorte, const TProgressionTexte& progression) {
     fiche.EcritPage(Base::Quittances);
     TPageDocument& page = *fiche.pageDocument(Base::Quittances);
-    TListeBase& base = fiche.base(Base::Quittances);
-    TPageDocument lecteur(page.description(), base, fiche.contexte());
     std::optional<TLotsLocataires> lots;
     if (sorte == SorteStats::Lots)
         lots.emplace(fiche.base(Base::Locataires), fiche.base(Base::Lots));
-    TCumul cumul = CumuleQuittances(sorte, lecteur, base, fiche.contexte().fmtMontant,
-                                    lots ? &*lots : nullptr, progression);
+    TCumul cumul = CumuleQuittances(sorte, page.description(), fiche.base(Base::Quittances),
+                                    fiche.contexte().fmtMontant, lots ? &*lots : nullptr,
+                                    Clock::today(), progression);
     page.lit();
     return cumul;
 }
 
 TCumul commandes(TFiche& fiche, const TProgressionTexte& progression) {
     fiche.EcritPage(Base::Commandes);
-    TListeBase& base = fiche.base(Base::Commandes);
-    TPageCommande lecteur(base, fiche.contexte());
-    TCumul cumul = CumuleCommandes(lecteur, base, fiche.contexte().fmtMontant, progression);
+    const TContextePage& contexte = fiche.contexte();
+    TParametresCommande parametres;
+    parametres.tauxTVA = contexte.tauxTVA();
+    parametres.tauxEuro = contexte.tauxEuro;
+    parametres.fmtMontant = contexte.fmtMontant;
+    TCumul cumul = CumuleCommandes(fiche.base(Base::Commandes), parametres, progression);
     fiche.pageCommande()->lit();
     return cumul;
 }
@@ -43,10 +45,8 @@ QList<TLigneJournal> JournalFiche(TFiche& fiche, const TProgressionTexte& progre
     const Comptes comptes = fiche.comptes();
     fiche.EcritPage(Base::Quittances);
     TPageDocument& page = *fiche.pageDocument(Base::Quittances);
-    TListeBase& base = fiche.base(Base::Quittances);
-    TPageDocument lecteur(page.description(), base, fiche.contexte());
-    QList<TLigneJournal> lignes =
-        Journal(lecteur, base, comptes, fiche.contexte().fmtMontant, progression);
+    QList<TLigneJournal> lignes = Journal(page.description(), fiche.base(Base::Quittances), comptes,
+                                          fiche.contexte().fmtMontant, Clock::today(), progression);
     page.lit();
     return lignes;
 }

@@ -4,6 +4,7 @@
 #include "decimaldigits.h"
 #include "usererror.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -162,7 +163,9 @@ QDate StrToDate(const QString& text) {
     }
     if (pos != text.size() || count < 2)
         notDate(text);
-    const int currentYear = Clock::today().year();
+    // The day's date is read only for a date that needs it: it costs a look at the time zone.
+    const bool siecleDuJour = count < 3 || digits[2] <= 2;
+    const int currentYear = siecleDuJour ? Clock::today().year() : 0;
     int year = count == 3 ? numbers[2] : currentYear;
     if (count == 3 && digits[2] <= 2) {
         year += currentYear / 100 * 100;
@@ -175,14 +178,37 @@ QDate StrToDate(const QString& text) {
     return date;
 }
 
-QString FormatFloat(const QString& format, double value) {
+namespace {
+
+// What a format's picture asks: the integer digits always shown, the decimals always shown,
+// and the decimals at most.
+struct Picture {
+    int minIntegerDigits = 0;
+    int requiredDecimals = 0;
+    int decimals = 0;
+};
+
+Picture pictureOf(const QString& format) {
+    // A program formats with one format after another: the last one is kept read.
+    thread_local QString lastFormat;
+    thread_local Picture last;
+    if (format == lastFormat)
+        return last;
     const QString picture = format.section(u';', 0, 0);
     const qsizetype point = picture.indexOf(u'.');
     const QString integerPart = point < 0 ? picture : picture.left(point);
     const QString fractionPart = point < 0 ? QString() : picture.mid(point + 1);
-    const int minIntegerDigits = int(integerPart.count(u'0'));
-    const int requiredDecimals = int(fractionPart.count(u'0'));
-    const int decimals = requiredDecimals + int(fractionPart.count(u'#'));
+    last.minIntegerDigits = int(integerPart.count(u'0'));
+    last.requiredDecimals = int(fractionPart.count(u'0'));
+    last.decimals = last.requiredDecimals + int(fractionPart.count(u'#'));
+    lastFormat = format;
+    return last;
+}
+
+} // namespace
+
+QString FormatFloat(const QString& format, double value) {
+    const auto [minIntegerDigits, requiredDecimals, decimals] = pictureOf(format);
 
     if (!std::isfinite(value))
         return std::isnan(value) ? QStringLiteral("NAN")
@@ -268,7 +294,26 @@ double Real48(double value) {
     // The shortest decimal that reads back as the same 6-byte real; a shorter one that lies
     // beyond the type's range ("2E38" for 1,6E38) is no candidate.
     char buffer[40];
+    // The value to 17 significant digits. A candidate of p digits lies at least min(r, 1 - r)
+    // units of its last place away, r being the part of that unit the digits after the p-th
+    // make; half the last place of a 6-byte real is at most 2^-40 times the value. A candidate
+    // clearly beyond (with a margin over every rounding here) is not tried.
+    const auto fin17 =
+        std::to_chars(buffer, buffer + sizeof buffer, stored, std::chars_format::scientific, 16);
+    char chiffres[17];
+    int nbChiffres = 0;
+    for (const char* c = buffer; c != fin17.ptr && *c != 'e' && nbChiffres < 17; ++c)
+        if (*c >= '0' && *c <= '9')
+            chiffres[nbChiffres++] = *c;
+    // reste[p]: what the digits after the p-th make of a unit of the p-th.
+    double reste[18] = {};
+    for (int i = nbChiffres - 1; i >= 0; --i)
+        reste[i] = (reste[i + 1] + (chiffres[i] - '0')) * 0.1;
+    double seuil = 2e-12;
     for (int precision = 1; precision <= 17; ++precision) {
+        seuil *= 10;
+        if (precision < nbChiffres && std::min(reste[precision], 1 - reste[precision]) > seuil)
+            continue;
         const auto fin = std::to_chars(buffer, buffer + sizeof buffer, stored,
                                        std::chars_format::scientific, precision - 1);
         double candidate = 0;

@@ -4,7 +4,7 @@
 
 QString Rset(const QString& text, int width, const TMesureTexte& mesure) {
     QString result = text.trimmed();
-    if (result.isEmpty())
+    if (result.isEmpty() || !mesure)
         return result;
     // A measure that stops growing would pad for ever: never pad beyond the width itself.
     while (mesure(result) <= width - 10 && result.size() <= width)

@@ -8,7 +8,8 @@
 using TMesureTexte = std::function<int(const QString&)>;
 
 // Right-aligns a trimmed text by putting blanks in front of it until it is wider than
-// width - 10 pixels; an empty text stays empty.
+// width - 10 pixels; an empty text stays empty. Without a measure the text is only trimmed:
+// values computed for no window need no alignment.
 QString Rset(const QString& text, int width, const TMesureTexte& mesure);
 
 // Converts an amount text (decimal comma) through the 6-byte real, formats it with `format`

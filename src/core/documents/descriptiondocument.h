@@ -24,6 +24,9 @@ enum class ChampDocument {
 };
 constexpr int NbChampsDocument = int(ChampDocument::Valide) + 1;
 
+// The length of every number's tag: "NUMQ", "NUMA", "NUMR"...
+constexpr qsizetype LongueurTagNumero = 4;
+
 struct TChampDocument {
     ChampDocument champ;
     QString libelle; // label on the page, also the field's accessible name

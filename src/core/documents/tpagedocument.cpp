@@ -4,6 +4,7 @@
 #include "common/conversions.h"
 #include "common/montants.h"
 #include "common/usererror.h"
+#include "documentlu.h"
 #include "enlettres.h"
 #include "mois.h"
 #include "numerotation.h"
@@ -11,9 +12,6 @@
 namespace {
 
 using C = ChampDocument;
-
-// The length of every number's tag: "NUMQ", "NUMA", "NUMR"...
-constexpr qsizetype LongueurTag = 4;
 
 const QString FormatDate = QStringLiteral("dd/MM/yyyy");
 
@@ -120,16 +118,13 @@ void TPageDocument::Calcule() {
         const QString montant = m_grille.cellule(ligne, TGrilleDocument::Montant);
         if (montant.isEmpty())
             continue;
-        double valeur = 0;
-        try {
-            valeur = Real48(StrToFloat(montant));
-        } catch (const UserError&) {
+        const std::optional<double> valeur = ValeurMontant(montant);
+        if (!valeur)
             continue; // left as typed, counts nothing
-        }
-        m_grille.setCellule(
-            ligne, TGrilleDocument::Montant,
-            Rset(FormatFloat(m_contexte.fmtMontant, valeur), AlignementMontant, m_contexte.mesure));
-        total = Real48(total + valeur);
+        m_grille.setCellule(ligne, TGrilleDocument::Montant,
+                            Rset(FormatFloat(m_contexte.fmtMontant, *valeur), AlignementMontant,
+                                 m_contexte.mesure));
+        total = Real48(total + *valeur);
     }
     const double francs = Real48(total * m_contexte.tauxEuro);
     m_totalEuros = FormatFloat(m_contexte.fmtMontant, total);
@@ -169,7 +164,7 @@ void TPageDocument::lit() {
             const QString& texte = bloc.champs[i];
             switch (champ) {
             case C::Numero:
-                setChamp(champ, texte.mid(LongueurTag).trimmed());
+                setChamp(champ, texte.mid(LongueurTagNumero).trimmed());
                 break;
             case C::Date:
             case C::Du:

@@ -117,24 +117,27 @@ void TPageLignes::videLignes() {
     m_lignes = 0;
 }
 
+QList<QStringList> TPageLignes::lignesDuBloc(const QList<TLigneTag>& tags, const QString& tagLigne,
+                                             int colonnes) {
+    QList<QStringList> lignes;
+    for (const TLigneTag& tag : tags)
+        if (tag.tag == tagLigne && tag.valeur.size() >= LongueurLigneMin)
+            lignes.append(TListeBase::cellules(tag.valeur, colonnes));
+    return lignes;
+}
+
 void TPageLignes::litLignes(const QList<TLigneTag>& tags) {
-    const auto estLigne = [this](const TLigneTag& tag) {
-        return tag.tag == m_tagLigne && tag.valeur.size() >= LongueurLigneMin;
-    };
-    m_grille.vide(std::count_if(tags.begin(), tags.end(), estLigne));
+    if (m_avecMemo)
+        for (const TLigneTag& tag : tags)
+            if (tag.tag == QLatin1String("MEMO"))
+                m_memo.append(tag.valeur);
     const int colonnes = m_grille.columnCount();
-    int ligne = 0;
-    for (const TLigneTag& tag : tags) {
-        if (tag.tag == QLatin1String("MEMO") && m_avecMemo) {
-            m_memo.append(tag.valeur);
-        } else if (estLigne(tag)) {
-            const QStringList cellules = TListeBase::cellules(tag.valeur, colonnes);
-            for (int c = 0; c < colonnes; ++c)
-                m_grille.setCellule(ligne, c, cellules[c]);
-            ++ligne;
-        }
-    }
-    m_lignes = std::min(ligne + 1, m_grille.rowCount());
+    const QList<QStringList> lignes = lignesDuBloc(tags, m_tagLigne, colonnes);
+    m_grille.vide(lignes.size());
+    for (int ligne = 0; ligne < lignes.size(); ++ligne)
+        for (int c = 0; c < colonnes; ++c)
+            m_grille.setCellule(ligne, c, lignes[ligne][c]);
+    m_lignes = std::min(int(lignes.size()) + 1, m_grille.rowCount());
 }
 
 QStringList TPageLignes::lignesBloc() const {

@@ -51,6 +51,11 @@ public:
     // "Créer": a new blank document under the next key, the page stored first.
     void Cree();
 
+    // The grid rows a block's tagged lines hold: the lines under `tagLigne` long enough to be
+    // a row, in order, each cut into `colonnes` cells.
+    static QList<QStringList> lignesDuBloc(const QList<TLigneTag>& tags, const QString& tagLigne,
+                                           int colonnes);
+
 signals:
     // The whole page changed (a read, a new document, a paste): views refresh every widget.
     void relue();

@@ -12,13 +12,9 @@ namespace {
 using C = ChampCommande;
 using namespace ColonneCommande;
 
-const QString TagNumero = QStringLiteral("NUMC");
-const QString TagLigne = QStringLiteral("CMDE");
-const QString FormatDate = QStringLiteral("dd/MM/yyyy");
+using namespace BlocCommande;
 
-// The header lines of a block: the fields, then the pricing mode before the validated flag.
-constexpr int LigneTTC = 9;
-constexpr int LignesEntete = 10;
+const QString FormatDate = QStringLiteral("dd/MM/yyyy");
 
 // The longest cells, so that a stored row, amounts aligned with blanks, stays within what a
 // tagged line of a block holds.
@@ -34,6 +30,10 @@ QList<TColonneGrille> colonnes() {
 }
 
 } // namespace
+
+bool BlocCommande::ttc(const QString& ligneMode) {
+    return ligneMode.startsWith(QLatin1String("TTC")) && ligneMode.mid(3, 1) == QLatin1String("Y");
+}
 
 TPageCommande::TPageCommande(TListeBase& base, const TContextePage& contexte, QObject* parent)
     : TPageLignes(base, contexte, colonnes(), TagLigne, true, parent) {
@@ -174,8 +174,7 @@ void TPageCommande::lit() {
             setChamp(C::Reglement, l[3]);
         for (int i = 0; i < 4; ++i)
             setChamp(ChampCommande(int(C::Adresse1) + i), l[4 + i]);
-        const QString mode = l[LigneTTC - 1];
-        m_ttc = mode.startsWith(QLatin1String("TTC")) && mode.mid(3, 1) == QLatin1String("Y");
+        m_ttc = BlocCommande::ttc(l[LigneTTC - 1]);
         setChamp(C::Valide, l[LignesEntete - 1] == QLatin1String("Y") ? QStringLiteral("Y")
                                                                       : QStringLiteral("N"));
         litLignes(bloc.tags);

@@ -25,6 +25,17 @@ enum class ChampCommande {
 };
 constexpr int NbChampsCommande = int(ChampCommande::Valide) + 1;
 
+// The layout of an order's block besides its fields: the tags of the number and of the rows,
+// and the header lines, the fields then the pricing mode before the validated flag.
+namespace BlocCommande {
+inline const QString TagNumero = QStringLiteral("NUMC");
+inline const QString TagLigne = QStringLiteral("CMDE");
+constexpr int LigneTTC = 9;
+constexpr int LignesEntete = 10;
+// Whether the pricing mode line ("TTCY" or "TTCN") says prices with tax.
+bool ttc(const QString& ligneMode);
+} // namespace BlocCommande
+
 // The supplier an order is made for: its code and its four coordinate lines.
 struct TCarteFournisseur {
     QString code;
