@@ -33,7 +33,11 @@ public:
         m_script.emplace_back(Genre::Police).police = police;
     }
     // An empty path cancels the dialog.
-    void repondFichier(const QString& path) { m_script.emplace_back(Genre::Fichier).texte = path; }
+    void repondFichier(const QString& path, int filtre = 0) {
+        Replique& r = m_script.emplace_back(Genre::Fichier);
+        r.texte = path;
+        r.rang = filtre;
+    }
 
     // The texts of the questions and messages, the file dialogs as their filter.
     QStringList posees() const { return m_posees; }
@@ -130,9 +134,11 @@ public:
         const Replique* r = prend(Genre::Fichier, filtre);
         return r ? r->texte.value_or(QString()) : QString();
     }
-    QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override {
+    FichierChoisi fichierAEnregistrerAuFormat(const QString& filtre,
+                                              const QString& nomPropose) override {
         const Replique* r = prend(Genre::Fichier, filtre + QStringLiteral(" ") + nomPropose);
-        return r ? r->texte.value_or(QString()) : QString();
+        return r ? FichierChoisi{r->texte.value_or(QString()), r->rang.value_or(0)}
+                 : FichierChoisi{};
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/questions.h"
 #include "app/statistiquesfiche.h"
+#include "app/tfiche.h"
 #include "tcompta.h"
 #include "tstats.h"
 #include "vuegrille.h"
@@ -30,6 +31,6 @@ void JournalComptable(TFiche& fiche, QLabel* panneau, QWidget* parent) {
         }))
         return;
     TCompta fenetre(parent);
-    fenetre.Init(lignes);
+    fenetre.Init(lignes, fiche.comptes());
     fenetre.exec();
 }

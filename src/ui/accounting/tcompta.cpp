@@ -1,5 +1,6 @@
 #include "tcompta.h"
 
+#include "accounting/fec.h"
 #include "accounting/tgrilletexte.h"
 #include "app/questions.h"
 #include "common/clock.h"
@@ -110,8 +111,9 @@ TCompta::TCompta(QWidget* parent) : QDialog(parent) {
     setFixedSize(696, 343);
 }
 
-void TCompta::Init(const QList<TLigneJournal>& lignes) {
+void TCompta::Init(const QList<TLigneJournal>& lignes, const Comptes& comptes) {
     m_lignes = lignes;
+    m_comptes = comptes;
     const TPeriodeJournal periode = PeriodeJournal(m_lignes, Clock::today());
     m_du->setDate(periode.du);
     m_au->setDate(periode.au);
@@ -129,12 +131,29 @@ void TCompta::Imprime() {
 }
 
 void TCompta::Exporte() {
-    QString path = Questions::instance().fichierAEnregistrer(
-        QStringLiteral("Format texte + tabulations (*.txt)"), QStringLiteral("Journal.txt"));
+    // The tab file for spreadsheets, or the accounting entries file of the tax office.
+    const Questions::FichierChoisi choisi = Questions::instance().fichierAEnregistrerAuFormat(
+        QStringLiteral("Format texte + tabulations (*.txt);;"
+                       "Fichier des écritures comptables, séparateur | (*.txt);;"
+                       "Fichier des écritures comptables, séparateur tabulation (*.txt)"),
+        QStringLiteral("Journal.txt"));
+    QString path = choisi.chemin;
     if (path.isEmpty())
         return;
     // The default extension.
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".txt");
-    execute([&] { ExporteJournal(path, m_affichees); });
+    execute([&] {
+        switch (choisi.filtre) {
+        case 1:
+            ExporteFec(path, m_affichees, m_comptes, SeparateurFec::Barre);
+            break;
+        case 2:
+            ExporteFec(path, m_affichees, m_comptes, SeparateurFec::Tabulation);
+            break;
+        default:
+            ExporteJournal(path, m_affichees);
+            break;
+        }
+    });
 }

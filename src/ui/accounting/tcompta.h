@@ -14,9 +14,9 @@ class TCompta : public QDialog {
 
 public:
     explicit TCompta(QWidget* parent = nullptr);
-    // Keeps the lines, opens the period on the first and last lines' dates (the day's date
-    // when there is none) and fills the grid.
-    void Init(const QList<TLigneJournal>& lignes);
+    // Keeps the lines and the accounts they go to, opens the period on the first and last
+    // lines' dates (the day's date when there is none) and fills the grid.
+    void Init(const QList<TLigneJournal>& lignes, const Comptes& comptes);
     // Fills the grid with the lines of the period shown ("OK").
     void Remplit();
 
@@ -26,12 +26,14 @@ public:
     QDateEdit* au() const { return m_au; }
     // The print button: the rows shown, titled with the day's date.
     void Imprime();
-    // The export button: the rows shown, into the text file chosen.
+    // The export button: the rows shown, into the file chosen, as a tab file or as the
+    // accounting entries file of the tax office, "|" or TAB separated, by the filter chosen.
     void Exporte();
 
 private:
     QList<TLigneJournal> m_lignes;
     QList<TLigneJournal> m_affichees;
+    Comptes m_comptes;
     TGrilleTexte* m_grille;
     QTableView* m_vue;
     QDateEdit* m_du;

@@ -53,7 +53,17 @@ public:
     // The file dialogs; an empty path when they are cancelled. A filter is written as
     // "Fichier locataires (*.loc)".
     virtual QString fichierAOuvrir(const QString& filtre) = 0;
-    virtual QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) = 0;
+    // The file to write and the rank of the filter shown when it was chosen, among the filters
+    // of `filtre` separated by ";;".
+    struct FichierChoisi {
+        QString chemin;
+        int filtre = 0;
+    };
+    virtual FichierChoisi fichierAEnregistrerAuFormat(const QString& filtre,
+                                                      const QString& nomPropose) = 0;
+    QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) {
+        return fichierAEnregistrerAuFormat(filtre, nomPropose).chemin;
+    }
 
     // The instance in force: the program's dialogs unless a substitute is installed.
     static Questions& instance();

@@ -159,7 +159,8 @@ QString QuestionsDialogues::fichierAOuvrir(const QString& filtre) {
     return choisitFichier(dialogue);
 }
 
-QString QuestionsDialogues::fichierAEnregistrer(const QString& filtre, const QString& nomPropose) {
+Questions::FichierChoisi
+QuestionsDialogues::fichierAEnregistrerAuFormat(const QString& filtre, const QString& nomPropose) {
     QFileDialog dialogue(QApplication::activeWindow(), QStringLiteral("Enregistrer sous"),
                          QString(), filtre);
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
@@ -172,5 +173,7 @@ QString QuestionsDialogues::fichierAEnregistrer(const QString& filtre, const QSt
     suffixe(dialogue.selectedNameFilter());
     QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue, suffixe);
     dialogue.selectFile(nomPropose);
-    return choisitFichier(dialogue);
+    const QString chemin = choisitFichier(dialogue);
+    return {chemin, int(std::max<qsizetype>(
+                        0, dialogue.nameFilters().indexOf(dialogue.selectedNameFilter())))};
 }

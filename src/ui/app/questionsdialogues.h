@@ -22,5 +22,6 @@ public:
     std::optional<QString> typeLot(const QStringList& types, const QString& courant) override;
     std::optional<QFont> police(const QFont& initiale) override;
     QString fichierAOuvrir(const QString& filtre) override;
-    QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) override;
+    FichierChoisi fichierAEnregistrerAuFormat(const QString& filtre,
+                                              const QString& nomPropose) override;
 };

@@ -137,6 +137,8 @@ private slots:
             mars = cellules(*compta.vue());
             questions.repondFichier(path);
             bouton(&compta, "Exporter")->click();
+            questions.repondFichier(dir.filePath("FEC"), 1);
+            bouton(&compta, "Exporter")->click();
         });
         form.action(Commande::JournalComptable)->trigger();
         QCOMPARE(tout.size(), 8);
@@ -147,6 +149,12 @@ private slots:
         const QByteArray fichier = contenu(path + ".txt");
         QCOMPARE(fichier.count("\r\n"), 6);
         QVERIFY(fichier.startsWith("15/03/2001\t411000\tQuittance 12\tV1\t\t520,00\t\r\n"));
+        // The tax office's layout: its header line, then the same six lines.
+        const QList<QByteArray> fec = contenu(dir.filePath("FEC.txt")).split('\n');
+        QCOMPARE(fec.size(), 8);
+        QVERIFY(fec[0].startsWith("JournalCode|JournalLib|EcritureNum|EcritureDate|"));
+        QVERIFY(fec[1].startsWith("V1|"));
+        QVERIFY(fec[1].contains("|20010315|411000|"));
         QVERIFY(questions.imprevues().isEmpty());
     }
 
