@@ -19,11 +19,11 @@ const std::array<QString, 6> LibellesComptes = {
     QStringLiteral("Aide personnalisée au logement"),
 };
 
-QString libelleCompte(const QString& compte, const Comptes& comptes) {
-    for (size_t i = 0; i < comptes.size(); ++i)
-        if (comptes[i] == compte)
-            return LibellesComptes[i];
-    return compte;
+// By the account's place, not its number: two places may share one number.
+QString libelleCompte(const TLigneJournal& ligne) {
+    return ligne.rangCompte >= 0 && ligne.rangCompte < int(LibellesComptes.size())
+               ? LibellesComptes[ligne.rangCompte]
+               : ligne.compte;
 }
 
 QString dateFec(const QDate& date) {
@@ -73,8 +73,7 @@ const QStringList& ColonnesFec() {
     return colonnes;
 }
 
-QStringList LignesFec(const QList<TLigneJournal>& lignes, const Comptes& comptes,
-                      SeparateurFec separateur) {
+QStringList LignesFec(const QList<TLigneJournal>& lignes, SeparateurFec separateur) {
     const QChar sep = caractereFec(separateur);
     QStringList texte;
     texte.reserve(lignes.size() + 1);
@@ -93,7 +92,7 @@ QStringList LignesFec(const QList<TLigneJournal>& lignes, const Comptes& comptes
                            QString::number(numero),
                            date,
                            l.compte,
-                           libelleCompte(l.compte, comptes),
+                           libelleCompte(l),
                            QString(),
                            QString(),
                            l.piece,
@@ -113,7 +112,6 @@ QStringList LignesFec(const QList<TLigneJournal>& lignes, const Comptes& comptes
     return texte;
 }
 
-void ExporteFec(const QString& path, const QList<TLigneJournal>& lignes, const Comptes& comptes,
-                SeparateurFec separateur) {
-    TextFile::write(path, LignesFec(lignes, comptes, separateur));
+void ExporteFec(const QString& path, const QList<TLigneJournal>& lignes, SeparateurFec separateur) {
+    TextFile::write(path, LignesFec(lignes, separateur));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "journal.h"
-#include "parametres.h"
 
 #include <QChar>
 #include <QList>
@@ -21,11 +20,9 @@ const QStringList& ColonnesFec();
 // The lines of the file. The entries are numbered from 1 in the order of the lines given, one
 // per receipt; the receipt's number is the piece reference and its date the entry's, the
 // piece's and the validation's, as "yyyymmdd"; an empty amount is "0,00" and a
-// negative one goes to the other side. The accounts take
-// their label from their place in `comptes`. A separator, CR or LF inside a text becomes a
-// space so that every line keeps its 18 fields.
-QStringList LignesFec(const QList<TLigneJournal>& lignes, const Comptes& comptes,
-                      SeparateurFec separateur);
+// negative one goes to the other side. The accounts take their label from their place in the
+// settings, which two places sharing one number keep apart. A separator, CR or LF inside a text
+// becomes a space so that every line keeps its 18 fields.
+QStringList LignesFec(const QList<TLigneJournal>& lignes, SeparateurFec separateur);
 // Writes them to `path` in Windows-1252 with CR LF, replacing the file as a whole.
-void ExporteFec(const QString& path, const QList<TLigneJournal>& lignes, const Comptes& comptes,
-                SeparateurFec separateur);
+void ExporteFec(const QString& path, const QList<TLigneJournal>& lignes, SeparateurFec separateur);

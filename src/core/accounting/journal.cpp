@@ -97,6 +97,7 @@ QList<TLigneJournal> EcritureQuittance(const TDocumentLu& quittance, const Compt
     QList<TLigneJournal> lignes;
     TLigneJournal debit = modele;
     debit.compte = comptes[Clients];
+    debit.rangCompte = Clients;
     debit.debit = total;
     lignes.append(debit);
     for (IndexCompte c : ComptesRows) {
@@ -104,6 +105,7 @@ QList<TLigneJournal> EcritureQuittance(const TDocumentLu& quittance, const Compt
             continue;
         TLigneJournal ligne = modele;
         ligne.compte = comptes[c];
+        ligne.rangCompte = c;
         if (sommes[c]) {
             const qint64 somme = *sommes[c];
             (somme < 0 ? ligne.debit : ligne.credit) = unites.texte(somme < 0 ? -somme : somme);

@@ -19,12 +19,13 @@ inline const QString JournalVentes = QStringLiteral("V1");
 // amounts are texts in the amount format, exactly one of debit and credit filled (the rent
 // line of a receipt without rent row keeps both empty).
 struct TLigneJournal {
-    int ecriture = 0; // the entry, numbered from 1 in receipt order
-    QDate date;       // the receipt's own date
-    QString journal;  // "V1"
-    QString compte;   // an account number of the settings, as it is held
-    QString libelle;  // "Quittance " + the receipt's number
-    QString piece;    // the receipt's number
+    int ecriture = 0;   // the entry, numbered from 1 in receipt order
+    QDate date;         // the receipt's own date
+    QString journal;    // "V1"
+    QString compte;     // an account number of the settings, as it is held
+    int rangCompte = 0; // that account's place in the settings, 0 for the clients'...
+    QString libelle;    // "Quittance " + the receipt's number
+    QString piece;      // the receipt's number
     QString debit;
     QString credit;
 

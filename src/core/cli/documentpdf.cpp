@@ -2,7 +2,7 @@
 
 #include "app/impressions.h"
 #include "app/tfiche.h"
-#include "cli/verification.h"
+#include "cli/rapports.h"
 #include "common/usererror.h"
 #include "documents/tpagedocument.h"
 #include "printing/pdf.h"
@@ -43,10 +43,7 @@ void DocumentPdf(const QString& sorte, const QString& numero, const QString& dos
                             .arg(sorte, sortesDocumentPdf().join(QStringLiteral(", "))));
 
     TFiche fiche;
-    fiche.ChargeSoc(repertoireReglages);
-    fiche.ChargeIni(repertoireReglages);
-    fiche.ChargeCombo(repertoireReglages);
-    fiche.Charge(cheminDossierExistant(dossier));
+    ChargeDossier(fiche, dossier, repertoireReglages);
 
     const QString cherche = numero.trimmed();
     const bool trouve = choisie->base == Base::Commandes

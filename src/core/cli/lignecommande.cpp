@@ -1,7 +1,9 @@
 #include "lignecommande.h"
 
 #include "cli/documentpdf.h"
+#include "cli/rapports.h"
 #include "cli/verification.h"
+#include "common/conversions.h"
 #include "common/usererror.h"
 
 #include <QDir>
@@ -34,6 +36,29 @@ int pdf(const TArguments& arguments, QTextStream& sortie) {
     return 0;
 }
 
+int journal(const TArguments& arguments, QTextStream& sortie) {
+    const QString du = QStringLiteral("--du");
+    const QString au = QStringLiteral("--au");
+    const QDate debut = DateOption(du, arguments.valeurs.value(du));
+    const QDate fin = DateOption(au, arguments.valeurs.value(au));
+    const QString fichier = arguments.valeurs.value(QStringLiteral("-o"));
+    const qsizetype lignes = JournalDossier(arguments.operandes.at(0), debut, fin,
+                                            arguments.drapeaux.contains(QStringLiteral("--fec")),
+                                            fichier, QDir::currentPath());
+    sortie << QStringLiteral("Journal du %1 au %2 : %3 lignes écrites dans %4")
+                  .arg(DateToStr(debut), DateToStr(fin), QString::number(lignes),
+                       QDir::toNativeSeparators(fichier))
+           << '\n';
+    return 0;
+}
+
+int statistiques(const TArguments& arguments, QTextStream& sortie) {
+    for (const QString& ligne : StatistiquesDossier(arguments.operandes.at(0),
+                                                    arguments.operandes.at(1), QDir::currentPath()))
+        sortie << ligne << '\n';
+    return 0;
+}
+
 QList<TCommande> table() {
     return {
         {QStringLiteral("--verifier"),
@@ -57,6 +82,26 @@ QList<TCommande> table() {
          {QStringLiteral("-o")},
          {},
          pdf},
+        {QStringLiteral("--journal"),
+         QStringLiteral("--journal DOSSIER.loc --du JJ/MM/AAAA --au JJ/MM/AAAA [--fec] -o FICHIER"),
+         QStringLiteral("Écrit les lignes du journal des ventes datées du --du au --au inclus : "
+                        "en texte + tabulations, ou avec --fec en fichier des écritures "
+                        "comptables (séparateur |). Les comptes viennent des fichiers de "
+                        "réglages du répertoire courant."),
+         {QStringLiteral("DOSSIER.loc")},
+         {QStringLiteral("--du"), QStringLiteral("--au"), QStringLiteral("-o")},
+         {QStringLiteral("--du"), QStringLiteral("--au"), QStringLiteral("-o")},
+         {QStringLiteral("--fec")},
+         journal},
+        {QStringLiteral("--statistiques"),
+         QStringLiteral("--statistiques %1 DOSSIER.loc").arg(sortesStatistiques().join(u'|')),
+         QStringLiteral("Affiche les lignes des statistiques, une par ligne, les colonnes "
+                        "séparées par des tabulations, après la ligne de leurs titres."),
+         {QStringLiteral("STATISTIQUES"), QStringLiteral("DOSSIER.loc")},
+         {},
+         {},
+         {},
+         statistiques},
     };
 }
 

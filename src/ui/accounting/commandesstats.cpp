@@ -2,7 +2,6 @@
 
 #include "app/questions.h"
 #include "app/statistiquesfiche.h"
-#include "app/tfiche.h"
 #include "tcompta.h"
 #include "tstats.h"
 #include "vuegrille.h"
@@ -31,6 +30,6 @@ void JournalComptable(TFiche& fiche, QLabel* panneau, QWidget* parent) {
         }))
         return;
     TCompta fenetre(parent);
-    fenetre.Init(lignes, fiche.comptes());
+    fenetre.Init(lignes);
     fenetre.exec();
 }

@@ -111,9 +111,8 @@ TCompta::TCompta(QWidget* parent) : QDialog(parent) {
     setFixedSize(696, 343);
 }
 
-void TCompta::Init(const QList<TLigneJournal>& lignes, const Comptes& comptes) {
+void TCompta::Init(const QList<TLigneJournal>& lignes) {
     m_lignes = lignes;
-    m_comptes = comptes;
     const TPeriodeJournal periode = PeriodeJournal(m_lignes, Clock::today());
     m_du->setDate(periode.du);
     m_au->setDate(periode.au);
@@ -146,10 +145,10 @@ void TCompta::Exporte() {
     execute([&] {
         switch (choisi.filtre) {
         case 1:
-            ExporteFec(path, m_affichees, m_comptes, SeparateurFec::Barre);
+            ExporteFec(path, m_affichees, SeparateurFec::Barre);
             break;
         case 2:
-            ExporteFec(path, m_affichees, m_comptes, SeparateurFec::Tabulation);
+            ExporteFec(path, m_affichees, SeparateurFec::Tabulation);
             break;
         default:
             ExporteJournal(path, m_affichees);

@@ -14,9 +14,9 @@ class TCompta : public QDialog {
 
 public:
     explicit TCompta(QWidget* parent = nullptr);
-    // Keeps the lines and the accounts they go to, opens the period on the first and last
-    // lines' dates (the day's date when there is none) and fills the grid.
-    void Init(const QList<TLigneJournal>& lignes, const Comptes& comptes);
+    // Keeps the lines, opens the period on the first and last lines' dates (the day's date
+    // when there is none) and fills the grid.
+    void Init(const QList<TLigneJournal>& lignes);
     // Fills the grid with the lines of the period shown ("OK").
     void Remplit();
 
@@ -33,7 +33,6 @@ public:
 private:
     QList<TLigneJournal> m_lignes;
     QList<TLigneJournal> m_affichees;
-    Comptes m_comptes;
     TGrilleTexte* m_grille;
     QTableView* m_vue;
     QDateEdit* m_du;

@@ -176,8 +176,7 @@ private slots:
                                   {"Provision pour charges\t30,00", "APL\t-50,00"}));
         QTemporaryDir dir;
         const QString path = dir.filePath("Journal.fec");
-        ExporteFec(path, LignesPeriode(j, QDate(2001, 3, 1), QDate(2001, 4, 30)), comptes,
-                   separateur);
+        ExporteFec(path, LignesPeriode(j, QDate(2001, 3, 1), QDate(2001, 4, 30)), separateur);
 
         const QStringList attendu{
             "JournalCode|JournalLib|EcritureNum|EcritureDate|CompteNum|CompteLib|CompAuxNum|"

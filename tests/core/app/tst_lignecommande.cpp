@@ -92,7 +92,9 @@ private slots:
         QCOMPARE(r.code, 0);
         for (const char* ligne :
              {"tarvinel [DOSSIER.loc]", "tarvinel --verifier DOSSIER.loc [--reparer]",
-              "tarvinel --pdf quittance|avis|recu|commande NUMERO DOSSIER.loc -o FICHIER.pdf"})
+              "tarvinel --pdf quittance|avis|recu|commande NUMERO DOSSIER.loc -o FICHIER.pdf",
+              "tarvinel --journal DOSSIER.loc --du JJ/MM/AAAA --au JJ/MM/AAAA [--fec] -o FICHIER",
+              "tarvinel --statistiques mois|locataires|lots|fournisseurs DOSSIER.loc"})
             QVERIFY2(r.sortie.contains(QString::fromUtf8(ligne)), ligne);
         QCOMPARE(r.erreurs, QString());
     }
@@ -154,6 +156,24 @@ private slots:
                                  << "L'option -o est obligatoire";
         QTest::newRow("option inconnue") << QStringList{"--verifier", "essai.loc", "--vite"} << 2
                                          << "Option inconnue pour --verifier : --vite";
+        QTest::newRow("date impossible")
+            << QStringList{"--journal", "essai.loc",  "--du", "31/02/2026",
+                           "--au",      "31/12/2026", "-o",   "j.txt"}
+            << 1 << "Date incorrecte pour --du : 31/02/2026";
+        QTest::newRow("période à l'envers")
+            << QStringList{"--journal", "essai.loc",  "--du", "01/12/2026",
+                           "--au",      "30/11/2026", "-o",   "j.txt"}
+            << 1 << "La période est vide : le 01/12/2026 est après le 30/11/2026";
+        QTest::newRow("journal sans dossier")
+            << QStringList{"--journal", "absent.loc", "--du", "01/12/2026",
+                           "--au",      "31/12/2026", "-o",   "j.txt"}
+            << 1 << "Le fichier n'existe pas";
+        QTest::newRow("journal sans période")
+            << QStringList{"--journal", "essai.loc", "-o", "j.txt"} << 2
+            << "L'option --du est obligatoire";
+        QTest::newRow("statistiques inconnues")
+            << QStringList{"--statistiques", "annees", "essai.loc"} << 1
+            << "Statistiques inconnues : annees (mois, locataires, lots, fournisseurs)";
         QTest::newRow("commande inconnue")
             << QStringList{"--exporter", "essai.loc"} << 2 << "Option inconnue : --exporter";
     }
@@ -179,6 +199,48 @@ private slots:
                  qPrintable(r.erreurs));
         QVERIFY(r.sortie.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), avant);
+    }
+
+    // The journal of a period to a file, as the tab file or the tax office's layout, and the
+    // statistics as text.
+    void journalStatistiques() {
+        QTemporaryDir dir;
+        const QString dossier = dossierEssai(dir);
+        const auto journal = [&](const QString& du, const QString& au, const QStringList& plus) {
+            return tarvinel(QStringList{"--journal", dossier, "--du", du, "--au", au} + plus,
+                            dir.path());
+        };
+        const QString tab = dir.filePath("journal.txt");
+        const Resultat r = journal("01/12/2026", "31/12/2026", {"-o", tab});
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.sortie,
+                 "Journal du 01/12/2026 au 31/12/2026 : 3 lignes écrites dans " + tab + "\n");
+        QFile f(tab);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("10/12/2026\t\tQuittance 202612001\tV1\t\t500,00\t\r\n"
+                                         "10/12/2026\t\tQuittance 202612001\tV1\t\t\t450,00\r\n"
+                                         "10/12/2026\t\tQuittance 202612001\tV1\t\t\t50,00\r\n"));
+
+        const QString fec = dir.filePath("fec.txt");
+        QCOMPARE(journal("10/12/2026", "10/12/2026", {"--fec", "-o", fec}).code, 0);
+        QFile g(fec);
+        QVERIFY(g.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lignes = g.readAll().split('\n');
+        QCOMPARE(lignes.size(), 5);
+        QVERIFY(lignes[0].startsWith("JournalCode|JournalLib|EcritureNum|"));
+        QCOMPARE(lignes[2],
+                 QByteArray("V1|Journal des ventes|1|20261210||Loyers|||202612001|20261210|"
+                            "Quittance 202612001|0,00|450,00|||20261210||\r"));
+
+        QCOMPARE(journal("01/01/2027", "31/01/2027", {"-o", tab}).sortie,
+                 "Journal du 01/01/2027 au 31/01/2027 : 0 lignes écrites dans " + tab + "\n");
+
+        const Resultat mois = tarvinel({"--statistiques", "mois", dossier}, dir.path());
+        QCOMPARE(mois.code, 0);
+        QCOMPARE(mois.sortie, QString("\tMois\tC.A. mois\n1\tDécembre 2026\t500,00\n"));
+        QCOMPARE(tarvinel({"--statistiques", "locataires", dossier}, dir.path()).sortie,
+                 QString("\tCode\tNom\tC.A. HT\n1\t10001\tDupré\t500,00\n"));
     }
 
     // A base with a broken block and a copied one: the verification reports them and changes

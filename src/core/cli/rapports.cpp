@@ -1,0 +1,82 @@
+#include "rapports.h"
+
+#include "accounting/fec.h"
+#include "accounting/journal.h"
+#include "app/statistiquesfiche.h"
+#include "app/tfiche.h"
+#include "cli/verification.h"
+#include "common/conversions.h"
+#include "common/usererror.h"
+
+namespace {
+
+struct TMotStats {
+    const char* mot;
+    SorteStats sorte;
+};
+
+constexpr TMotStats MotsStats[] = {
+    {"mois", SorteStats::Mois},
+    {"locataires", SorteStats::Locataires},
+    {"lots", SorteStats::Lots},
+    {"fournisseurs", SorteStats::Fournisseurs},
+};
+
+} // namespace
+
+void ChargeDossier(TFiche& fiche, const QString& dossier, const QString& repertoireReglages) {
+    fiche.ChargeSoc(repertoireReglages);
+    fiche.ChargeIni(repertoireReglages);
+    fiche.ChargeCombo(repertoireReglages);
+    fiche.Charge(cheminDossierExistant(dossier));
+}
+
+QDate DateOption(const QString& option, const QString& texte) {
+    try {
+        return StrToDate(texte);
+    } catch (const UserError&) {
+        throw UserError(QStringLiteral("Date incorrecte pour %1 : %2").arg(option, texte));
+    }
+}
+
+qsizetype JournalDossier(const QString& dossier, const QDate& du, const QDate& au, bool fec,
+                         const QString& fichier, const QString& repertoireReglages) {
+    if (du > au)
+        throw UserError(QStringLiteral("La période est vide : le %1 est après le %2")
+                            .arg(DateToStr(du), DateToStr(au)));
+    TFiche fiche;
+    ChargeDossier(fiche, dossier, repertoireReglages);
+    const QList<TLigneJournal> lignes = LignesPeriode(JournalFiche(fiche, {}), du, au);
+    if (fec)
+        ExporteFec(fichier, lignes, SeparateurFec::Barre);
+    else
+        ExporteJournal(fichier, lignes);
+    return lignes.size();
+}
+
+QStringList sortesStatistiques() {
+    QStringList mots;
+    for (const TMotStats& m : MotsStats)
+        mots << QString::fromLatin1(m.mot);
+    return mots;
+}
+
+QStringList StatistiquesDossier(const QString& sorte, const QString& dossier,
+                                const QString& repertoireReglages) {
+    const TMotStats* choisie = nullptr;
+    for (const TMotStats& m : MotsStats)
+        if (sorte == QLatin1String(m.mot))
+            choisie = &m;
+    if (!choisie)
+        throw UserError(QStringLiteral("Statistiques inconnues : %1 (%2)")
+                            .arg(sorte, sortesStatistiques().join(QStringLiteral(", "))));
+    TFiche fiche;
+    ChargeDossier(fiche, dossier, repertoireReglages);
+    const TDescriptionStats& description = descriptionStats(choisie->sorte);
+    const TCumul cumul = StatistiquesFiche(fiche, choisie->sorte, {});
+    // Without a measure of a window's font the amounts keep no alignment.
+    QStringList texte{description.entetes.join(u'\t')};
+    for (const QStringList& ligne : LignesStats(description, cumul, {}))
+        texte << ligne.join(u'\t');
+    return texte;
+}
