@@ -294,15 +294,16 @@ double Real48(double value) {
     // The shortest decimal that reads back as the same 6-byte real; a shorter one that lies
     // beyond the type's range ("2E38" for 1,6E38) is no candidate.
     char buffer[40];
-    // The value to 17 significant digits. A candidate of p digits lies at least min(r, 1 - r)
-    // units of its last place away, r being the part of that unit the digits after the p-th
-    // make; half the last place of a 6-byte real is at most 2^-40 times the value. A candidate
-    // clearly beyond (with a margin over every rounding here) is not tried.
-    const auto fin17 =
-        std::to_chars(buffer, buffer + sizeof buffer, stored, std::chars_format::scientific, 16);
+    // The value's shortest decimal, within 2^-53 times the value of it. A candidate of p digits
+    // lies at least min(r, 1 - r) units of its last place away, r being the part of that unit
+    // the digits after the p-th make; half the last place of a 6-byte real is at most 2^-40
+    // times the value. A candidate clearly beyond (with a margin over every rounding here) is
+    // not tried.
+    const auto court =
+        std::to_chars(buffer, buffer + sizeof buffer, stored, std::chars_format::scientific);
     char chiffres[17];
     int nbChiffres = 0;
-    for (const char* c = buffer; c != fin17.ptr && *c != 'e' && nbChiffres < 17; ++c)
+    for (const char* c = buffer; c != court.ptr && *c != 'e' && nbChiffres < 17; ++c)
         if (*c >= '0' && *c <= '9')
             chiffres[nbChiffres++] = *c;
     // reste[p]: what the digits after the p-th make of a unit of the p-th.
