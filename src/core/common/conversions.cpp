@@ -218,24 +218,29 @@ QString FormatFloat(const QString& format, double value) {
     d.roundSignificant(15);
     d.roundDecimals(decimals);
 
-    QString integer;
-    for (int i = 0; i < d.exponent; ++i)
-        integer += QLatin1Char(d.digitAt(i));
-    while (integer.startsWith(u'0'))
-        integer.remove(0, 1);
-    while (integer.size() < minIntegerDigits)
-        integer.prepend(u'0');
-    QString fraction;
-    for (int i = 0; i < decimals; ++i)
-        fraction += QLatin1Char(d.digitAt(d.exponent + i));
-    while (fraction.size() > requiredDecimals && fraction.endsWith(u'0'))
-        fraction.chop(1);
+    // The integer digits without their leading zeros, then as many zeros in front as the
+    // picture asks; the decimals without the trailing zeros it does not ask for.
+    int premier = 0;
+    while (premier < d.exponent && d.digitAt(premier) == '0')
+        ++premier;
+    const int chiffresEntiers = std::max(d.exponent - premier, 0);
+    int gardees = decimals;
+    while (gardees > requiredDecimals && d.digitAt(d.exponent + gardees - 1) == '0')
+        --gardees;
 
-    QString result = integer;
-    if (!fraction.isEmpty())
-        result += u',' + fraction;
+    QString result;
+    result.reserve(std::max(chiffresEntiers, minIntegerDigits) + gardees + 2);
     if (d.negative && !d.isZero())
-        result.prepend(u'-');
+        result += u'-';
+    for (int i = chiffresEntiers; i < minIntegerDigits; ++i)
+        result += u'0';
+    for (int i = premier; i < d.exponent; ++i)
+        result += QLatin1Char(d.digitAt(i));
+    if (gardees > 0) {
+        result += u',';
+        for (int i = 0; i < gardees; ++i)
+            result += QLatin1Char(d.digitAt(d.exponent + i));
+    }
     return result;
 }
 

@@ -8,19 +8,18 @@ DecimalDigits DecimalDigits::of(double value) {
     if (value == 0)
         return d;
     char buffer[64];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    const std::string text(buffer, result.ptr);
-    std::size_t pos = 0;
-    if (text[pos] == '-') {
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer - 1, value, std::chars_format::scientific);
+    *result.ptr = '\0';
+    const char* c = buffer;
+    if (*c == '-') {
         d.negative = true;
-        ++pos;
+        ++c;
     }
-    const std::size_t e = text.find('e');
-    for (std::size_t i = pos; i < e; ++i)
-        if (text[i] != '.')
-            d.digits += text[i];
-    d.exponent = std::atoi(text.c_str() + e + 1) + 1;
+    for (; *c != 'e'; ++c)
+        if (*c != '.')
+            d.digits += *c;
+    d.exponent = std::atoi(c + 1) + 1;
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     return d;
