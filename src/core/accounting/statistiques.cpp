@@ -10,8 +10,7 @@
 namespace {
 
 // The line `decalage` lines after each block's opening line, by the text of the line right
-// after it; the first block of a text wins. The texts are copied as they are met, so that the
-// index lies together in memory instead of across the whole base.
+// after it; the first block of a text wins. Only those two lines of a block are read.
 QHash<QString, QString> indexe(const TListeBase& base, int decalage) {
     const QList<TListeBase::Position> blocs = base.blocs();
     QHash<QString, QString> index;
