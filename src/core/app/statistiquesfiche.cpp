@@ -24,11 +24,9 @@ TCumul quittances(TFiche& fiche, SorteStats sorte, const TProgressionTexte& prog
 
 TCumul commandes(TFiche& fiche, const TProgressionTexte& progression) {
     fiche.EcritPage(Base::Commandes);
-    const TContextePage& contexte = fiche.contexte();
-    TParametresCommande parametres;
-    parametres.tauxTVA = contexte.tauxTVA();
-    parametres.tauxEuro = contexte.tauxEuro;
-    parametres.fmtMontant = contexte.fmtMontant;
+    TParametresCommande parametres = TPageCommande::parametres(fiche.contexte());
+    // Totals only: no cell is shown, so none is aligned.
+    parametres.mesure = {};
     TCumul cumul = CumuleCommandes(fiche.base(Base::Commandes), parametres, progression);
     fiche.pageCommande()->lit();
     return cumul;

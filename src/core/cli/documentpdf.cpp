@@ -2,6 +2,7 @@
 
 #include "app/impressions.h"
 #include "app/tfiche.h"
+#include "cli/motscles.h"
 #include "cli/rapports.h"
 #include "common/usererror.h"
 #include "documents/tpagedocument.h"
@@ -26,18 +27,12 @@ constexpr TSorte Sortes[] = {
 } // namespace
 
 QStringList sortesDocumentPdf() {
-    QStringList mots;
-    for (const TSorte& s : Sortes)
-        mots << QString::fromLatin1(s.mot);
-    return mots;
+    return motsDe(Sortes);
 }
 
 void DocumentPdf(const QString& sorte, const QString& numero, const QString& dossier,
                  const QString& pdf, const QString& repertoireReglages) {
-    const TSorte* choisie = nullptr;
-    for (const TSorte& s : Sortes)
-        if (sorte == QLatin1String(s.mot))
-            choisie = &s;
+    const TSorte* choisie = entreeDe(Sortes, sorte);
     if (!choisie)
         throw UserError(QStringLiteral("Document inconnu : %1 (%2)")
                             .arg(sorte, sortesDocumentPdf().join(QStringLiteral(", "))));

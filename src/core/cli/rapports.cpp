@@ -1,9 +1,9 @@
 #include "rapports.h"
 
-#include "accounting/fec.h"
-#include "accounting/journal.h"
+#include "accounting/formatsjournal.h"
 #include "app/statistiquesfiche.h"
 #include "app/tfiche.h"
+#include "cli/motscles.h"
 #include "cli/verification.h"
 #include "common/conversions.h"
 #include "common/usererror.h"
@@ -47,26 +47,18 @@ qsizetype JournalDossier(const QString& dossier, const QDate& du, const QDate& a
     TFiche fiche;
     ChargeDossier(fiche, dossier, repertoireReglages);
     const QList<TLigneJournal> lignes = LignesPeriode(JournalFiche(fiche, {}), du, au);
-    if (fec)
-        ExporteFec(fichier, lignes, SeparateurFec::Barre);
-    else
-        ExporteJournal(fichier, lignes);
+    ExporteJournalAuFormat(fichier, lignes,
+                           fec ? FormatJournal::FecBarre : FormatJournal::Tabulations);
     return lignes.size();
 }
 
 QStringList sortesStatistiques() {
-    QStringList mots;
-    for (const TMotStats& m : MotsStats)
-        mots << QString::fromLatin1(m.mot);
-    return mots;
+    return motsDe(MotsStats);
 }
 
 QStringList StatistiquesDossier(const QString& sorte, const QString& dossier,
                                 const QString& repertoireReglages) {
-    const TMotStats* choisie = nullptr;
-    for (const TMotStats& m : MotsStats)
-        if (sorte == QLatin1String(m.mot))
-            choisie = &m;
+    const TMotStats* choisie = entreeDe(MotsStats, sorte);
     if (!choisie)
         throw UserError(QStringLiteral("Statistiques inconnues : %1 (%2)")
                             .arg(sorte, sortesStatistiques().join(QStringLiteral(", "))));

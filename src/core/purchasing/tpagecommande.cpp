@@ -130,6 +130,10 @@ bool TPageCommande::estValide() const {
     return false;
 }
 
+TParametresCommande TPageCommande::parametres(const TContextePage& contexte) {
+    return {false, contexte.tauxTVA(), contexte.tauxEuro, contexte.fmtMontant, contexte.mesure};
+}
+
 void TPageCommande::Calcule() {
     m_grille.setEntete(Montant,
                        m_ttc ? QStringLiteral("Montant TTC") : QStringLiteral("Montant H.T."));
@@ -137,9 +141,9 @@ void TPageCommande::Calcule() {
     lignes.reserve(m_grille.rowCount());
     for (int ligne = 0; ligne < m_grille.rowCount(); ++ligne)
         lignes.append(m_grille.ligne(ligne));
-    const std::array<double, 3> taux = m_contexte.tauxTVA();
-    m_totaux = CalculeCommande(
-        lignes, {m_ttc, taux, m_contexte.tauxEuro, m_contexte.fmtMontant, m_contexte.mesure});
+    TParametresCommande p = parametres(m_contexte);
+    p.ttc = m_ttc;
+    m_totaux = CalculeCommande(lignes, p);
     for (int ligne = 0; ligne < lignes.size(); ++ligne)
         for (int c = 0; c < NbColonnes; ++c)
             if (lignes[ligne][c] != m_grille.cellule(ligne, c))

@@ -58,6 +58,9 @@ public:
     TPageCommande(TListeBase& base, const TContextePage& contexte, QObject* parent = nullptr);
 
     static QString libelle(ChampCommande champ);
+    // What an order's computation takes from the dossier's settings, prices before tax; the
+    // amounts aligned with the window's measure.
+    static TParametresCommande parametres(const TContextePage& contexte);
 
     QString champ(ChampCommande champ) const { return m_champs[int(champ)]; }
     QDate date() const;

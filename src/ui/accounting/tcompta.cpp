@@ -1,6 +1,6 @@
 #include "tcompta.h"
 
-#include "accounting/fec.h"
+#include "accounting/formatsjournal.h"
 #include "accounting/tgrilletexte.h"
 #include "app/questions.h"
 #include "common/clock.h"
@@ -130,29 +130,17 @@ void TCompta::Imprime() {
 }
 
 void TCompta::Exporte() {
-    // The tab file for spreadsheets, or the accounting entries file of the tax office.
+    QStringList filtres;
+    for (const TFormatJournal& f : FormatsJournal())
+        filtres << f.filtre;
     const Questions::FichierChoisi choisi = Questions::instance().fichierAEnregistrerAuFormat(
-        QStringLiteral("Format texte + tabulations (*.txt);;"
-                       "Fichier des écritures comptables, séparateur | (*.txt);;"
-                       "Fichier des écritures comptables, séparateur tabulation (*.txt)"),
-        QStringLiteral("Journal.txt"));
+        filtres.join(QStringLiteral(";;")), QStringLiteral("Journal.txt"));
     QString path = choisi.chemin;
     if (path.isEmpty())
         return;
     // The default extension.
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".txt");
-    execute([&] {
-        switch (choisi.filtre) {
-        case 1:
-            ExporteFec(path, m_affichees, SeparateurFec::Barre);
-            break;
-        case 2:
-            ExporteFec(path, m_affichees, SeparateurFec::Tabulation);
-            break;
-        default:
-            ExporteJournal(path, m_affichees);
-            break;
-        }
-    });
+    const FormatJournal format = FormatsJournal().value(choisi.filtre).format;
+    execute([&] { ExporteJournalAuFormat(path, m_affichees, format); });
 }

@@ -102,11 +102,7 @@ private slots:
         TListeBase& base = fiche.base(Base::Commandes);
         base.nb = 6; // keys 0 to 5, 3 without block
         TPageCommande& page = *fiche.pageCommande();
-        const TContextePage& contexte = fiche.contexte();
-        TParametresCommande calcul;
-        calcul.tauxTVA = contexte.tauxTVA();
-        calcul.tauxEuro = contexte.tauxEuro;
-        calcul.fmtMontant = contexte.fmtMontant;
+        const TParametresCommande calcul = TPageCommande::parametres(fiche.contexte());
         for (int cle = 0; cle < base.nb; ++cle) {
             const std::optional<TCommandeLue> lue = LitCommande(base, cle, calcul);
             QCOMPARE(lue.has_value(), base.find(cle) >= 0);

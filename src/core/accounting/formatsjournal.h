@@ -1,0 +1,19 @@
+#pragma once
+
+#include "journal.h"
+
+#include <QList>
+#include <QString>
+
+// The files the journal is exported to, in the order "Exporter" offers them.
+enum class FormatJournal { Tabulations, FecBarre, FecTabulation };
+
+struct TFormatJournal {
+    FormatJournal format = FormatJournal::Tabulations;
+    QString filtre; // as a file dialog shows it: "Format texte + tabulations (*.txt)"
+};
+const QList<TFormatJournal>& FormatsJournal();
+
+// Writes the lines to `path` in that format, replacing the file as a whole.
+void ExporteJournalAuFormat(const QString& path, const QList<TLigneJournal>& lignes,
+                            FormatJournal format);
