@@ -7,6 +7,7 @@
 #include "cli/verification.h"
 #include "common/conversions.h"
 #include "common/usererror.h"
+#include "store/tlistebase.h"
 
 namespace {
 
@@ -66,9 +67,16 @@ QStringList StatistiquesDossier(const QString& sorte, const QString& dossier,
     ChargeDossier(fiche, dossier, repertoireReglages);
     const TDescriptionStats& description = descriptionStats(choisie->sorte);
     const TCumul cumul = StatistiquesFiche(fiche, choisie->sorte, {});
-    // Without a measure of a window's font the amounts keep no alignment.
-    QStringList texte{description.entetes.join(u'\t')};
+    // Without a measure of a window's font the amounts keep no alignment; a TAB held in a
+    // name becomes a space, so that every line keeps its columns.
+    const auto ligneTexte = [](const QStringList& cellules) {
+        QStringList texte;
+        for (const QString& cellule : cellules)
+            texte << TListeBase::celluleGrille(cellule);
+        return texte.join(u'\t');
+    };
+    QStringList texte{ligneTexte(description.entetes)};
     for (const QStringList& ligne : LignesStats(description, cumul, {}))
-        texte << ligne.join(u'\t');
+        texte << ligneTexte(ligne);
     return texte;
 }

@@ -241,6 +241,18 @@ private slots:
         QCOMPARE(mois.sortie, QString("\tMois\tC.A. mois\n1\tDécembre 2026\t500,00\n"));
         QCOMPARE(tarvinel({"--statistiques", "locataires", dossier}, dir.path()).sortie,
                  QString("\tCode\tNom\tC.A. HT\n1\t10001\tDupré\t500,00\n"));
+
+        // A TAB held in a name does not add a column.
+        QFile quittances(dir.filePath("essai.qtc"));
+        QVERIFY(quittances.open(QIODevice::ReadOnly));
+        QByteArray octets = quittances.readAll();
+        quittances.close();
+        octets.replace("Dupr\xe9\r\n", "Dupr\xe9\tSCI\r\n");
+        QVERIFY(quittances.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        quittances.write(octets);
+        quittances.close();
+        QCOMPARE(tarvinel({"--statistiques", "locataires", dossier}, dir.path()).sortie,
+                 QString("\tCode\tNom\tC.A. HT\n1\t10001\tDupré SCI\t500,00\n"));
     }
 
     // A base with a broken block and a copied one: the verification reports them and changes
