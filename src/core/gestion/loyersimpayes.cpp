@@ -6,6 +6,9 @@
 #include "store/selections.h"
 
 #include <QHash>
+#include <QSet>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,20 +19,23 @@ QString ligne(const TListeBase& base, qsizetype ouverture, int decalage) {
     return i < base.lineCount() ? base.line(i) : QString();
 }
 
-// The last month of a validated receipt, by tenant number.
-QHash<QString, int> derniersMois(const TListeBase& quittances) {
+// The months of the validated receipts, by tenant number.
+QHash<QString, QSet<int>> moisQuittances(const TListeBase& quittances) {
     const TDescriptionDocument& d = Documents::quittance();
-    QHash<QString, int> derniers;
+    QHash<QString, QSet<int>> mois;
     for (const TListeBase::Position& bloc : quittances.blocs()) {
         if (ligne(quittances, bloc.ligne, d.ligne(C::Valide)) != QLatin1String("Y"))
             continue;
-        const auto mois = MoisAnnee(ligne(quittances, bloc.ligne, d.ligne(C::Mois)));
-        if (!mois)
-            continue;
-        int& dernier = derniers[ligne(quittances, bloc.ligne, d.ligne(C::Locataire)).trimmed()];
-        dernier = std::max(dernier, *mois);
+        if (const auto m = MoisAnnee(ligne(quittances, bloc.ligne, d.ligne(C::Mois))))
+            mois[ligne(quittances, bloc.ligne, d.ligne(C::Locataire)).trimmed()].insert(*m);
     }
-    return derniers;
+    return mois;
+}
+
+// A date of the card as year * 100 + month; 0 when the field holds none.
+int moisDe(const QString& date) {
+    const QDate d = QDate::fromString(date, QStringLiteral("dd/MM/yyyy"));
+    return d.isValid() ? d.year() * 100 + d.month() : 0;
 }
 
 } // namespace
@@ -41,26 +47,30 @@ TTableau LoyersImpayes(const TListeBase& locataires, const TListeBase& quittance
                 QStringLiteral("Dernière quittance"), QStringLiteral("Nombre"),
                 QStringLiteral("Mois sans quittance")};
     t.colonnesNombres = {3};
-    const QHash<QString, int> derniers = derniersMois(quittances);
+    const QHash<QString, QSet<int>> payes = moisQuittances(quittances);
     const int ceMois = jour.year() * 100 + jour.month();
     for (const TListeBase::Position& bloc : locataires.blocs()) {
         const QString entree = ligne(locataires, bloc.ligne, Locataire::Entre);
-        if (!estLocataireActuel(entree, ligne(locataires, bloc.ligne, Locataire::Sorti), jour))
+        const QString sortie = ligne(locataires, bloc.ligne, Locataire::Sorti);
+        if (!estLocataireActuel(entree, sortie, jour))
             continue;
         const QString numero = ligne(locataires, bloc.ligne, Locataire::Numero);
-        const int dernier = derniers.value(numero.trimmed(), 0);
-        int premier = 0;
-        if (dernier)
-            premier = MoisSuivant(dernier);
-        else if (const QDate e = QDate::fromString(entree, QStringLiteral("dd/MM/yyyy"));
-                 e.isValid())
-            premier = e.year() * 100 + e.month();
-        QStringList mois;
-        for (int m = premier; premier && m <= ceMois; m = MoisSuivant(m))
-            mois.append(TexteMoisAnnee(m));
-        t.lignes.append({numero, ligne(locataires, bloc.ligne, Locataire::NomSoc),
-                         dernier ? TexteMoisAnnee(dernier) : QStringLiteral("Aucune"),
-                         QString::number(mois.size()), mois.join(QStringLiteral(", "))});
+        const QSet<int> mois = payes.value(numero.trimmed());
+        int premier = moisDe(entree);
+        if (!premier)
+            premier = moisDe(ligne(locataires, bloc.ligne, Locataire::DebutBail));
+        int dernier = moisDe(sortie);
+        if (!dernier || dernier > ceMois)
+            dernier = ceMois;
+        QStringList impayes;
+        for (int m = premier; premier && m <= dernier; m = MoisSuivant(m))
+            if (!mois.contains(m))
+                impayes.append(TexteMoisAnnee(m));
+        const auto derniere = std::max_element(mois.cbegin(), mois.cend());
+        t.lignes.append(
+            {numero, ligne(locataires, bloc.ligne, Locataire::NomSoc),
+             derniere != mois.cend() ? TexteMoisAnnee(*derniere) : QStringLiteral("Aucune"),
+             QString::number(impayes.size()), impayes.join(QStringLiteral(", "))});
     }
     return t;
 }

@@ -7,8 +7,9 @@
 class TListeBase;
 
 // "Loyers impayés": every tenant current on `jour`, with the last month for which a
-// validated receipt exists and the months since, up to the month of `jour`, that have none.
-// A tenant never receipted counts from the month he came in. Columns: "N° locataire",
-// "Nom/Soc", "Dernière quittance", "Nombre", "Mois sans quittance".
+// validated receipt exists and every month of his occupancy without one: from the month he
+// came in (the start of his lease when the card has no entry date) to the month of `jour`,
+// or of his leaving if that comes first. A tenant without either date counts none. Columns: "N°
+// locataire", "Nom/Soc", "Dernière quittance", "Nombre", "Mois sans quittance".
 TTableau LoyersImpayes(const TListeBase& locataires, const TListeBase& quittances,
                        const QDate& jour);
