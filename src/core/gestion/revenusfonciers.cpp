@@ -42,8 +42,8 @@ QStringList rangee(const QString& lot, const QString& designation, const Montant
             texte(m[Loyers] + m[Charges] + m[Autres] - m[Depenses])};
 }
 
-// The amounts of a receipt's rows; an amount that does not read counts nothing, as in its
-// total.
+// The amounts of a receipt's rows, but for the allowance's; an amount that does not read
+// counts nothing, as in its total.
 Montants montantsQuittance(const TBlocLu& bloc, const QString& tag) {
     Montants m{};
     for (const TLigneTag& t : bloc.tags) {
@@ -58,6 +58,10 @@ Montants montantsQuittance(const TBlocLu& bloc, const QString& tag) {
         } catch (const UserError&) {
             continue;
         }
+        // The allowance is rent the allowance office pays for the tenant: the rent row
+        // already counts it whole, its own row only says who paid.
+        if (designation == QLatin1String("APL"))
+            continue;
         const int colonne = designation == QLatin1String("Loyer mensuel")            ? Loyers
                             : designation == QLatin1String("Provision pour charges") ? Charges
                                                                                      : Autres;
@@ -138,6 +142,8 @@ TTableau RevenusFonciers(TFiche& fiche, int annee) {
         QString raison;
         if (!lotDuLocataire.contains(locataire))
             raison = QStringLiteral("locataire %1 inconnu").arg(locataire);
+        else if (lotDuLocataire.value(locataire).isEmpty())
+            raison = QStringLiteral("locataire %1 sans lot").arg(locataire);
         else if (!designations.contains(lotDuLocataire.value(locataire)))
             raison = QStringLiteral("lot %1 inconnu").arg(lotDuLocataire.value(locataire));
         if (raison.isEmpty())

@@ -30,17 +30,19 @@ class TestRevenusFonciers : public QObject {
     Clock::Fixed m_clock{QDateTime(QDate(2027, 3, 1), QTime(9, 0))};
 
     // Two years, three lots (the third without a receipt), a tenant of a lot that does not
-    // exist, a receipt of a tenant who does not exist and one not validated.
+    // exist, a tenant without a lot, a receipt of a tenant who does not exist and one not
+    // validated; the housing allowance is part of the rent received.
     void dossier(TFiche& fiche) {
         remplit(fiche, Base::Lots,
                 bloc(0, 21, {{1, "1"}, {2, "Studio Bellecour"}}) +
                     bloc(1, 21, {{1, "2"}, {2, "T2 Part-Dieu"}}) +
                     bloc(2, 21, {{1, "3"}, {2, "Garage"}}));
-        remplit(fiche, Base::Locataires,
-                locataires({locataire("10001", "Arnaud", {}, {}, "1"),
-                            locataire("10002", "Bertin", {}, {}, "2"),
-                            locataire("10003", "Chevalier", {}, {}, "3"),
-                            locataire("10004", "Dumas", {}, {}, "9")}));
+        remplit(
+            fiche, Base::Locataires,
+            locataires({locataire("10001", "Arnaud", {}, {}, "1"),
+                        locataire("10002", "Bertin", {}, {}, "2"),
+                        locataire("10003", "Chevalier", {}, {}, "3"),
+                        locataire("10004", "Dumas", {}, {}, "9"), locataire("10005", "Étienne")}));
         const QString l = "Loyer mensuel\t";
         const QString c = "Provision pour charges\t";
         remplit(fiche, Base::Quittances,
@@ -57,7 +59,9 @@ class TestRevenusFonciers : public QObject {
                     quittance(5, "202601004", "07/01/2026", "10099", "Janvier 2026", true,
                               {l + "   300,00"}) +
                     quittance(6, "202601005", "07/01/2026", "10004", "Janvier 2026", true,
-                              {l + "   350,00"}));
+                              {l + "   350,00"}) +
+                    quittance(7, "202601006", "08/01/2026", "10005", "Janvier 2026", true,
+                              {l + "   100,00"}));
         remplit(fiche, Base::Commandes,
                 commande(0, "202603001", "10/03/2026", true, "120,00") +
                     commande(1, "202604001", "10/04/2026", false, "999,00") +
@@ -73,14 +77,16 @@ private slots:
         QTest::newRow("2026")
             << 2026
             << QList<QStringList>{
-                   {"1", "Studio Bellecour", "1000,00", "80,00", "-100,00", "0,00", "980,00"},
+                   {"1", "Studio Bellecour", "1000,00", "80,00", "0,00", "0,00", "1080,00"},
                    {"2", "T2 Part-Dieu", "600,00", "50,00", "20,00", "0,00", "670,00"},
                    {"", "Commandes validées (TTC)", "0,00", "0,00", "0,00", "120,00", "-120,00"},
                    {"?", "Quittance 202601004 : locataire 10099 inconnu", "300,00", "0,00", "0,00",
                     "0,00", "300,00"},
                    {"?", "Quittance 202601005 : lot 9 inconnu", "350,00", "0,00", "0,00", "0,00",
                     "350,00"},
-                   {"Total", "", "2250,00", "130,00", "-80,00", "120,00", "2180,00"}};
+                   {"?", "Quittance 202601006 : locataire 10005 sans lot", "100,00", "0,00", "0,00",
+                    "0,00", "100,00"},
+                   {"Total", "", "2350,00", "130,00", "20,00", "120,00", "2380,00"}};
         QTest::newRow("2025")
             << 2025
             << QList<QStringList>{
