@@ -1,7 +1,9 @@
 #include "fec.h"
 
 #include "common/textfile.h"
+#include "common/usererror.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -18,6 +20,49 @@ const std::array<QString, 6> LibellesComptes = {
     QStringLiteral("Taxe additionnelle"),
     QStringLiteral("Aide personnalisée au logement"),
 };
+
+// The labels of the same accounts in the dialog where they are set.
+const std::array<QString, 6> LibellesReglages = {
+    QStringLiteral("Clients divers"), QStringLiteral("Revenus locatifs"),
+    QStringLiteral("Charges"),        QStringLiteral("TVA"),
+    QStringLiteral("Taxe"),           QStringLiteral("APL"),
+};
+
+// An account left empty, or as the dialog keeps an emptied field ("00000"), is no account.
+bool compteManquant(const QString& compte) {
+    const QString c = compte.trimmed();
+    return std::all_of(c.cbegin(), c.cend(), [](QChar ch) { return ch == u'0'; });
+}
+
+// Every line needs its account; the message names those to set.
+void verifieComptes(const QList<TLigneJournal>& lignes) {
+    std::array<bool, 6> manquants{};
+    for (const TLigneJournal& l : lignes)
+        if (compteManquant(l.compte) && l.rangCompte >= 0 && l.rangCompte < int(manquants.size()))
+            manquants[l.rangCompte] = true;
+    QStringList noms;
+    for (std::size_t i = 0; i < manquants.size(); ++i)
+        if (manquants[i])
+            noms << LibellesReglages[i];
+    if (!noms.isEmpty())
+        throw UserError(
+            QStringLiteral("Le fichier des écritures comptables demande un numéro de compte sur "
+                           "chaque ligne. Comptes à régler dans Paramètres, Comptes : %1")
+                .arg(noms.join(QStringLiteral(", "))));
+}
+
+// The entries of the validated receipts, in date order, each keeping its lines together and
+// the receipts of one day in journal order.
+QList<TLigneJournal> ecritures(const QList<TLigneJournal>& lignes) {
+    QList<TLigneJournal> retenues;
+    for (const TLigneJournal& l : lignes)
+        if (l.validee)
+            retenues.append(l);
+    std::stable_sort(
+        retenues.begin(), retenues.end(),
+        [](const TLigneJournal& a, const TLigneJournal& b) { return a.date < b.date; });
+    return retenues;
+}
 
 // By the account's place, not its number: two places may share one number.
 QString libelleCompte(const TLigneJournal& ligne) {
@@ -73,7 +118,9 @@ const QStringList& ColonnesFec() {
     return colonnes;
 }
 
-QStringList LignesFec(const QList<TLigneJournal>& lignes, SeparateurFec separateur) {
+QStringList LignesFec(const QList<TLigneJournal>& journal, SeparateurFec separateur) {
+    const QList<TLigneJournal> lignes = ecritures(journal);
+    verifieComptes(lignes);
     const QChar sep = caractereFec(separateur);
     QStringList texte;
     texte.reserve(lignes.size() + 1);
@@ -112,6 +159,9 @@ QStringList LignesFec(const QList<TLigneJournal>& lignes, SeparateurFec separate
     return texte;
 }
 
-void ExporteFec(const QString& path, const QList<TLigneJournal>& lignes, SeparateurFec separateur) {
-    TextFile::write(path, LignesFec(lignes, separateur));
+qsizetype ExporteFec(const QString& path, const QList<TLigneJournal>& lignes,
+                     SeparateurFec separateur) {
+    const QStringList texte = LignesFec(lignes, separateur);
+    TextFile::write(path, texte);
+    return texte.size() - 1;
 }

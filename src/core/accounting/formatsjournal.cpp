@@ -13,17 +13,16 @@ const QList<TFormatJournal>& FormatsJournal() {
     return formats;
 }
 
-void ExporteJournalAuFormat(const QString& path, const QList<TLigneJournal>& lignes,
-                            FormatJournal format) {
+qsizetype ExporteJournalAuFormat(const QString& path, const QList<TLigneJournal>& lignes,
+                                 FormatJournal format) {
     switch (format) {
     case FormatJournal::Tabulations:
-        ExporteJournal(path, lignes);
         break;
     case FormatJournal::FecBarre:
-        ExporteFec(path, lignes, SeparateurFec::Barre);
-        break;
+        return ExporteFec(path, lignes, SeparateurFec::Barre);
     case FormatJournal::FecTabulation:
-        ExporteFec(path, lignes, SeparateurFec::Tabulation);
-        break;
+        return ExporteFec(path, lignes, SeparateurFec::Tabulation);
     }
+    ExporteJournal(path, lignes);
+    return lignes.size();
 }

@@ -14,6 +14,7 @@ struct TFormatJournal {
 };
 const QList<TFormatJournal>& FormatsJournal();
 
-// Writes the lines to `path` in that format, replacing the file as a whole.
-void ExporteJournalAuFormat(const QString& path, const QList<TLigneJournal>& lignes,
-                            FormatJournal format);
+// Writes the lines to `path` in that format, replacing the file as a whole; gives the number
+// of journal lines written (the accounting entries file keeps only the validated receipts).
+qsizetype ExporteJournalAuFormat(const QString& path, const QList<TLigneJournal>& lignes,
+                                 FormatJournal format);

@@ -59,6 +59,10 @@ private:
 
 } // namespace
 
+QString TLigneJournal::libelleMontre() const {
+    return validee ? libelle : libelle + QStringLiteral(" (non validée)");
+}
+
 QString TLigneJournal::cle() const {
     return date.toString(QStringLiteral("yyyyMMdd"));
 }
@@ -93,6 +97,7 @@ QList<TLigneJournal> EcritureQuittance(const TDocumentLu& quittance, const Compt
     modele.journal = JournalVentes;
     modele.piece = quittance.numero;
     modele.libelle = QStringLiteral("Quittance ") + modele.piece;
+    modele.validee = quittance.valide;
 
     QList<TLigneJournal> lignes;
     TLigneJournal debit = modele;
@@ -164,7 +169,7 @@ QList<QStringList> LignesGrilleJournal(const QList<TLigneJournal>& lignes,
     grille.reserve(lignes.size());
     for (const TLigneJournal& l : lignes)
         grille.append({QString::number(grille.size() + 1), l.journal, l.texteDate(), l.compte,
-                       l.libelle, Rset(l.debit, AlignementJournal, mesure),
+                       l.libelleMontre(), Rset(l.debit, AlignementJournal, mesure),
                        Rset(l.credit, AlignementJournal, mesure)});
     return grille;
 }
@@ -173,7 +178,7 @@ QStringList LignesExportJournal(const QList<TLigneJournal>& lignes) {
     QStringList texte;
     texte.reserve(lignes.size());
     for (const TLigneJournal& l : lignes)
-        texte.append(QStringList{l.texteDate(), l.compte, l.libelle, l.journal, QString(),
+        texte.append(QStringList{l.texteDate(), l.compte, l.libelleMontre(), l.journal, QString(),
                                  l.debit.trimmed(), l.credit.trimmed()}
                          .join(u'\t'));
     return texte;

@@ -28,16 +28,20 @@ struct TLigneJournal {
     QString piece;      // the receipt's number
     QString debit;
     QString credit;
+    bool validee = true; // the receipt was validated
 
+    // The label as the grid and the tab file show it: marked when the receipt was not
+    // validated.
+    QString libelleMontre() const;
     // The date as a sort key, "yyyymmdd", and as shown, "dd/mm/yyyy".
     QString cle() const;
     QString texteDate() const;
     bool operator==(const TLigneJournal&) const = default;
 };
 
-// The entry of a receipt, numbered `ecriture`: the debit of its total on the
-// clients' account, then one line per account for its own rows: "Loyer mensuel" and any row
-// named otherwise on the rents' account, "Provision pour charges" on the charges', "Taxe
+// The entry of a receipt, numbered `ecriture`, validated or not as the receipt: the debit of its
+// total on the clients' account, then one line per account for its own rows: "Loyer mensuel" and
+// any row named otherwise on the rents' account, "Provision pour charges" on the charges', "Taxe
 // Additionnelle" on the tax's, "APL" on the allowance's. A positive sum is credited, a
 // negative one debited; an account without row gets no line, but for the rents', which always
 // has one. The entry balances to the unit of the amount format.
@@ -63,15 +67,16 @@ TPeriodeJournal PeriodeJournal(const QList<TLigneJournal>& lignes, const QDate& 
 QList<TLigneJournal> LignesPeriode(const QList<TLigneJournal>& lignes, const QDate& du,
                                    const QDate& au);
 
-// The grid's rows: number, journal, date, account, label, and the amounts right-aligned.
+// The grid's rows: number, journal, date, account, label (marked for a receipt not validated),
+// and the amounts right-aligned.
 QList<QStringList> LignesGrilleJournal(const QList<TLigneJournal>& lignes,
                                        const TMesureTexte& mesure);
 QStringList EntetesJournal(const TMesureTexte& mesure);
 // The Rset width of the amounts.
 constexpr int AlignementJournal = 105;
 
-// The lines of the export file: date, account, label, journal, an empty field, debit and
-// credit, separated by TABs.
+// The lines of the export file: date, account, label (marked for a receipt not validated),
+// journal, an empty field, debit and credit, separated by TABs.
 QStringList LignesExportJournal(const QList<TLigneJournal>& lignes);
 // Writes them to `path` in Windows-1252 with CR LF, replacing the file as a whole.
 void ExporteJournal(const QString& path, const QList<TLigneJournal>& lignes);

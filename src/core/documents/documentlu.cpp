@@ -34,6 +34,7 @@ std::optional<TDocumentLu> LitDocument(const TDescriptionDocument& description,
     }
     document.locataire = champ(ChampDocument::Locataire);
     document.adresse1 = champ(ChampDocument::Adresse1);
+    document.valide = champ(ChampDocument::Valide) == QLatin1String("Y");
 
     double total = 0;
     const QList<QStringList> lignes =

@@ -26,6 +26,7 @@ struct TDocumentLu {
     QString adresse1;
     QList<TLigneDocument> lignes; // the grid's rows, in order
     QString totalEuros;
+    bool valide = false; // "Y" in its validated field, for the documents that have one
 };
 
 // The document of key `cle`, or nothing when the key has no block. A date that does not read

@@ -6,6 +6,7 @@
 #include "common/clock.h"
 #include "common/conversions.h"
 #include "common/textfile.h"
+#include "common/usererror.h"
 #include "statsessai.h"
 
 #include <QTemporaryDir>
@@ -28,11 +29,17 @@ QString texte(const TLigneJournal& l) {
         .join('|');
 }
 
-QList<TLigneJournal> journal(const QStringList& quittances) {
+QList<TLigneJournal> journal(const QStringList& quittances, const Comptes& c = comptes) {
     TFiche fiche;
-    fiche.Compte(comptes);
+    fiche.Compte(c);
     remplitBase(fiche, Base::Quittances, quittances);
     return JournalFiche(fiche, {});
+}
+
+// A receipt never validated.
+QStringList nonValidee(QStringList bloc) {
+    bloc.replace(12, "N");
+    return bloc;
 }
 
 qint64 centimes(const QString& montant) {
@@ -217,6 +224,68 @@ private slots:
         for (qint64 solde : soldes)
             QCOMPARE(solde, 0);
         QVERIFY(octets.contains("Aide personnalis\xe9"));
+    }
+
+    // Only the validated receipts are entries, in the order of their dates whatever their
+    // place in the base, numbered in that order; the grid and the tab file keep the others,
+    // marked.
+    void fecOrdreEtValidation() {
+        const QList<TLigneJournal> j = journal(
+            blocQuittance(0, "30", "20/04/2001", "1", "A", {"Loyer mensuel\t3,00"}) +
+            nonValidee(blocQuittance(1, "31", "01/03/2001", "2", "B", {"Loyer mensuel\t9,00"})) +
+            blocQuittance(2, "32", "05/03/2001", "3", "C", {"Loyer mensuel\t1,00"}) +
+            blocQuittance(3, "33", "20/04/2001", "4", "D", {"Loyer mensuel\t4,00"}) +
+            blocQuittance(4, "34", "10/04/2001", "5", "E", {"Loyer mensuel\t2,00"}));
+        QStringList obtenu;
+        for (const QString& ligne : LignesFec(j, SeparateurFec::Barre).mid(1)) {
+            const QStringList champs = ligne.split('|');
+            obtenu << champs[2] + ' ' + champs[3] + ' ' + champs[8];
+        }
+        QCOMPARE(obtenu,
+                 (QStringList{"1 20010305 32", "1 20010305 32", "2 20010410 34", "2 20010410 34",
+                              "3 20010420 30", "3 20010420 30", "4 20010420 33", "4 20010420 33"}));
+        const TMesureTexte mesure = [](const QString& t) { return int(t.size()); };
+        QCOMPARE(LignesGrilleJournal(j, mesure)[2][4], QString("Quittance 31 (non validée)"));
+        QCOMPARE(LignesExportJournal(j)[2],
+                 QString("01/03/2001\t411000\tQuittance 31 (non validée)\tV1\t\t9,00\t"));
+    }
+
+    // An account that an entry line needs and the settings lack stops the file, naming each
+    // missing account as the accounts dialog does; the file is left as it was.
+    void fecSansComptes_data() {
+        QTest::addColumn<Comptes>("reglages");
+        QTest::addColumn<QString>("manquants");
+        QTest::newRow("sans réglages") << Comptes{} << "Clients divers, Revenus locatifs, APL";
+        QTest::newRow("champs vidés")
+            << Comptes{"411000", "00000", "614000", "", "", "00000"} << "Revenus locatifs, APL";
+        QTest::newRow("seuls les comptes servis")
+            << Comptes{"411000", "700000", "", "", "", "437000"} << QString();
+    }
+    void fecSansComptes() {
+        QFETCH(Comptes, reglages);
+        QFETCH(QString, manquants);
+        const QList<TLigneJournal> j =
+            journal(blocQuittance(0, "12", "15/03/2001", "1", "A",
+                                  {"Loyer mensuel\t450,00", "APL\t-50,00"}) +
+                        nonValidee(blocQuittance(1, "13", "16/03/2001", "1", "A",
+                                                 {"Provision pour charges\t30,00"})),
+                    reglages);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("FEC.txt");
+        if (manquants.isEmpty()) {
+            QCOMPARE(ExporteFec(path, j, SeparateurFec::Barre), 3);
+            return;
+        }
+        try {
+            ExporteFec(path, j, SeparateurFec::Barre);
+            QFAIL("the file was written");
+        } catch (const UserError& e) {
+            QCOMPARE(e.message(), "Le fichier des écritures comptables demande un numéro de "
+                                  "compte sur chaque ligne. Comptes à régler dans Paramètres, "
+                                  "Comptes : " +
+                                      manquants);
+        }
+        QVERIFY(!QFile::exists(path));
     }
 };
 

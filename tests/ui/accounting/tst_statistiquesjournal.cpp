@@ -158,6 +158,36 @@ private slots:
         QVERIFY(questions.imprevues().isEmpty());
     }
 
+    // The accounting entries file needs every account it uses: without them the window says
+    // which to set and writes nothing; a receipt not validated stays in the grid, marked.
+    void journalSansComptes() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        form.show();
+        QStringList attente = blocQuittance(1, "13", "20/03/2001", "10002", "Dupré",
+                                            {"Loyer mensuel\t300,00", "APL\t-50,00"});
+        attente.replace(12, "N");
+        ouvre(form, questions,
+              blocQuittance(0, "12", "15/03/2001", "10001", "Martin", {"Loyer mensuel\t450,00"}) +
+                  attente);
+        form.fiche().Compte({"411000", "", "614000", "445000", "206000", "00000"});
+        QTemporaryDir dir;
+        QStringList lu;
+        dansLaFenetre<TCompta>([&](TCompta& compta) {
+            lu = cellules(*compta.vue());
+            questions.repondFichier(dir.filePath("FEC"), 1);
+            bouton(&compta, "Exporter")->click();
+        });
+        form.action(Commande::JournalComptable)->trigger();
+        QCOMPARE(lu.size(), 5);
+        QCOMPARE(lu[2], QString("3|V1|20/03/2001|411000|Quittance 13 (non validée)|250,00|"));
+        QCOMPARE(questions.posees(),
+                 QStringList{"Le fichier des écritures comptables demande un numéro de compte "
+                             "sur chaque ligne. Comptes à régler dans Paramètres, Comptes : "
+                             "Revenus locatifs"});
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
     // Without receipts the journal opens on the day's date, its grid empty.
     void journalVide() {
         ScriptedQuestions questions;
