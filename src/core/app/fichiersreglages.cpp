@@ -77,6 +77,10 @@ void ecrit(const QString& repertoire, const QString& nom, const QStringList& lig
 
 } // namespace
 
+bool existe(const QString& repertoire, const QString& nom) {
+    return TextFile::exists(fichier(repertoire, nom));
+}
+
 void ChargeIni(const QString& repertoire, QString& chemin, TReglages& reglages,
                TSelections& selections) {
     const QString nom = fichier(repertoire, NomIni);

@@ -20,6 +20,9 @@ inline const QString NomIni = QStringLiteral("Tarvinel.ini");
 inline const QString NomSoc = QStringLiteral("Tarvinel.soc");
 inline const QString NomCbx = QStringLiteral("Tarvinel.cbx");
 
+// Whether the settings file `nom` is in `repertoire`, its letter case aside.
+bool existe(const QString& repertoire, const QString& nom);
+
 // Reads the 18 lines; the dossier path is forgotten unless the auto-open setting is 1.
 void ChargeIni(const QString& repertoire, QString& chemin, TReglages& reglages,
                TSelections& selections);

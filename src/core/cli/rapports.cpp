@@ -1,6 +1,7 @@
 #include "rapports.h"
 
 #include "accounting/formatsjournal.h"
+#include "app/fichiersreglages.h"
 #include "app/statistiquesfiche.h"
 #include "app/tfiche.h"
 #include "cli/motscles.h"
@@ -8,6 +9,8 @@
 #include "common/conversions.h"
 #include "common/usererror.h"
 #include "store/tlistebase.h"
+
+#include <QDir>
 
 namespace {
 
@@ -48,9 +51,8 @@ qsizetype JournalDossier(const QString& dossier, const QDate& du, const QDate& a
     TFiche fiche;
     ChargeDossier(fiche, dossier, repertoireReglages);
     const QList<TLigneJournal> lignes = LignesPeriode(JournalFiche(fiche, {}), du, au);
-    ExporteJournalAuFormat(fichier, lignes,
-                           fec ? FormatJournal::FecBarre : FormatJournal::Tabulations);
-    return lignes.size();
+    return ExporteJournalAuFormat(fichier, lignes,
+                                  fec ? FormatJournal::FecBarre : FormatJournal::Tabulations);
 }
 
 QStringList sortesStatistiques() {
@@ -63,6 +65,15 @@ QStringList StatistiquesDossier(const QString& sorte, const QString& dossier,
     if (!choisie)
         throw UserError(QStringLiteral("Statistiques inconnues : %1 (%2)")
                             .arg(sorte, sortesStatistiques().join(QStringLiteral(", "))));
+    // The orders' totals depend on the VAT rates of the settings: without them every rate
+    // would be 0 %.
+    if (choisie->sorte == SorteStats::Fournisseurs &&
+        !FichiersReglages::existe(repertoireReglages, FichiersReglages::NomIni))
+        throw UserError(
+            QStringLiteral("Les statistiques des fournisseurs calculent les commandes avec les "
+                           "taux de TVA du fichier %1, absent de %2 : lancez la commande depuis "
+                           "le répertoire qui le contient")
+                .arg(FichiersReglages::NomIni, QDir::toNativeSeparators(repertoireReglages)));
     TFiche fiche;
     ChargeDossier(fiche, dossier, repertoireReglages);
     const TDescriptionStats& description = descriptionStats(choisie->sorte);

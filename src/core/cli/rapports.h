@@ -17,13 +17,15 @@ void ChargeDossier(TFiche& fiche, const QString& dossier, const QString& reperto
 QDate DateOption(const QString& option, const QString& texte);
 
 // Writes the journal lines dated from `du` to `au`, both included, to `fichier`: the tab file,
-// or with `fec` the accounting entries file, "|" separated. Gives the number of lines written.
+// or with `fec` the accounting entries file, "|" separated, which stops when an account it
+// needs is not set. Gives the number of journal lines written.
 qsizetype JournalDossier(const QString& dossier, const QDate& du, const QDate& au, bool fec,
                          const QString& fichier, const QString& repertoireReglages);
 
 // The words of the four statistics: "mois", "locataires", "lots", "fournisseurs".
 QStringList sortesStatistiques();
 // The statistics of kind `sorte` as lines of TAB-separated cells: the column titles, then the
-// rows as the window shows them, the amounts without their alignment.
+// rows as the window shows them, the amounts without their alignment. The suppliers' need the
+// VAT rates of "Tarvinel.ini": without that file in `repertoireReglages` they stop.
 QStringList StatistiquesDossier(const QString& sorte, const QString& dossier,
                                 const QString& repertoireReglages);

@@ -1,3 +1,4 @@
+#include "../../common/fichiersessai.h"
 #include "app/tfiche.h"
 #include "common/clock.h"
 #include "documents/tpagedocument.h"
@@ -171,6 +172,10 @@ private slots:
         QTest::newRow("journal sans période")
             << QStringList{"--journal", "essai.loc", "-o", "j.txt"} << 2
             << "L'option --du est obligatoire";
+        QTest::newRow("statistiques des fournisseurs sans réglages")
+            << QStringList{"--statistiques", "fournisseurs", "essai.loc"} << 1
+            << "Les statistiques des fournisseurs calculent les commandes avec les taux de TVA du "
+               "fichier Tarvinel.ini, absent de ";
         QTest::newRow("statistiques inconnues")
             << QStringList{"--statistiques", "annees", "essai.loc"} << 1
             << "Statistiques inconnues : annees (mois, locataires, lots, fournisseurs)";
@@ -216,13 +221,48 @@ private slots:
         QCOMPARE(r.code, 0);
         QCOMPARE(r.sortie,
                  "Journal du 01/12/2026 au 31/12/2026 : 3 lignes écrites dans " + tab + "\n");
+        // The receipt was never validated: the tab file marks it.
         QFile f(tab);
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("10/12/2026\t\tQuittance 202612001\tV1\t\t500,00\t\r\n"
-                                         "10/12/2026\t\tQuittance 202612001\tV1\t\t\t450,00\r\n"
-                                         "10/12/2026\t\tQuittance 202612001\tV1\t\t\t50,00\r\n"));
+        QCOMPARE(f.readAll(), QByteArray("10/12/2026\t\tQuittance 202612001 (non valid\xe9"
+                                         "e)\tV1\t\t500,00\t\r\n"
+                                         "10/12/2026\t\tQuittance 202612001 (non valid\xe9"
+                                         "e)\tV1\t\t\t450,00\r\n"
+                                         "10/12/2026\t\tQuittance 202612001 (non valid\xe9"
+                                         "e)\tV1\t\t\t50,00\r\n"));
 
+        // The accounting entries file has no entry for it.
         const QString fec = dir.filePath("fec.txt");
+        const Resultat nonValidee = journal("10/12/2026", "10/12/2026", {"--fec", "-o", fec});
+        QCOMPARE(nonValidee.code, 0);
+        QCOMPARE(nonValidee.sortie,
+                 "Journal du 10/12/2026 au 10/12/2026 : 0 lignes écrites dans " + fec + "\n");
+        QCOMPARE(contenu(fec).count("\r\n"), 1);
+
+        // Validated, it is an entry, which needs the accounts of the settings.
+        QFile quittance(dir.filePath("essai.qtc"));
+        QVERIFY(quittance.open(QIODevice::ReadOnly));
+        QByteArray qtc = quittance.readAll();
+        quittance.close();
+        QVERIFY(qtc.contains("\r\nN\r\nQUIT"));
+        qtc.replace("\r\nN\r\nQUIT", "\r\nY\r\nQUIT");
+        QVERIFY(quittance.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        quittance.write(qtc);
+        quittance.close();
+        QFile::remove(fec);
+        const Resultat sansComptes = journal("10/12/2026", "10/12/2026", {"--fec", "-o", fec});
+        QCOMPARE(sansComptes.code, 1);
+        QCOMPARE(sansComptes.erreurs,
+                 QString("tarvinel : Le fichier des écritures comptables demande un numéro de "
+                         "compte sur chaque ligne. Comptes à régler dans Paramètres, Comptes : "
+                         "Clients divers, Revenus locatifs, Charges\n"));
+        QVERIFY(!QFile::exists(fec));
+
+        QFile ini(dir.filePath("Tarvinel.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("\r\n0\r\n0\r\n0\r\n0\r\n1\r\n\r\n\r\n2.0E+001\r\n5.5E+000\r\n0.0E+000\r\n2\r\n"
+                  "411000\r\n706000\r\n614000\r\n445000\r\n206000\r\n437000\r\n");
+        ini.close();
         QCOMPARE(journal("10/12/2026", "10/12/2026", {"--fec", "-o", fec}).code, 0);
         QFile g(fec);
         QVERIFY(g.open(QIODevice::ReadOnly));
@@ -230,8 +270,9 @@ private slots:
         QCOMPARE(lignes.size(), 5);
         QVERIFY(lignes[0].startsWith("JournalCode|JournalLib|EcritureNum|"));
         QCOMPARE(lignes[2],
-                 QByteArray("V1|Journal des ventes|1|20261210||Loyers|||202612001|20261210|"
+                 QByteArray("V1|Journal des ventes|1|20261210|706000|Loyers|||202612001|20261210|"
                             "Quittance 202612001|0,00|450,00|||20261210||\r"));
+        QCOMPARE(tarvinel({"--statistiques", "fournisseurs", dossier}, dir.path()).code, 0);
 
         QCOMPARE(journal("01/01/2027", "31/01/2027", {"-o", tab}).sortie,
                  "Journal du 01/01/2027 au 31/01/2027 : 0 lignes écrites dans " + tab + "\n");
