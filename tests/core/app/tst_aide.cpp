@@ -1,4 +1,5 @@
 #include "app/aide.h"
+#include "app/commandes.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -37,6 +38,24 @@ private slots:
         QCOMPARE(Aide::pageContexte(0), Aide::Sommaire);
         QCOMPARE(Aide::pageBase(Base::Recus), QStringLiteral("recu.html"));
         QCOMPARE(Aide::pageBase(Base::Commandes), QStringLiteral("achat.html"));
+    }
+
+    // Every entry of a menu is named on its menu's page, and every toolbar button on the main
+    // window's: the caption without its access key, its key name or its ellipsis.
+    void commandesNommees() {
+        const QRegularExpression nomTouche(QStringLiteral("\\s{2,}.*$"));
+        QStringList absentes;
+        for (const TDefCommande& d : definitions()) {
+            QString libelle = QString::fromUtf8(d.libelle).remove(u'&');
+            libelle.remove(nomTouche);
+            if (libelle.endsWith(QStringLiteral("...")))
+                libelle.chop(3);
+            const QString page = d.contexteAide ? Aide::pageContexte(d.contexteAide)
+                                                : QStringLiteral("fenetre.html");
+            if (!Aide::texte(page).simplified().contains(libelle))
+                absentes << page + QStringLiteral(" : ") + libelle;
+        }
+        QVERIFY2(absentes.isEmpty(), qPrintable(absentes.join(QStringLiteral(", "))));
     }
 
     void recherche_data() {
