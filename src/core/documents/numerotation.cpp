@@ -1,6 +1,7 @@
 #include "numerotation.h"
 
 #include "common/conversions.h"
+#include "common/usererror.h"
 #include "store/tlistebase.h"
 
 #include <algorithm>
@@ -26,6 +27,18 @@ int ProchainNumero(const TListeBase& base, const QString& tag, const QDate& toda
             plusGrand = std::max(plusGrand, StrToInt(numero));
     }
     return plusGrand + 1;
+}
+
+int NumerosLibres(int prochain) {
+    const int rang = prochain % 1000;
+    return rang == 0 ? 0 : 1000 - rang;
+}
+
+void VerifieNumeroLibre(int prochain) {
+    if (NumerosLibres(prochain) == 0)
+        throw UserError(QStringLiteral("Plus de numéro libre après %1 : le rang dans le mois n'a "
+                                       "que trois chiffres (999 documents par mois au plus)")
+                            .arg(prochain - 1));
 }
 
 int CleDocument(const TListeBase& base, const QString& ligne) {

@@ -2,6 +2,7 @@
 
 #include "common/textfile.h"
 #include "common/usererror.h"
+#include "numerotation.h"
 
 #include <algorithm>
 
@@ -101,8 +102,9 @@ void TPageLignes::SupLigne1(int ligne) {
 }
 
 void TPageLignes::Cree() {
-    // A base whose numbers do not convert stops the command here, before anything changes.
-    numero();
+    // A base whose numbers do not convert, or whose month has no number left, stops the
+    // command here, before anything changes.
+    VerifieNumeroLibre(numero());
     ecrit();
     if (m_base.nb >= TListeBase::MaxBlocs)
         throw UserError(QStringLiteral("Le fichier est plein"));

@@ -180,6 +180,26 @@ private slots:
         QCOMPARE(base.courant, 0);
     }
 
+    // The sequence of a month has three digits: after its 999th document a month makes no
+    // other, rather than a number that reads as the next month's.
+    void creeAfterTheMonthsLastNumber() {
+        TListeBase base;
+        base.assign({TListeBase::openingLine(0), "NUMQ202612999", TListeBase::closingLine(0)});
+        base.nb = 1;
+        TPageDocument page(Documents::quittance(), base, contexte);
+        page.lit();
+        try {
+            page.Cree();
+            QFAIL("a number past 999 in the month was made");
+        } catch (const UserError& e) {
+            QCOMPARE(e.message(), QString("Plus de numéro libre après 202612999 : le rang dans le "
+                                          "mois n'a que trois chiffres (999 documents par mois au "
+                                          "plus)"));
+        }
+        QCOMPARE(base.nb, 1);
+        QCOMPARE(base.courant, 0);
+    }
+
     // The tenant is found by its whole number, whatever the letter case: a receipt for 1001
     // never reaches tenant 10010.
     void validation_data() {

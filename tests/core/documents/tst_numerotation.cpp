@@ -47,6 +47,19 @@ private slots:
         QCOMPARE(ProchainNumero(base(numeros), tag, QDate(2026, 12, 10)), attendu);
     }
 
+    void numerosLibres_data() {
+        QTest::addColumn<int>("prochain");
+        QTest::addColumn<int>("libres");
+        QTest::newRow("first of the month") << 202612001 << 999;
+        QTest::newRow("last of the month") << 202612999 << 1;
+        QTest::newRow("the month is full") << 202613000 << 0;
+    }
+    void numerosLibres() {
+        QFETCH(int, prochain);
+        QFETCH(int, libres);
+        QCOMPARE(NumerosLibres(prochain), libres);
+    }
+
     // Only the number line of a block is a number: a coordinate line that happens to begin
     // like one does not stop the numbering.
     void numberLinesOnly() {
