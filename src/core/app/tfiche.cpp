@@ -97,6 +97,12 @@ void TFiche::setTitre(const QString& path) {
     emit titreChange(m_titre);
 }
 
+void TFiche::retablit(const TEtatDossier& etat) {
+    m_bases = etat.bases;
+    m_dossierModifie = etat.modifie;
+    relitPages();
+}
+
 void TFiche::relitPages() {
     for (TPage* page : m_pages)
         if (page)

@@ -70,6 +70,16 @@ public:
     bool dossierModifie() const { return m_dossierModifie; }
     void SetSauve() { m_dossierModifie = true; }
 
+    // The dossier in memory as a long command finds it (the bases, their current keys and
+    // whether the dossier was changed), to be put back when the command is cancelled.
+    struct TEtatDossier {
+        std::array<TListeBase, NbBases> bases;
+        bool modifie = false;
+    };
+    TEtatDossier etatDossier() const { return {m_bases, m_dossierModifie}; }
+    // Puts it back and reads every page again.
+    void retablit(const TEtatDossier& etat);
+
     TSelections& selections() { return m_selections; }
     const TSelections& selections() const { return m_selections; }
 

@@ -4,6 +4,7 @@
 #include "app/tfiche.h"
 #include "common/usererror.h"
 #include "documents/mois.h"
+#include "documents/numerotation.h"
 #include "documents/tpagedocument.h"
 #include "records/locataire.h"
 
@@ -45,9 +46,34 @@ QList<TCandidat> locatairesActuels(const TListeBase& locataires, const QDate& jo
     return actuels;
 }
 
+// Why a tenant gets no receipt, before any is made; empty when he gets one.
+QString raisonSansQuittance(const TCandidat& c, const TCarteLocataire& carte,
+                            const QSet<QString>& deja) {
+    if (deja.contains(c.numero.trimmed()))
+        return QStringLiteral("quittance déjà faite pour ce mois");
+    if (carte.montants.loyer.trimmed().isEmpty())
+        return QStringLiteral("pas de loyer actuel sur la fiche");
+    return {};
+}
+
+// Refuses a run that needs more numbers than its month has left.
+void verifieNumeros(const TPageDocument& page, qsizetype aFaire) {
+    const int prochain = page.numero();
+    const int libres = NumerosLibres(prochain);
+    if (aFaire > libres)
+        throw UserError(
+            QStringLiteral("%1 quittances à créer, mais %2 numéros libres après %3 : le rang dans "
+                           "le mois n'a que trois chiffres (999 quittances par mois au plus). "
+                           "Aucune quittance n'a été créée.")
+                .arg(aFaire)
+                .arg(libres)
+                .arg(prochain - 1));
+}
+
 } // namespace
 
-TBilanMois QuittancesDuMois(TFiche& fiche, const QString& mois, bool valider) {
+TBilanMois QuittancesDuMois(TFiche& fiche, const QString& mois, bool valider,
+                            const TAvancement& avancement) {
     TBilanMois bilan;
     bilan.mois = mois;
     TPageDocument* page = fiche.pageDocument(Base::Quittances);
@@ -57,21 +83,44 @@ TBilanMois QuittancesDuMois(TFiche& fiche, const QString& mois, bool valider) {
     // A month whose year does not read stops here, before anything changes.
     const QDate premier = PeriodeMois(mois).du;
     fiche.EcritPage(Base::Locataires);
-    fiche.AffichePage(Base::Quittances);
+    fiche.EcritPage(Base::Quittances);
 
     QSet<QString> deja = dejaQuittances(fiche.base(Base::Quittances), mois);
     const QList<TCandidat> actuels = locatairesActuels(fiche.base(Base::Locataires), premier);
+    QList<TCarteLocataire> cartes;
+    qsizetype aFaire = 0;
+    {
+        QSet<QString> prevus = deja;
+        for (const TCandidat& c : actuels) {
+            cartes.append(TCarteLocataire::depuisBloc(fiche.base(Base::Locataires), c.cle));
+            if (raisonSansQuittance(c, cartes.constLast(), prevus).isEmpty()) {
+                prevus.insert(c.numero.trimmed());
+                ++aFaire;
+            }
+        }
+    }
+    verifieNumeros(*page, aFaire);
+
+    const Base pageAvant = fiche.pageActive();
+    fiche.AffichePage(Base::Quittances);
+    const TFiche::TEtatDossier avant = fiche.etatDossier();
+    const auto annule = [&] {
+        fiche.retablit(avant);
+        fiche.AffichePage(pageAvant);
+        TBilanMois vide;
+        vide.mois = mois;
+        vide.annule = true;
+        return vide;
+    };
     QString plein;
-    for (const TCandidat& c : actuels) {
-        TQuittanceDuMois q{c.numero, c.nom, {}, {}};
-        const TCarteLocataire carte =
-            TCarteLocataire::depuisBloc(fiche.base(Base::Locataires), c.cle);
-        if (!plein.isEmpty())
-            q.raison = plein;
-        else if (deja.contains(c.numero.trimmed()))
-            q.raison = QStringLiteral("quittance déjà faite pour ce mois");
-        else if (carte.montants.loyer.trimmed().isEmpty())
-            q.raison = QStringLiteral("pas de loyer actuel sur la fiche");
+    for (qsizetype i = 0; i < actuels.size(); ++i) {
+        if (avancement && !avancement(i, actuels.size()))
+            return annule();
+        const TCandidat& c = actuels[i];
+        const TCarteLocataire& carte = cartes[i];
+        TQuittanceDuMois q{c.numero, c.nom, {}, plein};
+        if (q.raison.isEmpty())
+            q.raison = raisonSansQuittance(c, carte, deja);
         if (!q.raison.isEmpty()) {
             bilan.ignorees.append(q);
             continue;
@@ -100,33 +149,31 @@ TBilanMois QuittancesDuMois(TFiche& fiche, const QString& mois, bool valider) {
         bilan.documents.append(documentImprime(*page));
         bilan.creees.append(q);
     }
+    if (avancement && !avancement(actuels.size(), actuels.size()))
+        return annule();
     if (!bilan.creees.isEmpty())
         fiche.SetSauve();
     return bilan;
 }
 
 QString TBilanMois::resume() const {
-    QStringList texte;
-    texte.append(QStringLiteral("%1 : %2 quittance(s) créée(s), %3 locataire(s) ignoré(s).")
-                     .arg(mois)
-                     .arg(creees.size())
-                     .arg(ignorees.size()));
-    if (!creees.isEmpty()) {
-        texte.append(QString());
-        texte.append(QStringLiteral("Créées :"));
-        for (const TQuittanceDuMois& q : creees)
-            texte.append(
-                QStringLiteral("  %1  %2 %3%4")
-                    .arg(q.numero, q.locataire, q.nom,
-                         q.raison.isEmpty() ? QString() : QStringLiteral(" (") + q.raison + u')'));
-    }
-    if (!ignorees.isEmpty()) {
-        texte.append(QString());
-        texte.append(QStringLiteral("Ignorés :"));
-        for (const TQuittanceDuMois& q : ignorees)
-            texte.append(QStringLiteral("  %1 %2 : %3").arg(q.locataire, q.nom, q.raison));
-    }
-    return texte.join(u'\n');
+    return QStringLiteral("%1 : %2 quittance(s) créée(s), %3 locataire(s) ignoré(s).")
+        .arg(mois)
+        .arg(creees.size())
+        .arg(ignorees.size());
+}
+
+TTableau TBilanMois::tableau() const {
+    TTableau t;
+    t.titres = {QStringLiteral("N° locataire"), QStringLiteral("Nom/Soc"),
+                QStringLiteral("Quittance"), QStringLiteral("Résultat")};
+    for (const TQuittanceDuMois& q : creees)
+        t.lignes.append(
+            {q.locataire, q.nom, q.numero,
+             q.raison.isEmpty() ? QStringLiteral("créée") : QStringLiteral("créée, ") + q.raison});
+    for (const TQuittanceDuMois& q : ignorees)
+        t.lignes.append({q.locataire, q.nom, QString(), QStringLiteral("ignoré : ") + q.raison});
+    return t;
 }
 
 TTravailImpression travailQuittancesDuMois(const TBilanMois& bilan, const TReglages& reglages) {

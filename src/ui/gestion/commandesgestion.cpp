@@ -15,23 +15,56 @@
 #include "tdialoguerevision.h"
 #include "tfenetretableau.h"
 
+#include <QElapsedTimer>
+#include <QProgressDialog>
+
 namespace {
 
-// Sends each receipt made to its tenant; those who cannot be reached are told.
-QString envoieQuittances(const TFiche& fiche, const TBilanMois& bilan) {
+// Sends each receipt made to its tenant, one composer at a time, each after the first once
+// the landlord asks for it; gives why some were not sent.
+QStringList envoieQuittances(const TFiche& fiche, const TBilanMois& bilan) {
     QStringList refus;
-    const QString dossier = dossierCourriels();
-    for (qsizetype i = 0; i < bilan.creees.size(); ++i) {
-        try {
-            EnvoieCourriel(PrepareCourriel(bilan.documents[i], bilan.creees[i].locataire,
-                                           fiche.base(Base::Locataires), fiche.reglages(),
-                                           dossier));
-        } catch (const UserError& erreur) {
-            refus.append(erreur.message());
-        }
-    }
-    return refus.isEmpty() ? QString() : QStringLiteral("\n\nNon envoyées :\n") + refus.join(u'\n');
+    execute([&] {
+        refus = EnvoieQuittances(
+            bilan, fiche.base(Base::Locataires), fiche.reglages(), dossierCourriels(),
+            [](qsizetype ouverts, qsizetype total, const QString& nom) {
+                return Questions::instance().okAnnuler(
+                    QStringLiteral("%1 message(s) ouvert(s) sur %2. Ouvrir le suivant (%3) ?")
+                        .arg(ouverts)
+                        .arg(total)
+                        .arg(nom));
+            });
+    });
+    return refus;
 }
+
+// The run's progress, with "Annuler" to stop it; shown only when the run lasts.
+class TProgressionMois {
+public:
+    explicit TProgressionMois(QWidget* parent)
+        : m_dialogue(QStringLiteral("Création des quittances du mois..."),
+                     QStringLiteral("Annuler"), 0, 1, parent) {
+        m_dialogue.setWindowTitle(QStringLiteral("Quittances du mois"));
+        m_dialogue.setWindowModality(Qt::WindowModal);
+        m_dialogue.setMinimumDuration(300);
+        m_dialogue.setAutoClose(false);
+        m_dialogue.setAutoReset(false);
+        m_depuis.start();
+    }
+    bool avance(qsizetype fait, qsizetype total) {
+        // Between two showings, so that showing it does not slow the run down.
+        if (fait < total && m_depuis.elapsed() < 40)
+            return !m_dialogue.wasCanceled();
+        m_depuis.restart();
+        m_dialogue.setMaximum(int(qMin<qsizetype>(total, INT_MAX)));
+        m_dialogue.setValue(int(qMin<qsizetype>(fait, INT_MAX)));
+        return !m_dialogue.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialogue;
+    QElapsedTimer m_depuis;
+};
 
 } // namespace
 
@@ -45,20 +78,44 @@ void QuittancesDuMois(TFiche& fiche, QWidget* parent) {
         return;
     const TDialogueQuittancesMois::TChoix choix = dialogue.Result();
     TBilanMois bilan;
-    if (!execute([&] { bilan = QuittancesDuMois(fiche, choix.mois, choix.valider); }))
+    {
+        TProgressionMois progression(parent);
+        if (!execute([&] {
+                bilan = QuittancesDuMois(fiche, choix.mois, choix.valider,
+                                         [&](qsizetype fait, qsizetype total) {
+                                             return progression.avance(fait, total);
+                                         });
+            }))
+            return;
+    }
+    if (bilan.annule) {
+        Questions::instance().message(QStringLiteral(
+            "Quittances du mois annulées : aucune quittance n'a été créée, le dossier est tel "
+            "qu'il était."));
         return;
-    QString suite;
+    }
+    QStringList entete{bilan.resume()};
     if (choix.pdf && !bilan.documents.isEmpty()) {
         const QString chemin = Questions::instance().fichierAEnregistrer(
             QStringLiteral("Fichier PDF (*.pdf)"),
             QStringLiteral("Quittances ") + choix.mois + QStringLiteral(".pdf"));
         if (!chemin.isEmpty() &&
             execute([&] { EcritPdf(travailQuittancesDuMois(bilan, fiche.reglages()), chemin); }))
-            suite += QStringLiteral("\n\nPDF écrit : ") + chemin;
+            entete.append(QStringLiteral("PDF écrit : ") + chemin);
     }
-    if (choix.courriel)
-        suite += envoieQuittances(fiche, bilan);
-    Questions::instance().message(bilan.resume() + suite);
+    TTableau tableau = bilan.tableau();
+    if (choix.courriel && !bilan.creees.isEmpty()) {
+        const QStringList refus = envoieQuittances(fiche, bilan);
+        entete.append(
+            QStringLiteral("Courriels non envoyés : %1 (en fin de liste)").arg(refus.size()));
+        for (const QString& r : refus)
+            tableau.lignes.append({QString(), QString(), QString(), r});
+    }
+    TFenetreTableau fenetre(QStringLiteral("Quittances du mois"), tableau,
+                            QStringLiteral("Quittances ") + choix.mois + QStringLiteral(".txt"),
+                            true, parent);
+    fenetre.setEntete(entete.join(u'\n'));
+    fenetre.exec();
 }
 
 void RevisionLoyers(TFiche& fiche, QWidget* parent) {

@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -20,7 +21,12 @@ constexpr int LargeurMaxi = 320;
 
 TFenetreTableau::TFenetreTableau(const QString& titre, const TTableau& tableau,
                                  const QString& nomExport, bool triable, QWidget* parent)
-    : QDialog(parent), m_vue(new QTableView(this)), m_nomExport(nomExport) {
+    : QDialog(parent), m_entete(new QLabel(this)), m_vue(new QTableView(this)),
+      m_nomExport(nomExport) {
+    m_entete->setWordWrap(true);
+    m_entete->setTextFormat(Qt::PlainText);
+    m_entete->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_entete->hide();
     setWindowTitle(titre);
     m_modele.setTableau(tableau);
     m_vue->setModel(&m_modele);
@@ -48,9 +54,15 @@ TFenetreTableau::TFenetreTableau(const QString& titre, const TTableau& tableau,
     boutons->addWidget(exporter);
     boutons->addWidget(fermer);
     auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(m_entete);
     colonne->addWidget(m_vue);
     colonne->addLayout(boutons);
     resize(820, 420);
+}
+
+void TFenetreTableau::setEntete(const QString& texte) {
+    m_entete->setText(texte);
+    m_entete->setVisible(!texte.isEmpty());
 }
 
 void TFenetreTableau::Imprime() {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QTableView;
 
 // A grid window over a table: sortable by its column titles, printed with the grid printing
@@ -17,6 +18,9 @@ public:
                     bool triable, QWidget* parent = nullptr);
 
     QTableView* vue() const { return m_vue; }
+    // A text above the grid (what the rows add up to); none until given.
+    void setEntete(const QString& texte);
+    QLabel* entete() const { return m_entete; }
     TModeleTableau& modele() { return m_modele; }
 
     void Imprime();
@@ -24,6 +28,7 @@ public:
 
 private:
     TModeleTableau m_modele;
+    QLabel* m_entete;
     QTableView* m_vue;
     QString m_nomExport;
 };

@@ -113,6 +113,69 @@ private slots:
         QVERIFY(canevas.trouve("Quittance N° 202701003"));
     }
 
+    // The summary: the counts, then one row a tenant, the receipts made first.
+    void summary() {
+        TFiche fiche;
+        dossier(fiche);
+        const TBilanMois bilan = QuittancesDuMois(fiche, "Janvier 2027", false);
+        QCOMPARE(bilan.resume(), QString("Janvier 2027 : 3 quittance(s) créée(s), 2 locataire(s) "
+                                         "ignoré(s)."));
+        const TTableau t = bilan.tableau();
+        QCOMPARE(t.titres, (QStringList{"N° locataire", "Nom/Soc", "Quittance", "Résultat"}));
+        QCOMPARE(t.lignes.size(), 5);
+        QCOMPARE(t.lignes[0], (QStringList{"10001", "Arnaud", "202701001", "créée"}));
+        QCOMPARE(t.lignes[3],
+                 (QStringList{"10004", "Dumas", "", "ignoré : quittance déjà faite pour ce mois"}));
+    }
+
+    // Stopped part-way, the run leaves the dossier as it found it: bases, keys, pages and the
+    // modified flag.
+    void cancelledChangesNothing() {
+        TFiche fiche;
+        dossier(fiche);
+        fiche.AffichePage(Base::Locataires);
+        const QStringList locataires = fiche.base(Base::Locataires).lines();
+        const QStringList quittances = fiche.base(Base::Quittances).lines();
+        const QString nom = fiche.pageFiche(Base::Locataires)->champ(Locataire::NomSoc);
+        QList<qsizetype> vus;
+        const TBilanMois bilan =
+            QuittancesDuMois(fiche, "Février 2027", true, [&](qsizetype fait, qsizetype total) {
+                vus << fait << total;
+                return fait < 3;
+            });
+        QVERIFY(bilan.annule);
+        QVERIFY(bilan.creees.isEmpty());
+        QCOMPARE(vus, (QList<qsizetype>{0, 5, 1, 5, 2, 5, 3, 5}));
+        QCOMPARE(fiche.base(Base::Locataires).lines(), locataires);
+        QCOMPARE(fiche.base(Base::Quittances).lines(), quittances);
+        QCOMPARE(fiche.base(Base::Quittances).nb, 1);
+        QVERIFY(!fiche.dossierModifie());
+        QCOMPARE(fiche.pageActive(), Base::Locataires);
+        QCOMPARE(fiche.pageFiche(Base::Locataires)->champ(Locataire::NomSoc), nom);
+    }
+
+    // More receipts than the month has numbers left: refused before any is made.
+    void pastTheMonthsLastNumber() {
+        TFiche fiche;
+        dossier(fiche);
+        remplit(fiche, Base::Quittances,
+                quittance(0, "202701998", "05/01/2027", "10004", "Janvier 2027", false,
+                          {"Loyer mensuel\t500,00"}));
+        const QStringList avant = fiche.base(Base::Quittances).lines();
+        try {
+            QuittancesDuMois(fiche, "Février 2027", false);
+            QFAIL("receipts were numbered past 999 in the month");
+        } catch (const UserError& e) {
+            QCOMPARE(
+                e.message(),
+                QString("4 quittances à créer, mais 1 numéros libres après 202701998 : le rang "
+                        "dans le mois n'a que trois chiffres (999 quittances par mois au "
+                        "plus). Aucune quittance n'a été créée."));
+        }
+        QCOMPARE(fiche.base(Base::Quittances).lines(), avant);
+        QVERIFY(!fiche.dossierModifie());
+    }
+
     void badMonthChangesNothing() {
         TFiche fiche;
         dossier(fiche);
