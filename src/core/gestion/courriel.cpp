@@ -3,23 +3,43 @@
 #include "app/impressions.h"
 #include "app/tfiche.h"
 #include "app/treglages.h"
+#include "common/clock.h"
 #include "common/usererror.h"
 #include "documents/tpagedocument.h"
 #include "printing/pdf.h"
+#include "quittancesdumois.h"
+#include "records/adressecourriel.h"
 #include "records/locataire.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace {
 
 using S = SorteImprimee;
 
+// How long a program is given to fail before it is taken as started.
+constexpr int AttenteMs = 4000;
+
 class LanceurSysteme : public Lanceur {
 public:
-    bool lance(const QString& programme, const QStringList& arguments) override {
-        return QProcess::startDetached(programme, arguments);
+    int lance(const QString& programme, const QStringList& arguments) override {
+        // The process lives on by itself when it outlasts the wait, and is then forgotten.
+        auto* processus = new QProcess(QCoreApplication::instance());
+        QObject::connect(processus, &QProcess::finished, processus, &QObject::deleteLater);
+        processus->start(programme, arguments);
+        if (!processus->waitForStarted()) {
+            processus->deleteLater();
+            return Introuvable;
+        }
+        if (!processus->waitForFinished(AttenteMs))
+            return 0;
+        return processus->exitStatus() == QProcess::NormalExit ? processus->exitCode() : 0;
     }
 };
 
@@ -40,6 +60,16 @@ QString nomFichier(const TDocumentImprime& d) {
     QString nom = designation(d);
     nom[0] = nom[0].toUpper();
     return nom + u' ' + d.numero.trimmed() + QStringLiteral(".pdf");
+}
+
+constexpr QFile::Permissions Proprietaire = QFile::ReadOwner | QFile::WriteOwner;
+
+// The PDFs of the mails of former days: their composers have long taken them.
+void nettoie(const QDir& dossier) {
+    const QDateTime limite = Clock::now().addDays(-1);
+    for (const QFileInfo& f : dossier.entryInfoList(QDir::Files | QDir::Hidden))
+        if (f.lastModified() < limite)
+            QFile::remove(f.absoluteFilePath());
 }
 
 } // namespace
@@ -73,16 +103,23 @@ QStringList TCourriel::arguments() const {
 TCourriel PrepareCourriel(const TDocumentImprime& document, const QString& locataire,
                           const TListeBase& locataires, const TReglages& reglages,
                           const QString& dossier) {
-    const int cle = Locataire::description().cle(locataires, locataire.trimmed());
-    if (locataire.trimmed().isEmpty() || cle < 0)
-        throw UserError(QStringLiteral("Le locataire %1 n'existe pas").arg(locataire.trimmed()));
+    const QString numeroLocataire = locataire.trimmed();
+    if (numeroLocataire.isEmpty())
+        throw UserError(QStringLiteral("Ce document n'a pas de N° locataire : il n'y a personne "
+                                       "à qui l'envoyer"));
+    const int cle = Locataire::description().cle(locataires, numeroLocataire);
+    if (cle < 0)
+        throw UserError(QStringLiteral("Le locataire %1 n'existe pas").arg(numeroLocataire));
     const QStringList champs =
         locataires.read(cle, Locataire::Email, Locataire::TotalDu + 1).champs;
     const QString adresse = champs.value(Locataire::Email - 1).trimmed();
+    const QString nom = champs.value(Locataire::NomSoc - 1).trimmed();
     if (adresse.isEmpty())
-        throw UserError(
-            QStringLiteral("Le locataire %1 (%2) n'a pas d'adresse e-mail")
-                .arg(locataire.trimmed(), champs.value(Locataire::NomSoc - 1).trimmed()));
+        throw UserError(QStringLiteral("Le locataire %1 (%2) n'a pas d'adresse e-mail")
+                            .arg(numeroLocataire, nom));
+    if (!estAdresseCourriel(adresse))
+        throw UserError(QStringLiteral("Le locataire %1 (%2) : %3")
+                            .arg(numeroLocataire, nom, refusAdresseCourriel(adresse)));
 
     TCourriel c;
     c.adresse = adresse;
@@ -99,10 +136,10 @@ TCourriel PrepareCourriel(const TDocumentImprime& document, const QString& locat
                   .arg(quoi, numero,
                        avecMois ? QStringLiteral(" pour le mois de ") + document.mois : QString(),
                        signature);
-    QDir().mkpath(dossier);
     c.piece = QDir(dossier).absoluteFilePath(nomFichier(document));
     EcritPdf(travailDocument(document, reglages.typePapier, proprietaire(reglages.lignesProprio)),
              c.piece);
+    QFile::setPermissions(c.piece, Proprietaire);
     return c;
 }
 
@@ -116,15 +153,84 @@ TCourriel CourrielDocument(TFiche& fiche, Base base, const QString& dossier) {
 }
 
 void EnvoieCourriel(const TCourriel& courriel) {
-    if (!Lanceur::instance().lance(QStringLiteral("xdg-email"), courriel.arguments()))
-        throw UserError(QStringLiteral(
-            "La messagerie n'a pas pu être ouverte (xdg-email, du paquet xdg-utils, est-il "
-            "installé ?)"));
+    const int code = Lanceur::instance().lance(QStringLiteral("xdg-email"), courriel.arguments());
+    const QString piece = QDir::toNativeSeparators(courriel.piece);
+    // The exit codes of xdg-email: 3 when no mail program can be found.
+    switch (code) {
+    case 0:
+        return;
+    case Lanceur::Introuvable:
+        throw UserError(
+            QStringLiteral("La messagerie n'a pas pu être ouverte : le programme xdg-email n'est "
+                           "pas installé. Installez le paquet xdg-utils et une messagerie "
+                           "(Thunderbird, Evolution...), ou envoyez vous-même le PDF %1 à %2.")
+                .arg(piece, courriel.adresse));
+    case 3:
+        throw UserError(
+            QStringLiteral("Aucun programme de messagerie n'est installé ou choisi : installez-en "
+                           "un (Thunderbird, Evolution...) et choisissez-le comme messagerie par "
+                           "défaut dans les réglages du bureau, ou envoyez vous-même le PDF %1 "
+                           "à %2.")
+                .arg(piece, courriel.adresse));
+    default:
+        throw UserError(QStringLiteral("La messagerie n'a pas pu ouvrir le message (xdg-email a "
+                                       "rendu le code %1) : envoyez vous-même le PDF %2 à %3.")
+                            .arg(QString::number(code), piece, courriel.adresse));
+    }
 }
 
-QString dossierCourriels() {
-    const QString dossier = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-                                .filePath(QStringLiteral("tarvinel-courriels"));
-    QDir().mkpath(dossier);
-    return dossier;
+QStringList EnvoieQuittances(const TBilanMois& bilan, const TListeBase& locataires,
+                             const TReglages& reglages, const QString& dossier,
+                             const TSuiteCourriels& suivant) {
+    QStringList refus;
+    qsizetype ouverts = 0;
+    const qsizetype total = bilan.creees.size();
+    for (qsizetype i = 0; i < total; ++i) {
+        const TQuittanceDuMois& q = bilan.creees[i];
+        TCourriel courriel;
+        try {
+            courriel =
+                PrepareCourriel(bilan.documents[i], q.locataire, locataires, reglages, dossier);
+        } catch (const UserError& erreur) {
+            refus.append(erreur.message());
+            continue;
+        }
+        if (ouverts > 0 && !suivant(ouverts, total, q.nom.trimmed())) {
+            refus.append(
+                QStringLiteral("Envoi arrêté : %1 quittance(s) non envoyée(s)").arg(total - i));
+            break;
+        }
+        try {
+            EnvoieCourriel(courriel);
+            ++ouverts;
+        } catch (const UserError& erreur) {
+            refus.append(erreur.message());
+            // Without a mail program, the next ones would fail the same way.
+            if (ouverts == 0) {
+                refus.append(QStringLiteral("%1 quittance(s) non envoyée(s)").arg(total - i));
+                break;
+            }
+        }
+    }
+    return refus;
+}
+
+QString dossierCourriels(const QString& racine) {
+    const QString base = racine.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
+                             : racine;
+    const QString chemin = QDir(base).filePath(QStringLiteral("tarvinel-courriels"));
+    constexpr QFile::Permissions Prive = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    QDir(base).mkdir(QStringLiteral("tarvinel-courriels"), Prive);
+    const QFileInfo info(chemin);
+    if (info.isSymLink() || !info.isDir() || info.ownerId() != ::getuid())
+        throw UserError(QStringLiteral("Le dossier %1 n'est pas un dossier à vous : les PDF à "
+                                       "envoyer n'y seront pas écrits")
+                            .arg(QDir::toNativeSeparators(chemin)));
+    if (info.permissions() != (Prive | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser) &&
+        !QFile::setPermissions(chemin, Prive))
+        throw UserError(QStringLiteral("Le dossier %1 ne peut pas être réservé à vous seul")
+                            .arg(QDir::toNativeSeparators(chemin)));
+    nettoie(QDir(chemin));
+    return chemin;
 }

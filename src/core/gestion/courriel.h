@@ -3,9 +3,13 @@
 #include "printing/impdocument.h"
 #include "store/bases.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+struct TBilanMois;
 struct TReglages;
 class TFiche;
 class TListeBase;
@@ -14,9 +18,14 @@ class TListeBase;
 // record what would have been started and start nothing.
 class Lanceur {
 public:
+    // A program that could not be started at all.
+    static constexpr int Introuvable = -1;
+
     virtual ~Lanceur() = default;
-    // Starts `programme` with its arguments, not waiting for it; false when it cannot start.
-    virtual bool lance(const QString& programme, const QStringList& arguments) = 0;
+    // Starts `programme` with its arguments and gives its exit code once it has ended, or 0
+    // when it is still running after a few seconds (it then goes on by itself);
+    // Introuvable when it cannot start.
+    virtual int lance(const QString& programme, const QStringList& arguments) = 0;
 
     static Lanceur& instance();
 
@@ -43,19 +52,34 @@ struct TCourriel {
     QString corps;
     QString piece;
 
-    // The command line of the desktop's mail composer (xdg-email).
+    // The command line of the desktop's mail composer (xdg-email). The address, a plain one,
+    // comes last and alone: it can carry neither an option nor a query part.
     QStringList arguments() const;
 };
 
-// Writes the PDF of a document into `dossier` and prepares its e-mail to the tenant numbered
-// `locataire`. A tenant unknown or without "E.mail" stops with a message naming him.
+// Writes the PDF of a document into `dossier`, readable by its owner only, and prepares its
+// e-mail to the tenant numbered `locataire`. A document without a tenant, a tenant unknown,
+// without "E.mail" or whose address is not a plain one stops with a message.
 TCourriel PrepareCourriel(const TDocumentImprime& document, const QString& locataire,
                           const TListeBase& locataires, const TReglages& reglages,
                           const QString& dossier);
 // The e-mail of the document on the receipt, notice or payment-receipt page of `base`, the
 // tenant page stored first.
 TCourriel CourrielDocument(TFiche& fiche, Base base, const QString& dossier);
-// Opens the mail composer on an e-mail; a composer that cannot start stops with its message.
+// Opens the mail composer on an e-mail; when none can open, stops with a message that says
+// what to install or set.
 void EnvoieCourriel(const TCourriel& courriel);
-// The folder where the PDFs sent by e-mail are written, made if needed.
-QString dossierCourriels();
+
+// Opens the e-mails of the receipts a month's run made, one composer at a time: before each
+// one after the first, `suivant(ouverts, total, nom)` is asked, and false stops there.
+// Gives the messages of the receipts that were not sent, the stop included.
+using TSuiteCourriels = std::function<bool(qsizetype ouverts, qsizetype total, const QString& nom)>;
+QStringList EnvoieQuittances(const TBilanMois& bilan, const TListeBase& locataires,
+                             const TReglages& reglages, const QString& dossier,
+                             const TSuiteCourriels& suivant);
+
+// The folder where the PDFs sent by e-mail are written: "tarvinel-courriels" in the user's
+// own runtime folder (or in `racine` when given), made readable by its owner only; a folder
+// that is not the user's own, or a link, stops with a message. The PDFs left there for more
+// than a day are removed.
+QString dossierCourriels(const QString& racine = {});

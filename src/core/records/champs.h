@@ -30,6 +30,7 @@ struct TChamp {
     QString groupe = {};                    // the group box holding the field
     QStringList elements = {};              // choices: the items the field always offers
     std::optional<ListeValeurs> liste = {}; // choices: the value list the user keeps
+    bool courriel = false;                  // texts: a plain e-mail address, or nothing
 };
 
 // The blank picture of an empty date mask.

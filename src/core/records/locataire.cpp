@@ -18,7 +18,7 @@ const TDescriptionFiche& description() {
             {6, QStringLiteral("Ville"), 257, TypeChamp::Texte, 0, false, loc},
             {7, QStringLiteral("Téléphone"), 129, TypeChamp::Texte, 0, false, loc},
             {8, QStringLiteral("Fax"), 129, TypeChamp::Texte, 0, false, loc},
-            {9, QStringLiteral("E.mail"), 257, TypeChamp::Texte, 0, false, loc},
+            {9, QStringLiteral("E.mail"), 257, TypeChamp::Texte, 0, false, loc, {}, {}, true},
             {10, QStringLiteral("Entré"), 97, TypeChamp::DateMasque, 0, false, loc},
             {11, QStringLiteral("Sorti"), 97, TypeChamp::DateMasque, 0, false, loc},
             {12, QStringLiteral("N° lot"), 89, TypeChamp::Choix, 0, false, bail},

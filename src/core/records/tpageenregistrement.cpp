@@ -1,5 +1,6 @@
 #include "tpageenregistrement.h"
 
+#include "adressecourriel.h"
 #include "common/clock.h"
 #include "common/conversions.h"
 #include "common/textfile.h"
@@ -27,8 +28,10 @@ void TPageEnregistrement::saisitChamp(int ligne, const QString& texte) {
     const QString uneLigne = TListeBase::surUneLigne(texte);
     TListeBase::verifieLigne(uneLigne);
     // An edit of another field (a box ticked with the mouse) ends the one in progress.
-    if (m_enSaisie != ligne)
+    if (m_enSaisie != ligne) {
         termineSaisie();
+        m_avantSaisie = champ(ligne);
+    }
     setChamp(ligne, uneLigne);
     m_enSaisie = ligne;
     m_modifie = true;
@@ -44,6 +47,7 @@ void TPageEnregistrement::saisitMemo(const QString& texte) {
 
 void TPageEnregistrement::entreChamp(int ligne) {
     m_enSaisie = ligne;
+    m_avantSaisie = champ(ligne);
     if (m_description.champ(ligne).type == TypeChamp::Montant)
         entreMontant(ligne);
 }
@@ -58,10 +62,28 @@ void TPageEnregistrement::quitteChamp(int ligne) {
     case TypeChamp::Choix:
         quitteChoix(ligne);
         break;
+    case TypeChamp::Texte:
+        if (m_description.champ(ligne).courriel)
+            quitteCourriel(ligne);
+        break;
     default:
         break;
     }
     m_enSaisie = 0;
+}
+
+void TPageEnregistrement::quitteCourriel(int ligne) {
+    const QString adresse = champ(ligne).trimmed();
+    if (adresse.isEmpty() || estAdresseCourriel(adresse)) {
+        setChamp(ligne, adresse);
+    } else {
+        // The field gets back what it held before this edit.
+        setChamp(ligne, m_avantSaisie);
+        m_enSaisie = 0;
+        emit champChange(ligne);
+        throw UserError(refusAdresseCourriel(adresse));
+    }
+    emit champChange(ligne);
 }
 
 void TPageEnregistrement::termineSaisie() {

@@ -53,6 +53,9 @@ public:
     void setListe(int ligne, const QStringList& items);
     // Leaving a choice field: a picked "number name" item leaves the number and fills the name.
     void quitteChoix(int ligne);
+    // Leaving an e-mail field: the address trimmed; a text that is not a plain address is
+    // refused with its message and the field gets back what it held before the edit.
+    void quitteCourriel(int ligne);
 
     // The history entry panel and its "OK" button.
     QDate dateHistorique;
@@ -96,5 +99,6 @@ private:
     QStringList m_pressePapiers;
     QHash<int, QStringList> m_listes;
     int m_enSaisie = 0;
+    QString m_avantSaisie; // what the field being edited held before the edit
     bool m_modifie = false;
 };

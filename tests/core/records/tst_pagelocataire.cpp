@@ -291,6 +291,45 @@ private slots:
         }
     }
 
+    // "E.mail" takes a plain address or nothing, checked on leaving the field: any other text
+    // is refused and the field gets back what it held.
+    void emailField_data() {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("garde");
+        QTest::newRow("plain") << " paul.arnaud+loyer@exemple.fr "
+                               << "paul.arnaud+loyer@exemple.fr";
+        QTest::newRow("emptied") << "   "
+                                 << "";
+        QTest::newRow("query part") << "loc@exemple.fr?attach=/etc/passwd"
+                                    << "ancien@exemple.fr";
+        QTest::newRow("mailto") << "mailto:loc@exemple.fr"
+                                << "ancien@exemple.fr";
+        QTest::newRow("no domain") << "loc@"
+                                   << "ancien@exemple.fr";
+        QTest::newRow("an option") << "-loc@exemple.fr"
+                                   << "ancien@exemple.fr";
+    }
+    void emailField() {
+        QFETCH(QString, tape);
+        QFETCH(QString, garde);
+        QStringList bloc = blocLocataire(0, "10004", "Dupré");
+        bloc[Locataire::Email] = "ancien@exemple.fr";
+        TListeBase base;
+        base.assign(bloc);
+        base.nb = 1;
+        TPageEnregistrement page(Locataire::description(), base, contexte);
+        page.lit();
+        page.entreChamp(Locataire::Email);
+        page.saisitChamp(Locataire::Email, tape);
+        if (garde == "ancien@exemple.fr")
+            QVERIFY_THROWS_EXCEPTION(UserError, page.quitteChamp(Locataire::Email));
+        else
+            page.quitteChamp(Locataire::Email);
+        QCOMPARE(page.champ(Locataire::Email), garde);
+        QVERIFY(page.ecrit());
+        QCOMPARE(base.line(Locataire::Email), garde);
+    }
+
     // However long the history, nothing of it is lost by reading and storing the card.
     void longHistoryKept() {
         TListeBase base;
