@@ -2,6 +2,7 @@
 
 #include "apparence.h"
 #include "common/clock.h"
+#include "common/valeuraccessible.h"
 #include "tools/calendrier.h"
 
 #include <QCalendarWidget>
@@ -21,7 +22,7 @@ TCalendrier::TCalendrier(QWidget* parent) : QDialog(parent) {
     auto* panneau = new QWidget(this);
     panneau->setAutoFillBackground(true);
     Apparence::colore(panneau, QPalette::Window, Apparence::Teal);
-    m_entete = new QLabel(panneau);
+    m_entete = new TValeurAffichee(panneau);
     m_entete->setObjectName(QStringLiteral("Label1"));
     m_entete->setAccessibleName(QStringLiteral("Mois affiché"));
     m_entete->setAlignment(Qt::AlignCenter);

@@ -3,6 +3,7 @@
 #include "app/questions.h"
 #include "apparence.h"
 #include "common/clock.h"
+#include "common/valeuraccessible.h"
 #include "tools/horloge.h"
 #include "tools/reglagehorloge.h"
 
@@ -23,7 +24,7 @@ namespace {
 const QColor Cadran(0, 230, 0);
 
 QLabel* creeAfficheur(QWidget* parent, const QString& nom, const QString& accessible, int hauteur) {
-    auto* label = new QLabel(parent);
+    auto* label = new TValeurAffichee(parent);
     label->setObjectName(nom);
     label->setAccessibleName(accessible);
     label->setAlignment(Qt::AlignCenter);

@@ -1,7 +1,10 @@
 #include "app/tfiche.h"
+#include "common/clock.h"
 #include "documents/tpagedocument.h"
 #include "documents/tvuedocument.h"
+#include "tools/tcalendrier.h"
 #include "tools/teurof.h"
+#include "tools/thorloge.h"
 #include "tools/tpocket.h"
 
 #include <QAccessible>
@@ -83,6 +86,24 @@ private slots:
                      QStringList({QString::fromUtf8(nom), label->text(), label->text()}));
             QCOMPARE(label->text().trimmed(), valeur.trimmed());
         }
+    }
+
+    // The clock's time and date and the month the calendar shows are read with their names.
+    void horlogeEtCalendrier() {
+        Clock::Fixed horloge(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 7)));
+        THorloge montre;
+        TCalendrier calendrier;
+        const std::pair<QWidget*, const char*> valeurs[] = {
+            {&montre, "Heure"}, {&montre, "Date"}, {&calendrier, "Mois affiché"}};
+        for (const auto& [fenetre, nom] : valeurs) {
+            fenetre->show();
+            QLabel* label = parNom(fenetre, QString::fromUtf8(nom));
+            QVERIFY2(label && !label->text().isEmpty(), nom);
+            QCOMPARE(lu(label),
+                     QStringList({QString::fromUtf8(nom), label->text(), label->text()}));
+        }
+        QVERIFY(parNom(&montre, "Heure")->text().contains("09"));
+        QVERIFY(parNom(&calendrier, "Mois affiché")->text().contains("2026"));
     }
 };
 
