@@ -52,8 +52,7 @@ TTableau LoyersImpayes(const TListeBase& locataires, const TListeBase& quittance
     for (const TListeBase::Position& bloc : locataires.blocs()) {
         const QString entree = ligne(locataires, bloc.ligne, Locataire::Entre);
         const QString sortie = ligne(locataires, bloc.ligne, Locataire::Sorti);
-        if (!estLocataireActuel(entree, sortie, jour))
-            continue;
+        const bool actuel = estLocataireActuel(entree, sortie, jour);
         const QString numero = ligne(locataires, bloc.ligne, Locataire::Numero);
         const QSet<int> mois = payes.value(numero.trimmed());
         int premier = moisDe(entree);
@@ -66,6 +65,9 @@ TTableau LoyersImpayes(const TListeBase& locataires, const TListeBase& quittance
         for (int m = premier; premier && m <= dernier; m = MoisSuivant(m))
             if (!mois.contains(m))
                 impayes.append(TexteMoisAnnee(m));
+        // A tenant who has left is listed only while he owes a month.
+        if (!actuel && impayes.isEmpty())
+            continue;
         const auto derniere = std::max_element(mois.cbegin(), mois.cend());
         t.lignes.append(
             {numero, ligne(locataires, bloc.ligne, Locataire::NomSoc),

@@ -18,14 +18,16 @@ class TestLoyersImpayes : public QObject {
         TFiche fiche;
         Champs sansEntree = locataire("10008", "Henry", {}, "31/03/2027");
         sansEntree[Locataire::DebutBail] = "15/11/2026";
-        remplit(fiche, Base::Locataires,
-                locataires({locataire("10001", "Arnaud", "01/10/2026"),
-                            locataire("10002", "Bertin", "05/01/2027"),
-                            locataire("10003", "Chevalier", "01/10/2026"),
-                            locataire("10004", "Dumas", "10/12/2026"),
-                            locataire("10005", "Étienne", "01/03/2024", "31/12/2026"),
-                            locataire("10006", "Fabre"),
-                            locataire("10007", "Gauthier", "01/08/2026"), sansEntree}));
+        remplit(
+            fiche, Base::Locataires,
+            locataires({locataire("10001", "Arnaud", "01/10/2026"),
+                        locataire("10002", "Bertin", "05/01/2027"),
+                        locataire("10003", "Chevalier", "01/10/2026"),
+                        locataire("10004", "Dumas", "10/12/2026"),
+                        locataire("10005", "Étienne", "01/11/2026", "31/12/2026"),
+                        locataire("10009", "Imbert", "01/11/2026", "30/11/2026"),
+                        locataire("10006", "Fabre"), locataire("10007", "Gauthier", "01/08/2026"),
+                        sansEntree, locataire("10010", "Jacob", "01/03/2027")}));
         const QStringList loyer{"Loyer mensuel\t500,00"};
         const auto valide = [&](int cle, const QString& locataire, const QString& mois) {
             return quittance(cle, QString::number(202700100 + cle), "02/01/2027", locataire, mois,
@@ -41,7 +43,7 @@ class TestLoyersImpayes : public QObject {
                 quittance(5, "202612002", "02/12/2026", "10005", "Décembre 2026", false, loyer) +
                 valide(6, "10007", "Août 2026") + valide(7, "10007", "Décembre 2026") +
                 valide(8, "10007", "Octobre 2026") + valide(9, "10007", "Novembre 2026") +
-                valide(10, "10008", "Décembre 2026"));
+                valide(10, "10008", "Décembre 2026") + valide(11, "10009", "Novembre 2026"));
         return LoyersImpayes(fiche.base(Base::Locataires), fiche.base(Base::Quittances),
                              Clock::today());
     }
@@ -59,7 +61,10 @@ private slots:
         QTest::newRow("never receipted: from the month he came in")
             << "10004" << QStringList{"Aucune", "2", "Décembre 2026, Janvier 2027"};
         QTest::newRow("no dates, no receipt") << "10006" << QStringList{"Aucune", "0", ""};
-        QTest::newRow("left: not listed") << "10005" << QStringList{};
+        QTest::newRow("left owing: up to the month he left")
+            << "10005" << QStringList{"Aucune", "2", "Novembre 2026, Décembre 2026"};
+        QTest::newRow("left owing nothing: not listed") << "10009" << QStringList{};
+        QTest::newRow("not yet in: not listed") << "10010" << QStringList{};
         QTest::newRow("a month skipped between two receipts")
             << "10007" << QStringList{"Décembre 2026", "2", "Septembre 2026, Janvier 2027"};
         QTest::newRow("no entry date: from the start of the lease")
@@ -85,7 +90,7 @@ private slots:
         QStringList ordre;
         for (int r = 0; r < modele.rowCount(); ++r)
             ordre << modele.index(r, 2).data().toString();
-        QCOMPARE(ordre, (QStringList{"Aucune", "Aucune", "Octobre 2026", "Novembre 2026",
+        QCOMPARE(ordre, (QStringList{"Aucune", "Aucune", "Aucune", "Octobre 2026", "Novembre 2026",
                                      "Décembre 2026", "Décembre 2026", "Janvier 2027"}));
     }
 
