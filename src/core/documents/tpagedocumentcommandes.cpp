@@ -76,8 +76,9 @@ void TPageDocument::setValidee(bool validee) {
 }
 
 bool TPageDocument::Valider(TPageEnregistrement& locataires) {
-    if (!m_description.validation() || validee() || !estValide())
+    if (!m_description.validation() || validee())
         return false;
+    verifieValidable();
     const bool trouve = locataires.litNumero(champ(C::Locataire));
     if (trouve && locataires.grille().premiereLigneLibre() < 0)
         throw UserError(

@@ -168,6 +168,23 @@ void TPageLignes::finLecture(bool figee) {
         quitteGrille();
 }
 
+bool TPageLignes::aEnregistrer() {
+    if (!m_modifie)
+        return false;
+    const QString raison = raisonInvalide();
+    if (!raison.isEmpty())
+        throw EditionNonEnregistree(
+            QStringLiteral("Ce document ne sera pas enregistré : %1. L'abandonner ?").arg(raison),
+            [this] { m_modifie = false; });
+    return true;
+}
+
+void TPageLignes::verifieValidable() const {
+    const QString raison = raisonInvalide();
+    if (!raison.isEmpty())
+        throw UserError(QStringLiteral("Ce document ne peut pas être validé : %1.").arg(raison));
+}
+
 void TPageLignes::stocke(const QStringList& corps) {
     m_base.store(m_base.courant, corps, TListeBase::Place::EnFin);
     m_modifie = false;

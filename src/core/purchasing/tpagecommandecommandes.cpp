@@ -66,8 +66,9 @@ void TPageCommande::setValidee(bool validee) {
 }
 
 bool TPageCommande::Valider(TPageEnregistrement& fournisseurs) {
-    if (validee() || !estValide())
+    if (validee())
         return false;
+    verifieValidable();
     const bool trouve = fournisseurs.litNumero(champ(C::Fournisseur));
     if (trouve && fournisseurs.grille().premiereLigneLibre() < 0)
         throw UserError(
