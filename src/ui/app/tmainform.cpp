@@ -267,7 +267,7 @@ bool TMainForm::EnregistrerSous() {
     if (chemin.isEmpty())
         return false;
     const QString choisi = resolveFileName(avecExtensionLoc(chemin));
-    if (TextFile::exists(choisi) && !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+    if (TextFile::exists(choisi) && !questions.confirmeRemplacement())
         return false;
     const bool fait = execute([&] {
         m_fiche->TestModif();
