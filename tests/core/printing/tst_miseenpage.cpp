@@ -3,6 +3,7 @@
 #include "printing/impcommande.h"
 #include "printing/impenveloppe.h"
 #include "printing/impfiche.h"
+#include "printing/impgrille.h"
 
 #include <QTest>
 
@@ -99,6 +100,18 @@ TFicheImprimee ficheOrdinaire() {
     return f;
 }
 
+// A statistics grid: the month, a tenant's name and the sum, each at its longest.
+TGrilleImprimee grilleLongue() {
+    TGrilleImprimee g;
+    g.cellules << QStringList{"Mois", "Locataire", "Montant"};
+    for (int r = 0; r < 60; ++r)
+        g.cellules << QStringList{Champ, Champ, "-62999999999,37"};
+    g.largeurs = {64, 313, 92};
+    g.largeurControle = 502;
+    g.police = "MS Sans Serif";
+    return g;
+}
+
 TCanevasEnregistre imprime(const QString& mise) {
     TCanevasEnregistre c = TCanevasEnregistre::imprimante600();
     if (mise == "quittance ordinaire")
@@ -125,6 +138,8 @@ TCanevasEnregistre imprime(const QString& mise) {
         ImprimeFiche(c, ficheLongue(FicheImprimee::Fournisseur, 126));
     else if (mise == "enveloppe")
         ImprimeEnveloppe(c, proprietaireLong(), {Champ, Champ, Champ, Champ}, 20);
+    else if (mise == "grille")
+        ImpGrille(c, grilleLongue(), Champ, 60, QDate(2026, 12, 31));
     return c;
 }
 
@@ -141,7 +156,7 @@ private slots:
         for (const char* mise :
              {"quittance ordinaire", "quittance", "quittance de 63 lignes", "avis", "reçu",
               "commande", "commande de 63 lignes", "fiche locataire ordinaire", "fiche locataire",
-              "fiche lot", "fiche fournisseur", "enveloppe"})
+              "fiche lot", "fiche fournisseur", "enveloppe", "grille"})
             QTest::newRow(mise) << QString::fromUtf8(mise);
     }
     void riensNeDeborde() {
