@@ -74,7 +74,7 @@ void TPageDocument::saisitChamp(ChampDocument champ, const QString& texte) {
     if (!m_description.a(champ) || champ == C::Valide)
         return;
     entre(champ, texte);
-    m_modifie = true;
+    saisi();
     if (champ == C::Mois) {
         const TPeriode periode = PeriodeMois(this->champ(C::Mois));
         setChamp(C::Du, DateToStr(periode.du));
@@ -88,7 +88,7 @@ void TPageDocument::saisitDate(ChampDocument champ, const QDate& date) {
     if (!m_description.a(champ) || !estDate(champ) || !date.isValid())
         return;
     setChamp(champ, DateToStr(date));
-    m_modifie = true;
+    saisi();
 }
 
 void TPageDocument::celluleSaisie(int colonne) {

@@ -64,7 +64,7 @@ void TPageDocument::choisitLocataire(const QString& numero, const TListeBase& lo
         if (m_description.lignesDuLocataire && !m_grille.figee())
             remplitLignes(carte.montants);
     }
-    m_modifie = true;
+    saisi();
     Calcule();
     emit relue();
 }
@@ -115,7 +115,7 @@ void TPageDocument::Copier() {
 
 void TPageDocument::Coller() {
     setChamp(C::Numero, QString::number(numero()));
-    m_modifie = true;
+    saisi();
     try {
         // A date that does not read stops the paste there; the fields before it keep theirs.
         for (int i = 0; i < m_description.copies.size(); ++i)

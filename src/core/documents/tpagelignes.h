@@ -90,8 +90,14 @@ protected:
     // The number a new document gets, or an empty text when the base's numbers do not convert:
     // the message waits until a new number is needed.
     QString numeroPropose() const;
-    // Whether the page is to be stored: false when nothing changed; an edited document that
-    // is not worth storing stops the command with EditionNonEnregistree, whose giving up
+    // A user edit: the page is to be stored, and what the user typed is not to be lost.
+    void saisi() {
+        m_modifie = true;
+        m_saisi = true;
+    }
+    // Whether the page is to be stored: false when nothing changed. A document that is not
+    // worth storing is not stored: silently when the user typed nothing into it since it was
+    // read or made, otherwise the command stops with EditionNonEnregistree, whose giving up
     // clears the flag.
     bool aEnregistrer();
     // "Valider" on a document not worth storing stops with the reason.
@@ -108,6 +114,7 @@ protected:
     QStringList m_pressePapiers;
     int m_lignes = 0;
     bool m_modifie = false;
+    bool m_saisi = false;
 
 private:
     QString m_tagLigne;

@@ -93,21 +93,21 @@ void TPageCommande::saisitChamp(ChampCommande champ, const QString& texte) {
     if (champ == C::Valide)
         return;
     entre(champ, texte);
-    m_modifie = true;
+    saisi();
 }
 
 void TPageCommande::saisitDate(const QDate& date) {
     if (!date.isValid())
         return;
     setChamp(C::Date, DateToStr(date));
-    m_modifie = true;
+    saisi();
 }
 
 void TPageCommande::saisitTTC(bool ttc) {
     if (m_ttc == ttc || m_grille.figee())
         return;
     m_ttc = ttc;
-    m_modifie = true;
+    saisi();
     Calcule();
 }
 

@@ -150,8 +150,9 @@ void TMainForm::appliqueEnsemblesDossier() {
 }
 
 void TMainForm::changePage(Base base) {
+    // A page that could not be left stays on screen with its own enabling set.
     m_ficheForm->Montre(base);
-    applique(ensemblePage(base));
+    applique(ensemblePage(m_fiche->pageActive()));
 }
 
 void TMainForm::SetSel(Base base, int mode) {

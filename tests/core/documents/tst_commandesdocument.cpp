@@ -311,6 +311,18 @@ private slots:
         QCOMPARE(base.lineCount(), 0);
     }
 
+    // A document the user typed nothing into since it was made loses nothing of the user's:
+    // a payment receipt made for a tenant, without a line, is not stored, without a question.
+    void untouchedDocumentNotStored() {
+        TListeBase base;
+        TPageDocument page(Documents::recu(), base, contexte);
+        page.lit();
+        prepare(page, "1001");
+        QVERIFY(page.modifie());
+        QVERIFY(!page.ecrit());
+        QCOMPARE(base.lineCount(), 0);
+    }
+
     // A validated receipt keeps its lines: the grid takes no edit, no line goes, and picking a
     // tenant changes the header only. The header stays editable and is stored.
     void validatedReceiptIsFrozen() {
