@@ -4,6 +4,7 @@
 #include "printing/impenveloppe.h"
 #include "printing/impfiche.h"
 #include "printing/impgrille.h"
+#include "printing/impliste.h"
 
 #include <QTest>
 
@@ -162,6 +163,20 @@ private slots:
     void riensNeDeborde() {
         QFETCH(QString, mise);
         const QStringList defauts = defautsMiseEnPage(imprime(mise));
+        QVERIFY2(defauts.isEmpty(), qPrintable(defauts.mid(0, 5).join(u'\n')));
+    }
+
+    void listes_data() {
+        QTest::addColumn<int>("liste");
+        QTest::newRow("locataires") << int(ListeImprimee::Locataires);
+        QTest::newRow("lots") << int(ListeImprimee::Lots);
+        QTest::newRow("fournisseurs") << int(ListeImprimee::Fournisseurs);
+    }
+    void listes() {
+        QFETCH(int, liste);
+        TCanevasEnregistre c = TCanevasEnregistre::imprimante600(TOrientation::Paysage);
+        ImprimeListe(c, ListeImprimee(liste), QList<QStringList>(60, QStringList(7, Champ)));
+        const QStringList defauts = defautsMiseEnPage(c);
         QVERIFY2(defauts.isEmpty(), qPrintable(defauts.mid(0, 5).join(u'\n')));
     }
 
