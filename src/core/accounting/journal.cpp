@@ -1,6 +1,7 @@
 #include "journal.h"
 
 #include "common/conversions.h"
+#include "common/montants.h"
 #include "common/textfile.h"
 #include "common/usererror.h"
 #include "documents/documentlu.h"
@@ -43,7 +44,7 @@ public:
         if (t.isEmpty())
             return std::nullopt;
         try {
-            const QString montre = FormatFloat(m_fmt, Real48(StrToFloat(t)));
+            const QString montre = FormatFloat(m_fmt, Real48(LitMontant(t)));
             return montre.isEmpty() ? 0 : std::llround(StrToFloat(montre) * m_echelle);
         } catch (const UserError&) {
             return std::nullopt;

@@ -37,7 +37,8 @@ TParametresCommandes LitParametres(const std::array<QString, 3>& taux, int nbDec
 QString FormatMontant(int nbDecimales, const QString& actuel) {
     switch (nbDecimales) {
     case 0:
-        return QStringLiteral("#");
+        // "0" and not "#": an amount below one half shows "0", never an empty text.
+        return QStringLiteral("0");
     case 1:
         return QStringLiteral("0.0");
     case 2:

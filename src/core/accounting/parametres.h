@@ -35,5 +35,5 @@ QString TexteTaux(double taux);
 // files cannot hold, stops with its message and nothing is taken.
 TParametresCommandes LitParametres(const std::array<QString, 3>& taux, int nbDecimales,
                                    const std::array<QString, NbConditions>& conditions);
-// The amount format of a number of decimals: "#", "0.0" or "0.00"; `actuel` for any other.
+// The amount format of a number of decimals: "0", "0.0" or "0.00"; `actuel` for any other.
 QString FormatMontant(int nbDecimales, const QString& actuel);

@@ -24,6 +24,18 @@ constexpr TSorte Sortes[] = {
     {"commande", Base::Commandes, "Commande %1 non trouvée"},
 };
 
+// Shows the document of that number on its page: a payment receipt of any kind, "Reçu" first,
+// then "Facture", then "Avoir".
+bool cherche(TFiche& fiche, Base base, const QString& numero) {
+    if (base == Base::Commandes)
+        return fiche.pageCommande()->Cherche(numero);
+    TPageDocument* page = fiche.pageDocument(base);
+    for (const QString& tag : page->description().tagsDesNumeros())
+        if (page->Cherche(numero, tag))
+            return true;
+    return false;
+}
+
 } // namespace
 
 QStringList sortesDocumentPdf() {
@@ -40,11 +52,8 @@ void DocumentPdf(const QString& sorte, const QString& numero, const QString& dos
     TFiche fiche;
     ChargeDossier(fiche, dossier, repertoireReglages);
 
-    const QString cherche = numero.trimmed();
-    const bool trouve = choisie->base == Base::Commandes
-                            ? fiche.pageCommande()->Cherche(cherche)
-                            : fiche.pageDocument(choisie->base)->Cherche(cherche);
-    if (!trouve)
-        throw UserError(QString::fromUtf8(choisie->introuvable).arg(cherche));
+    const QString numeroCherche = numero.trimmed();
+    if (!cherche(fiche, choisie->base, numeroCherche))
+        throw UserError(QString::fromUtf8(choisie->introuvable).arg(numeroCherche));
     EcritPdf(*ImpDocument(fiche, choisie->base), pdf);
 }

@@ -7,7 +7,8 @@
 // name them: "quittance", "avis", "recu", "commande".
 QStringList sortesDocumentPdf();
 
-// Opens the dossier, finds the document of that kind and number, and writes it to `pdf` as
+// Opens the dossier, finds the document of that kind and number (for "recu" a payment receipt
+// of any kind: "Reçu", "Facture" or "Avoir"), and writes it to `pdf` as
 // "Imprimer" prints it from its page: the owner header and the paper type come from the
 // settings files of `repertoireReglages`, as the window reads them at start. Throws UserError
 // (unknown kind, dossier not opened, no such document, file not written).

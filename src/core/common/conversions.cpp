@@ -20,10 +20,6 @@ bool isBlank(QChar c) {
     throw UserError(QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(text));
 }
 
-[[noreturn]] void notFloat(const QString& text) {
-    throw UserError(QStringLiteral("'%1' n'est pas une valeur flottante correcte").arg(text));
-}
-
 [[noreturn]] void notDate(const QString& text) {
     throw UserError(QStringLiteral("'%1' n'est pas une date correcte").arg(text));
 }
@@ -42,6 +38,10 @@ int scanNumber(const QString& text, qsizetype& pos, int& digitCount) {
 }
 
 } // namespace
+
+void PasUnFlottant(const QString& text) {
+    throw UserError(QStringLiteral("'%1' n'est pas une valeur flottante correcte").arg(text));
+}
 
 int StrToInt(const QString& text) {
     qsizetype pos = 0;
@@ -112,7 +112,7 @@ double StrToFloat(const QString& text) {
         }
     }
     if (mantissaDigits == 0)
-        notFloat(text);
+        PasUnFlottant(text);
     if (pos < size && (ascii(pos) == 'e' || ascii(pos) == 'E')) {
         plain += 'e';
         ++pos;
@@ -124,17 +124,17 @@ double StrToFloat(const QString& text) {
             ++exponentDigits;
         }
         if (exponentDigits == 0)
-            notFloat(text);
+            PasUnFlottant(text);
     }
     while (pos < size && isBlank(text[pos]))
         ++pos;
     if (pos != size)
-        notFloat(text);
+        PasUnFlottant(text);
     // The text is converted the same way whatever the process's regional settings.
     double value = 0;
     const auto [fin, erreur] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (erreur != std::errc() || fin != plain.data() + plain.size() || !std::isfinite(value))
-        notFloat(text);
+        PasUnFlottant(text);
     return value;
 }
 

@@ -9,6 +9,8 @@
 
 int StrToInt(const QString& text);
 double StrToFloat(const QString& text);
+// Stops the command with the message of a text that is not a floating-point value.
+[[noreturn]] void PasUnFlottant(const QString& text);
 QDate StrToDate(const QString& text);
 
 // Format a number with a picture such as "0.00", "0.0", "#", "#.00": '0' is a required

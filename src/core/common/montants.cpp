@@ -2,6 +2,8 @@
 
 #include "conversions.h"
 
+#include <cmath>
+
 QString Rset(const QString& text, int width, const TMesureTexte& mesure) {
     QString result = text.trimmed();
     if (result.isEmpty() || !mesure)
@@ -12,12 +14,24 @@ QString Rset(const QString& text, int width, const TMesureTexte& mesure) {
     return result;
 }
 
+double LitMontant(const QString& texte) {
+    const double valeur = StrToFloat(texte);
+    if (texte.contains(u'e', Qt::CaseInsensitive) || std::fabs(valeur) > MontantMaximum)
+        PasUnFlottant(texte);
+    return valeur;
+}
+
+double MontantAffiche(const QString& format, double valeur) {
+    const QString montre = FormatFloat(format, valeur);
+    return montre.isEmpty() ? 0.0 : Real48(StrToFloat(montre));
+}
+
 QString FormatStr(const QString& text, int width, const QString& format,
                   const TMesureTexte& mesure) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return QString();
-    return Rset(FormatFloat(format, Real48(StrToFloat(trimmed))), width, mesure);
+    return Rset(FormatFloat(format, Real48(LitMontant(trimmed))), width, mesure);
 }
 
 QChar filtreMontant(QChar key) {

@@ -12,8 +12,20 @@ using TMesureTexte = std::function<int(const QString&)>;
 // values computed for no window need no alignment.
 QString Rset(const QString& text, int width, const TMesureTexte& mesure);
 
+// The largest amount a document shows to the cent.
+constexpr double MontantMaximum = 999999999.99;
+
+// An amount text (decimal comma) as a number: the conversion message for a text that does not
+// convert, is written with an exponent ("1E15") or lies beyond MontantMaximum either way.
+double LitMontant(const QString& texte);
+
+// The value a format shows of an amount: rounded to its decimals, so that totals add up the
+// amounts as they are shown.
+double MontantAffiche(const QString& format, double valeur);
+
 // Converts an amount text (decimal comma) through the 6-byte real, formats it with `format`
-// ("0.00", "0.0" or "#") and right-aligns it; a blank text gives an empty text.
+// ("0.00", "0.0" or "0") and right-aligns it; a blank text gives an empty text; a text
+// that is no amount stops with the conversion message.
 QString FormatStr(const QString& text, int width, const QString& format,
                   const TMesureTexte& mesure);
 

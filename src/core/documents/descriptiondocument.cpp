@@ -18,6 +18,15 @@ QString TDescriptionDocument::tagDuNumero(const QString& sorte) const {
     return QStringLiteral("NUM") + lettre.toUpper();
 }
 
+QStringList TDescriptionDocument::tagsDesNumeros() const {
+    if (!numeroSelonSorte)
+        return {tagNumero};
+    QStringList tags;
+    for (const QString& sorte : sortes)
+        tags.append(tagDuNumero(sorte));
+    return tags;
+}
+
 namespace Documents {
 
 namespace {

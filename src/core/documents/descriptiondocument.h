@@ -59,6 +59,8 @@ struct TDescriptionDocument {
     bool validation() const { return a(ChampDocument::Valide); }
     // The tag that a document of kind `sorte` stores its number under.
     QString tagDuNumero(const QString& sorte) const;
+    // Every tag a number of this base may be stored under, the kinds in their order.
+    QStringList tagsDesNumeros() const;
 };
 
 namespace Documents {

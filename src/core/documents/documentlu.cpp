@@ -1,6 +1,7 @@
 #include "documentlu.h"
 
 #include "common/conversions.h"
+#include "common/montants.h"
 #include "common/usererror.h"
 #include "store/tlistebase.h"
 #include "tgrilledocument.h"
@@ -8,7 +9,7 @@
 
 std::optional<double> ValeurMontant(const QString& texte) {
     try {
-        return Real48(StrToFloat(texte));
+        return Real48(LitMontant(texte));
     } catch (const UserError&) {
         return std::nullopt;
     }
@@ -45,8 +46,9 @@ std::optional<TDocumentLu> LitDocument(const TDescriptionDocument& description,
                              cellules[TGrilleDocument::Montant]};
         if (!ligne.montant.isEmpty()) {
             if (const std::optional<double> valeur = ValeurMontant(ligne.montant)) {
-                ligne.montant = FormatFloat(fmtMontant, *valeur);
-                total = Real48(total + *valeur);
+                const double montre = MontantAffiche(fmtMontant, *valeur);
+                ligne.montant = FormatFloat(fmtMontant, montre);
+                total = Real48(total + montre);
             }
         }
         document.lignes.append(ligne);

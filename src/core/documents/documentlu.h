@@ -36,5 +36,5 @@ std::optional<TDocumentLu> LitDocument(const TDescriptionDocument& description,
                                        const QDate& dateParDefaut);
 
 // An amount cell as the documents count it, through the 6-byte real; nothing for a text that
-// does not read, which counts nothing.
+// does not read as an amount (LitMontant), which counts nothing.
 std::optional<double> ValeurMontant(const QString& texte);

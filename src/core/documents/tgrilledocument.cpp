@@ -1,9 +1,24 @@
 #include "tgrilledocument.h"
 
+#include "common/conversions.h"
+#include "common/montants.h"
 #include "common/usererror.h"
 #include "store/tlistebase.h"
 
 #include <algorithm>
+
+namespace {
+
+void verifieMontant(const QString& cellule) {
+    try {
+        StrToFloat(cellule);
+    } catch (const UserError&) {
+        return;
+    }
+    LitMontant(cellule);
+}
+
+} // namespace
 
 TGrilleDocument::TGrilleDocument(QList<TColonneGrille> colonnes, Saisie saisie, QObject* parent)
     : QAbstractTableModel(parent), m_colonnes(std::move(colonnes)),
@@ -59,6 +74,8 @@ QString TGrilleDocument::entree(int colonne, const QString& texte) const {
         cellule.truncate(c.longueurMax);
     if (c.virgule)
         cellule.replace(u'.', u',');
+    if (c.montant)
+        verifieMontant(cellule);
     return cellule;
 }
 

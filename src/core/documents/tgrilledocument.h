@@ -16,6 +16,7 @@ struct TColonneGrille {
     bool aDroite = false; // amounts and quantities, right-aligned
     bool virgule = false; // a full stop typed becomes a comma
     Fin fin = Fin::Aucune;
+    bool montant = false; // a number typed must be an amount a document shows (LitMontant)
 };
 
 // The line grid of a document: rent documents have "Désignation" and "Montant", orders seven
@@ -43,7 +44,9 @@ public:
 
     const TColonneGrille& colonne(int colonne) const { return m_colonnes[colonne]; }
     // A typed or pasted text as a cell of `colonne` takes it: on one line without TAB, cut to
-    // the column's length, full stops made commas where the column wants it.
+    // the column's length, full stops made commas where the column wants it. In an amount
+    // column a number beyond what an amount holds stops with the conversion message; a text
+    // that is no number at all is taken as typed and counts nothing.
     QString entree(int colonne, const QString& texte) const;
     void setEntete(int colonne, const QString& entete);
     QString cellule(int ligne, int colonne) const { return m_cellules[ligne][colonne]; }

@@ -17,7 +17,7 @@ const QString FormatDate = QStringLiteral("dd/MM/yyyy");
 
 QList<TColonneGrille> colonnes() {
     return {{QStringLiteral("Désignation"), TPageDocument::LongueurDesignation},
-            {QStringLiteral("Montant"), 0, true, true, TColonneGrille::Fin::EntreeOuTab}};
+            {QStringLiteral("Montant"), 0, true, true, TColonneGrille::Fin::EntreeOuTab, true}};
 }
 
 bool estDate(ChampDocument champ) {
@@ -74,7 +74,7 @@ void TPageDocument::saisitChamp(ChampDocument champ, const QString& texte) {
     if (!m_description.a(champ) || champ == C::Valide)
         return;
     entre(champ, texte);
-    m_modifie = true;
+    saisi();
     if (champ == C::Mois) {
         const TPeriode periode = PeriodeMois(this->champ(C::Mois));
         setChamp(C::Du, DateToStr(periode.du));
@@ -88,7 +88,7 @@ void TPageDocument::saisitDate(ChampDocument champ, const QDate& date) {
     if (!m_description.a(champ) || !estDate(champ) || !date.isValid())
         return;
     setChamp(champ, DateToStr(date));
-    m_modifie = true;
+    saisi();
 }
 
 void TPageDocument::celluleSaisie(int colonne) {
@@ -100,16 +100,16 @@ int TPageDocument::numero() const {
     return ProchainNumero(m_base, m_description.tagNumero, Clock::today());
 }
 
-bool TPageDocument::estValide() const {
+QString TPageDocument::raisonInvalide() const {
     const QString numero = champ(C::Numero);
     if (numero.isEmpty() || numero[0] == u' ')
-        return false;
+        return QStringLiteral("il n'a pas de numéro");
     if (m_description.locataireRequis && champ(C::Locataire).isEmpty())
-        return false;
+        return QStringLiteral("il n'a pas de numéro de locataire");
     for (int ligne = 0; ligne < m_lignes; ++ligne)
         if (!m_grille.cellule(ligne, TGrilleDocument::Designation).isEmpty())
-            return true;
-    return false;
+            return QString();
+    return QStringLiteral("aucune ligne n'a de désignation");
 }
 
 void TPageDocument::Calcule() {
@@ -121,10 +121,11 @@ void TPageDocument::Calcule() {
         const std::optional<double> valeur = ValeurMontant(montant);
         if (!valeur)
             continue; // left as typed, counts nothing
-        m_grille.setCellule(ligne, TGrilleDocument::Montant,
-                            Rset(FormatFloat(m_contexte.fmtMontant, *valeur), AlignementMontant,
-                                 m_contexte.mesure));
-        total = Real48(total + *valeur);
+        const double montre = MontantAffiche(m_contexte.fmtMontant, *valeur);
+        m_grille.setCellule(
+            ligne, TGrilleDocument::Montant,
+            Rset(FormatFloat(m_contexte.fmtMontant, montre), AlignementMontant, m_contexte.mesure));
+        total = Real48(total + montre);
     }
     const double francs = Real48(total * m_contexte.tauxEuro);
     m_totalEuros = FormatFloat(m_contexte.fmtMontant, total);
@@ -202,7 +203,7 @@ void TPageDocument::lit() {
 }
 
 bool TPageDocument::ecrit() {
-    if (!m_modifie || !estValide())
+    if (!aEnregistrer())
         return false;
     QStringList corps;
     for (const TChampDocument& c : m_description.champs)

@@ -52,8 +52,9 @@ public:
 
     // The next number of the base (Numeroq and its kin).
     int numero() const override;
-    // Whether the page holds a document worth storing (Valideq and its kin).
-    bool estValide() const override;
+    // Why the page holds no document worth storing (Valideq and its kin): no number, no
+    // tenant number where one is needed, no row with a designation.
+    QString raisonInvalide() const override;
     // Formats the amounts and computes the totals (Calculeq and its kin).
     void Calcule() override;
 
@@ -65,7 +66,8 @@ public:
     void choisitLocataire(const QString& numero, const TListeBase& locataires);
     // "Valider": freezes the document and posts "Loyer " + month and the total into the history
     // of the tenant whose number it carries, shown on the tenant page. A document that cannot
-    // be stored is not validated. False when nothing was done.
+    // be stored is not validated: the command stops with the reason. False when nothing was
+    // done.
     bool Valider(TPageEnregistrement& locataires);
     // Shows the document numbered `numero` under `tag` (the kind's own tag by default), the
     // page stored first; false, and nothing done, when there is none (ChercheQtc and its kin).

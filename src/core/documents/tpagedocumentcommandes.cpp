@@ -64,7 +64,7 @@ void TPageDocument::choisitLocataire(const QString& numero, const TListeBase& lo
         if (m_description.lignesDuLocataire && !m_grille.figee())
             remplitLignes(carte.montants);
     }
-    m_modifie = true;
+    saisi();
     Calcule();
     emit relue();
 }
@@ -76,8 +76,9 @@ void TPageDocument::setValidee(bool validee) {
 }
 
 bool TPageDocument::Valider(TPageEnregistrement& locataires) {
-    if (!m_description.validation() || validee() || !estValide())
+    if (!m_description.validation() || validee())
         return false;
+    verifieValidable();
     const bool trouve = locataires.litNumero(champ(C::Locataire));
     if (trouve && locataires.grille().premiereLigneLibre() < 0)
         throw UserError(
@@ -114,7 +115,7 @@ void TPageDocument::Copier() {
 
 void TPageDocument::Coller() {
     setChamp(C::Numero, QString::number(numero()));
-    m_modifie = true;
+    saisi();
     try {
         // A date that does not read stops the paste there; the fields before it keep theirs.
         for (int i = 0; i < m_description.copies.size(); ++i)

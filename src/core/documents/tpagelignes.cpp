@@ -44,7 +44,7 @@ void TPageLignes::saisitMemo(const QString& texte) {
     for (const QString& ligne : lignes)
         TListeBase::verifieLigne(QStringLiteral("MEMO") + ligne);
     m_memo = lignes;
-    m_modifie = true;
+    saisi();
 }
 
 void TPageLignes::entreCellule(int ligne, int colonne, const QString& texte) {
@@ -63,7 +63,7 @@ void TPageLignes::saisitCellule(int ligne, int colonne, const QString& texte) {
         return;
     entreCellule(ligne, colonne, texte);
     m_lignes = std::max(m_lignes, ligne + 1);
-    m_modifie = true;
+    saisi();
     celluleSaisie(colonne);
 }
 
@@ -72,7 +72,7 @@ int TPageLignes::finLigne(int ligne) {
         return ligne;
     avantCalcul(ligne);
     m_lignes = std::max(m_lignes, ligne + 1);
-    m_modifie = true;
+    saisi();
     Calcule();
     return m_lignes < LignesAvance && ligne + 1 < m_grille.rowCount() ? ligne + 1 : ligne;
 }
@@ -97,7 +97,7 @@ void TPageLignes::SupLigne1(int ligne) {
     for (int c = 0; c < colonnes; ++c)
         m_grille.setCellule(m_lignes - 1, c, QString());
     --m_lignes;
-    m_modifie = true;
+    saisi();
     Calcule();
 }
 
@@ -166,12 +166,32 @@ void TPageLignes::finLecture(bool figee) {
     m_grille.setFigee(figee);
     Calcule();
     m_modifie = false;
+    m_saisi = false;
     if (m_grilleActive)
         quitteGrille();
 }
 
+bool TPageLignes::aEnregistrer() {
+    if (!m_modifie)
+        return false;
+    const QString raison = raisonInvalide();
+    if (!raison.isEmpty() && !m_saisi)
+        return false;
+    if (!raison.isEmpty())
+        throw EditionNonEnregistree(
+            QStringLiteral("Ce document ne sera pas enregistré : %1. L'abandonner ?").arg(raison),
+            [this] { m_modifie = m_saisi = false; });
+    return true;
+}
+
+void TPageLignes::verifieValidable() const {
+    const QString raison = raisonInvalide();
+    if (!raison.isEmpty())
+        throw UserError(QStringLiteral("Ce document ne peut pas être validé : %1.").arg(raison));
+}
+
 void TPageLignes::stocke(const QStringList& corps) {
     m_base.store(m_base.courant, corps, TListeBase::Place::EnFin);
-    m_modifie = false;
+    m_modifie = m_saisi = false;
     emit stockee();
 }

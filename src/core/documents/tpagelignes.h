@@ -44,8 +44,11 @@ public:
 
     // The next number of the base; the conversion message when a stored number is not whole.
     virtual int numero() const = 0;
+    // Why the page's document is not worth storing, as the end of a sentence ("aucune ligne
+    // n'a de désignation"); empty when it is.
+    virtual QString raisonInvalide() const = 0;
     // Whether the page holds a document worth storing.
-    virtual bool estValide() const = 0;
+    bool estValide() const { return raisonInvalide().isEmpty(); }
     // Formats the cells and computes the totals.
     virtual void Calcule() = 0;
     // "Créer": a new blank document under the next key, the page stored first.
@@ -87,6 +90,18 @@ protected:
     // The number a new document gets, or an empty text when the base's numbers do not convert:
     // the message waits until a new number is needed.
     QString numeroPropose() const;
+    // A user edit: the page is to be stored, and what the user typed is not to be lost.
+    void saisi() {
+        m_modifie = true;
+        m_saisi = true;
+    }
+    // Whether the page is to be stored: false when nothing changed. A document that is not
+    // worth storing is not stored: silently when the user typed nothing into it since it was
+    // read or made, otherwise the command stops with EditionNonEnregistree, whose giving up
+    // clears the flag.
+    bool aEnregistrer();
+    // "Valider" on a document not worth storing stops with the reason.
+    void verifieValidable() const;
     // Ends a read: the grid frozen as the document is, the totals, the flags cleared.
     void finLecture(bool figee);
     // Stores the body into the block shown, which moves to the end of the base.
@@ -99,6 +114,7 @@ protected:
     QStringList m_pressePapiers;
     int m_lignes = 0;
     bool m_modifie = false;
+    bool m_saisi = false;
 
 private:
     QString m_tagLigne;

@@ -9,5 +9,6 @@
 void Dessin(TFeuille& feuille);
 void Dessin7(TFeuille& feuille);
 // Orders (Dessin6): seven columns, the amount titled after the pricing mode, and the three
-// totals captions.
-void Dessin6(TFeuille& feuille, bool ttc);
+// totals captions. The column rules end at `basColonnes` mm: 245, or above the memo, which
+// spans the columns.
+void Dessin6(TFeuille& feuille, bool ttc, int basColonnes = 245);

@@ -8,35 +8,37 @@ namespace {
 void enTete(TFeuille& f, const TCommandeImprimee& c) {
     f.police(10, true);
     for (int i = 0; i < 4; ++i)
-        f.texte(116, 60 + 5 * i, c.coordonnees[i]);
+        f.texteDans(116, 60 + 5 * i, 79, c.coordonnees[i]);
     f.police(12, true);
-    f.texte(116, 84, QStringLiteral("Date ") + c.date);
-    f.texte(20, 79, QStringLiteral("Code fournisseur : ") + c.codeFournisseur);
-    f.texte(20, 84, QStringLiteral("Commande N° ") + c.numero);
+    f.texteDans(116, 84, 79, QStringLiteral("Date ") + c.date);
+    f.texteDans(20, 79, 94, QStringLiteral("Code fournisseur : ") + c.codeFournisseur);
+    f.texteDans(20, 84, 94, QStringLiteral("Commande N° ") + c.numero);
 }
 
 void ligne(TFeuille& f, const TLigneCommandeImprimee& l, int y) {
+    // Each cell within its column, up to the next rule.
     f.police(10);
-    f.texte(22, y, l.ref);
-    f.texte(42, y, l.designation);
-    f.texteDroite(124, y, l.quantite.trimmed());
-    f.texteDroite(149, y, l.prixUnitaire.trimmed());
-    f.texteDroite(159, y, l.remise.trimmed());
-    f.texteDroite(184, y, l.montant.trimmed());
+    f.texteDans(22, y, 13, l.ref);
+    f.texteDans(42, y, 73, l.designation);
+    f.texteDroiteDans(124, y, 9, l.quantite.trimmed());
+    f.texteDroiteDans(149, y, 19, l.prixUnitaire.trimmed());
+    f.texteDroiteDans(159, y, 4, l.remise.trimmed());
+    f.texteDroiteDans(184, y, 19, l.montant.trimmed());
     // The VAT code under its title, in its own column: at 186 mm it would stand in the
     // amount's column and read as more digits of the amount.
-    f.texte(191, y, l.tva);
+    f.texteDans(191, y, 4, l.tva);
 }
 
 void totaux(TFeuille& f, const TCommandeImprimee& c) {
     f.police(10);
-    f.texte(20, 273, QStringLiteral("Réglement : ") + c.reglement);
+    // Short of the page number that a long order has at the foot.
+    f.texteDans(20, 273, 155, QStringLiteral("Réglement : ") + c.reglement);
     f.police(12);
-    f.texteDroite(104, 248, c.totalHT);
-    f.texteDroite(104, 261, c.totalTVA);
+    f.texteDroiteDans(104, 248, 29, c.totalHT);
+    f.texteDroiteDans(104, 261, 29, c.totalTVA);
     f.police(12, true);
-    f.texteDroite(189, 248, c.totalTTCEuros + QStringLiteral(" Euros"));
-    f.texteDroite(189, 261, c.totalTTCFrancs + QStringLiteral(" Francs"));
+    f.texteDroiteDans(189, 248, 49, c.totalTTCEuros + QStringLiteral(" Euros"));
+    f.texteDroiteDans(189, 261, 49, c.totalTTCFrancs + QStringLiteral(" Francs"));
 }
 
 bool vide(const TLigneCommandeImprimee& l) {
@@ -53,13 +55,14 @@ void ImprimeCommande(TCanevas& canevas, const TCommandeImprimee& c, int typePapi
                      const TProprietaire& proprietaire) {
     TFeuille feuille(canevas);
     TDocumentPagine pages;
-    pages.cadre = [&](TFeuille& f) { Dessin6(f, c.ttc); };
+    pages.cadre = [&](TFeuille& f, int basColonnes) { Dessin6(f, c.ttc, basColonnes); };
     pages.entete = [&](TFeuille& f) { EnTete6(f, proprietaire); };
     pages.enTeteDocument = [&](TFeuille& f) { enTete(f, c); };
     pages.ligne = [&](TFeuille& f, int k, int y) { ligne(f, c.lignes[k], y); };
     pages.totaux = [&](TFeuille& f) { totaux(f, c); };
     pages.nbLignes = lignesRemplies(c.lignes, vide);
     pages.memo = c.memo;
+    pages.largeurMemo = 171;
     imprimePages(feuille, pages, typePapier);
 }
 

@@ -7,6 +7,10 @@ namespace {
 
 using S = SorteImprimee;
 
+// The widths of the header's texts: left of the coordinates, and from them to the frame's edge.
+constexpr int LargeurGauche = 94;
+constexpr int LargeurDroite = 79;
+
 QString titre(S sorte) {
     switch (sorte) {
     case S::Quittance:
@@ -47,32 +51,34 @@ void enTete(TFeuille& f, const TDocumentImprime& d) {
     }
     f.police(10, true);
     for (int i = 0; i < 4; ++i)
-        f.texte(116, 60 + 5 * i, d.coordonnees[i]);
+        f.texteDans(116, 60 + 5 * i, LargeurDroite, d.coordonnees[i]);
     f.police(12, true);
     if (d.sorte != S::Recu) {
-        f.texte(20, 69, QStringLiteral("Mois ") + d.mois);
-        f.texte(20, 74, QStringLiteral("Du ") + d.du + QStringLiteral(" au ") + d.au);
+        f.texteDans(20, 69, LargeurGauche, QStringLiteral("Mois ") + d.mois);
+        f.texteDans(20, 74, LargeurGauche,
+                    QStringLiteral("Du ") + d.du + QStringLiteral(" au ") + d.au);
     }
     if (d.sorte != S::Avis)
-        f.texte(20, 79, QStringLiteral("Règlement : ") + d.mode);
-    f.texte(20, 84, numero(d));
-    f.texte(116, 84, QStringLiteral("Date ") + d.date);
+        f.texteDans(20, 79, LargeurGauche, QStringLiteral("Règlement : ") + d.mode);
+    f.texteDans(20, 84, LargeurGauche, numero(d));
+    f.texteDans(116, 84, LargeurDroite, QStringLiteral("Date ") + d.date);
 }
 
 void ligne(TFeuille& f, const TLigneImprimee& l, int y) {
     f.police(10);
-    f.texte(17, y, l.designation);
-    f.texteDroite(191, y, l.montant.trimmed());
+    f.texteDans(17, y, 136, l.designation);
+    f.texteDroiteDans(191, y, 34, l.montant.trimmed());
 }
 
 void totaux(TFeuille& f, const TDocumentImprime& d) {
     f.police(12, true);
+    // The amount in words stays left of the totals' box, on four lines at most.
     if (d.sorte == S::Recu)
-        f.texte(20, 248, d.enLettres);
+        f.paragraphe(20, 248, 118, 5, 4, d.enLettres);
     else
         f.texte(124, 254, QStringLiteral("Total "));
-    f.texteDroite(189, 248, d.totalEuros + QStringLiteral(" Euros"));
-    f.texteDroite(189, 261, d.totalFrancs + QStringLiteral(" Francs"));
+    f.texteDroiteDans(189, 248, 47, d.totalEuros + QStringLiteral(" Euros"));
+    f.texteDroiteDans(189, 261, 47, d.totalFrancs + QStringLiteral(" Francs"));
     if (d.sorte == S::Recu)
         return;
     const std::array<QString, 2> m = mentions(d.sorte);
@@ -87,7 +93,7 @@ void ImprimeDocument(TCanevas& canevas, const TDocumentImprime& d, int typePapie
                      const TProprietaire& proprietaire) {
     TFeuille feuille(canevas);
     TDocumentPagine pages;
-    pages.cadre = d.sorte == S::Recu ? Dessin7 : Dessin;
+    pages.cadre = [&](TFeuille& f, int) { d.sorte == S::Recu ? Dessin7(f) : Dessin(f); };
     pages.entete = [&](TFeuille& f) { EnTete(f, proprietaire); };
     pages.enTeteDocument = [&](TFeuille& f) { enTete(f, d); };
     pages.ligne = [&](TFeuille& f, int k, int y) { ligne(f, d.lignes[k], y); };
@@ -97,6 +103,7 @@ void ImprimeDocument(TCanevas& canevas, const TDocumentImprime& d, int typePapie
     });
     if (d.sorte != S::Recu)
         pages.memo = d.memo;
+    pages.largeurMemo = 131;
     imprimePages(feuille, pages, typePapier);
 }
 

@@ -7,12 +7,14 @@ void ImprimeEnveloppe(TCanevas& canevas, const TProprietaire& expediteur,
     TFeuille f(canevas);
     f.police(10);
     const int d = decalage;
-    f.texte(5, d + 5, expediteur.nom);
-    f.texte(5, d + 10, expediteur.adresse1);
-    f.texte(5, d + 15, expediteur.adresse2);
-    f.texte(5, d + 20, expediteur.ville);
+    // Each line up to the page's edge.
+    const int largeur = canevas.tailleMillimetres().width();
+    f.texteDans(5, d + 5, largeur - 5, expediteur.nom);
+    f.texteDans(5, d + 10, largeur - 5, expediteur.adresse1);
+    f.texteDans(5, d + 15, largeur - 5, expediteur.adresse2);
+    f.texteDans(5, d + 20, largeur - 5, expediteur.ville);
     for (int i = 0; i < 4; ++i)
-        f.texte(110, d + 50 + 5 * i, destinataire[i]);
+        f.texteDans(110, d + 50 + 5 * i, largeur - 110, destinataire[i]);
 }
 
 TTravailImpression travailEnveloppe(const TProprietaire& expediteur,

@@ -112,14 +112,41 @@ constexpr int Pas = 5;
 constexpr int XHistorique[] = {5, 35, 60};
 constexpr int XRemarques = 120;
 
-void champ(TFeuille& f, const TFicheImprimee& fiche, const TChampImprime& c) {
-    f.texte(c.xLibelle, c.y, QString::fromUtf8(c.libelle));
-    f.texte(c.xValeur, c.y, fiche.champs.value(c.ligne - 1));
+int largeurPage(TFeuille& f) {
+    return f.canevas().tailleMillimetres().width();
 }
 
+// Where a label begins, in pixels: at its place, or further left when it is wider than the
+// room before its field, so that it ends where the field begins.
+int debutLibelle(TFeuille& f, const TChampImprime& c) {
+    const int largeur = f.canevas().largeurTexte(QString::fromUtf8(c.libelle));
+    return std::min(f.Mh(c.xLibelle), f.Mh(c.xValeur) - largeur);
+}
+
+// A label, then its field up to the next label on its line or the page's edge.
+void champ(TFeuille& f, const TFicheImprimee& fiche, std::span<const TChampImprime> table,
+           const TChampImprime& c) {
+    int fin = f.largeurPixels();
+    for (const TChampImprime& autre : table)
+        if (autre.y == c.y && autre.xLibelle > c.xValeur)
+            fin = std::min(fin, debutLibelle(f, autre) - f.Mh(1));
+    f.canevas().texte(QPoint(debutLibelle(f, c), f.Mv(c.y)), QString::fromUtf8(c.libelle));
+    f.texteDansPixels(f.Mh(c.xValeur), c.y, fin - f.Mh(c.xValeur), fiche.champs.value(c.ligne - 1));
+}
+
+// A history row: the label ends a millimetre before the amount's figures, which its blanks
+// of alignment push to the right.
 void rangee(TFeuille& f, const QStringList& cellules, int y) {
-    for (int c = 0; c < 3; ++c)
-        f.texte(XHistorique[c], y, cellules.value(c));
+    const QString montant = cellules.value(2);
+    qsizetype blancs = 0;
+    while (blancs < montant.size() && montant[blancs] == u' ')
+        ++blancs;
+    const int chiffres =
+        f.Mh(XHistorique[2]) + f.canevas().largeurTexte(montant.left(blancs)) - f.Mh(1);
+    f.texteDans(XHistorique[0], y, XHistorique[1] - XHistorique[0], cellules.value(0));
+    f.texteDansPixels(f.Mh(XHistorique[1]), y, std::max(chiffres - f.Mh(XHistorique[1]), 1),
+                      cellules.value(1));
+    f.texteDans(XHistorique[2], y, XRemarques - XHistorique[2], montant);
 }
 
 } // namespace
@@ -129,7 +156,7 @@ void ImprimeFiche(TCanevas& canevas, const TFicheImprimee& fiche) {
     f.police(10);
     const std::span<const TChampImprime> table = champs(fiche.sorte);
     for (const TChampImprime& c : table)
-        champ(f, fiche, c);
+        champ(f, fiche, table, c);
     if (fiche.saisieHistorique)
         rangee(f, *fiche.saisieHistorique, 60);
 
@@ -137,7 +164,9 @@ void ImprimeFiche(TCanevas& canevas, const TFicheImprimee& fiche) {
     qsizetype nbRangees = 0;
     while (nbRangees < fiche.historique.size() && !fiche.historique[nbRangees].value(0).isEmpty())
         ++nbRangees;
-    const qsizetype nbRemarques = fiche.remarques.size();
+    // A remark wider than the room beside the history goes on to the next lines.
+    const QStringList remarques = f.coupe(fiche.remarques, largeurPage(f) - XRemarques);
+    const qsizetype nbRemarques = remarques.size();
     qsizetype rang = 0;     // the next history row
     qsizetype remarque = 0; // the next remark
     for (int depart = base(fiche.sorte);; depart = BaseSuite) {
@@ -150,14 +179,14 @@ void ImprimeFiche(TCanevas& canevas, const TFicheImprimee& fiche) {
         for (; rang < nbRangees && f.tient(y); y += Pas)
             rangee(f, fiche.historique[rang++], y);
         for (int yr = depart; remarque < nbRemarques && f.tient(yr); yr += Pas)
-            f.texte(XRemarques, yr, fiche.remarques[remarque++]);
+            f.texte(XRemarques, yr, remarques[remarque++]);
         // A page too small for one more line ends the card rather than adding blank pages.
         if ((rang >= nbRangees && remarque >= nbRemarques) || rang + remarque == avant)
             break;
         // The page after: the card's number and name, then the history and remarks go on.
         f.nouvellePage();
         for (const TChampImprime& c : table.first(2))
-            champ(f, fiche, c);
+            champ(f, fiche, table, c);
     }
 }
 

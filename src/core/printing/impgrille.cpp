@@ -1,10 +1,14 @@
 #include "impgrille.h"
 
 #include "common/conversions.h"
+#include "coupure.h"
 
 #include <algorithm>
 
 namespace {
+
+// The room between a text and the rules around it, in pixels.
+constexpr int Marge = 10;
 
 // One run of ImpGrille: its margins, column positions and current height.
 class TImpressionGrille {
@@ -45,8 +49,9 @@ public:
 private:
     void enTete() {
         m_canevas.setPolice(m_grille.police, m_grille.taille, true);
-        m_canevas.texte(QPoint(m_gauche, m_haut), m_entete);
-        m_canevas.texte(QPoint(m_droite - m_canevas.largeurTexte(m_date), m_haut), m_date);
+        const int date = m_droite - m_canevas.largeurTexte(m_date);
+        m_canevas.texte(QPoint(m_gauche, m_haut), ajuste(m_entete, date - Marge - m_gauche));
+        m_canevas.texte(QPoint(date, m_haut), m_date);
         m_y = m_haut + m_hauteurLigne;
         m_canevas.remplit(QRect(QPoint(m_gauche, m_y), QPoint(m_droite, m_y + m_hauteurLigne)),
                           QColor(192, 192, 192));
@@ -57,10 +62,19 @@ private:
 
     void rangee(int r) {
         const QStringList textes = m_grille.cellules.value(r);
-        for (int c = 0; c < m_colonnes.size(); ++c)
-            m_canevas.texte(QPoint(m_colonnes[c] + 10, m_y + 10), textes.value(c));
+        for (int c = 0; c < m_colonnes.size(); ++c) {
+            const int fin = c + 1 < m_colonnes.size() ? m_colonnes[c + 1] : m_droite;
+            m_canevas.texte(QPoint(m_colonnes[c] + Marge, m_y + Marge),
+                            ajuste(textes.value(c), fin - m_colonnes[c] - 2 * Marge));
+        }
         m_y += m_hauteurLigne;
         m_canevas.ligne(QPoint(m_gauche, m_y), QPoint(m_droite, m_y));
+    }
+
+    // A text within `largeur` pixels, shortened with "…" when it is wider.
+    QString ajuste(const QString& texte, int largeur) const {
+        return Raccourcit(texte, largeur,
+                          [this](const QString& t) { return m_canevas.largeurTexte(t); });
     }
 
     // The vertical rules from the top of the header band down to the last row.

@@ -52,12 +52,20 @@ const Colonnes& colonnes(ListeImprimee liste) {
     return Fournisseurs;
 }
 
+// Where the texts of column `c` end, in pixels: a millimetre before the next column, the last
+// one at the page's edge.
+int finColonne(const TFeuille& f, const Colonnes& cols, int c) {
+    return c + 1 < int(cols.size()) ? f.Mh(cols[c + 1].x - 1) : f.largeurPixels();
+}
+
 // The column titles and their rule (Entete1, Entete3); the supplier list has none.
 void entete(TFeuille& f, ListeImprimee liste) {
     if (liste == ListeImprimee::Fournisseurs)
         return;
-    for (const TColonne& c : colonnes(liste))
-        f.texte(c.x, 0, QString::fromUtf8(c.titre));
+    const Colonnes& cols = colonnes(liste);
+    for (int c = 0; c < int(cols.size()); ++c)
+        f.texteDansPixels(f.Mh(cols[c].x), 0, finColonne(f, cols, c) - f.Mh(cols[c].x),
+                          QString::fromUtf8(cols[c].titre));
     f.ligne(5, 5, 300, 5);
 }
 
@@ -98,7 +106,8 @@ void ImprimeListe(TCanevas& canevas, ListeImprimee liste, const QList<QStringLis
             entete(f, liste);
         }
         for (int c = 0; c < int(cols.size()); ++c)
-            f.texte(cols[c].x, y, textes.value(c));
+            f.texteDansPixels(f.Mh(cols[c].x), y, finColonne(f, cols, c) - f.Mh(cols[c].x),
+                              textes.value(c));
         y += 5;
     }
 }

@@ -11,6 +11,8 @@ constexpr int LignesParPage = 28;
 // The rows and memo lines that stand together above the memo's end at 215 mm.
 constexpr int LignesAvecMemo = 23;
 constexpr int FinMemo = 220;
+// The end of the lines zone.
+constexpr int FinZone = 245;
 
 int y(int rang) {
     return PremiereLigne + Pas * rang;
@@ -56,17 +58,20 @@ QList<TPageLignes> planLignes(int nbLignes, int nbMemo) {
 }
 
 void imprimePages(TFeuille& f, const TDocumentPagine& d, int typePapier) {
-    // Blank lines at the end of the memo show nothing: they do not lift it.
+    // Blank lines at the end of the memo show nothing: they do not lift it. A line wider than
+    // the memo goes on to the next lines, as it does on screen.
     QStringList memo = d.memo;
     while (!memo.isEmpty() && memo.last().trimmed().isEmpty())
         memo.removeLast();
+    f.police(10);
+    memo = f.coupe(memo, d.largeurMemo);
     const QList<TPageLignes> pages = planLignes(d.nbLignes, int(memo.size()));
     for (int p = 0; p < pages.size(); ++p) {
         const TPageLignes& page = pages[p];
         if (p > 0)
             f.nouvellePage();
         if (typePapier == 0 || typePapier == 1)
-            d.cadre(f);
+            d.cadre(f, page.nbMemo > 0 ? page.yMemo - 1 : FinZone);
         if (typePapier == 0)
             d.entete(f);
         d.enTeteDocument(f);

@@ -34,15 +34,17 @@ int lignesRemplies(const QList<Ligne>& lignes, Vide&& vide) {
 
 // What a document prints besides its memo: the frame and the owner's header (each page,
 // after the paper type), the document's own header (each page), one row at a given height,
-// and the totals of the last page.
+// and the totals of the last page. The frame is told where the memo of its page begins
+// (245 mm on a page without memo). The memo's lines are wrapped within `largeurMemo` mm.
 struct TDocumentPagine {
-    std::function<void(TFeuille&)> cadre;
+    std::function<void(TFeuille&, int hautMemo)> cadre;
     std::function<void(TFeuille&)> entete;
     std::function<void(TFeuille&)> enTeteDocument;
     std::function<void(TFeuille&, int ligne, int y)> ligne;
     std::function<void(TFeuille&)> totaux;
     int nbLignes = 0;
     QStringList memo;
+    int largeurMemo = 0;
 };
 
 // Prints a document on as many pages as its rows need. On plain paper (type 0) each page has

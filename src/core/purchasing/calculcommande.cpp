@@ -24,7 +24,7 @@ LigneLue lisLigne(QStringList& cellules, const TParametresCommande& p) {
         const QString quantite = cellules[Quantite].trimmed();
         lue.quantite = Real48(StrToFloat(quantite.left(quantite.indexOf(u' '))));
         if (!cellules[PrixUnitaire].isEmpty())
-            lue.prix = Real48(StrToFloat(cellules[PrixUnitaire].trimmed()));
+            lue.prix = Real48(LitMontant(cellules[PrixUnitaire].trimmed()));
         cellules[PrixUnitaire] =
             Rset(FormatFloat(p.fmtMontant, lue.prix), AlignementMontantCommande, p.mesure);
         if (cellules[Tva].isEmpty())
@@ -54,7 +54,7 @@ TTotauxCommande CalculeCommande(QList<QStringList>& lignes, const TParametresCom
         const LigneLue lue = lisLigne(cellules, p);
         const double brut = Real48(lue.quantite * lue.prix);
         const double reduction = Real48(brut * lue.remise * 0.01);
-        const double montant = Real48(brut - reduction);
+        const double montant = MontantAffiche(p.fmtMontant, Real48(brut - reduction));
         if (lue.code)
             buckets[*lue.code] = Real48(buckets[*lue.code] + montant);
         cellules[Montant] = Rset(texte(p, montant), AlignementMontantCommande, p.mesure);

@@ -23,7 +23,7 @@ QList<TColonneGrille> colonnes() {
     return {{QStringLiteral("Réf"), 15},
             {QStringLiteral("Désignation"), 80, false, true},
             {QStringLiteral("Quantité"), 20, true, true, Fin::Entree},
-            {QStringLiteral("Prix Unitaire"), 20, true, true, Fin::Entree},
+            {QStringLiteral("Prix Unitaire"), 20, true, true, Fin::Entree, true},
             {QStringLiteral("R (%)"), 10, false, true, Fin::Entree},
             {QStringLiteral("Montant H.T."), 20, true, true, Fin::Entree},
             {QStringLiteral("T"), 2, false, true, Fin::Entree}};
@@ -93,21 +93,21 @@ void TPageCommande::saisitChamp(ChampCommande champ, const QString& texte) {
     if (champ == C::Valide)
         return;
     entre(champ, texte);
-    m_modifie = true;
+    saisi();
 }
 
 void TPageCommande::saisitDate(const QDate& date) {
     if (!date.isValid())
         return;
     setChamp(C::Date, DateToStr(date));
-    m_modifie = true;
+    saisi();
 }
 
 void TPageCommande::saisitTTC(bool ttc) {
     if (m_ttc == ttc || m_grille.figee())
         return;
     m_ttc = ttc;
-    m_modifie = true;
+    saisi();
     Calcule();
 }
 
@@ -120,14 +120,16 @@ int TPageCommande::numero() const {
     return ProchainNumero(m_base, TagNumero, Clock::today());
 }
 
-bool TPageCommande::estValide() const {
+QString TPageCommande::raisonInvalide() const {
     const QString numero = champ(C::Numero);
-    if (champ(C::Fournisseur).isEmpty() || numero.isEmpty() || numero[0] == u' ')
-        return false;
+    if (numero.isEmpty() || numero[0] == u' ')
+        return QStringLiteral("il n'a pas de numéro");
+    if (champ(C::Fournisseur).isEmpty())
+        return QStringLiteral("il n'a pas de code fournisseur");
     for (int ligne = 0; ligne < m_lignes; ++ligne)
         if (!m_grille.cellule(ligne, Designation).isEmpty())
-            return true;
-    return false;
+            return QString();
+    return QStringLiteral("aucune ligne n'a de désignation");
 }
 
 TParametresCommande TPageCommande::parametres(const TContextePage& contexte) {
@@ -191,7 +193,7 @@ void TPageCommande::lit() {
 }
 
 bool TPageCommande::ecrit() {
-    if (!m_modifie || !estValide())
+    if (!aEnregistrer())
         return false;
     QStringList corps = {TagNumero + champ(C::Numero)};
     for (ChampCommande c : {C::Date, C::Fournisseur, C::Reglement, C::Adresse1, C::Adresse2,

@@ -83,8 +83,9 @@ public:
 
     // The next order number (Numeroc).
     int numero() const override;
-    // Whether the page holds an order worth storing (Validec).
-    bool estValide() const override;
+    // Why the page holds no order worth storing (Validec): no supplier code, no number, no
+    // row with a designation.
+    QString raisonInvalide() const override;
     // Computes the amounts and totals in the pricing mode shown (Calculec).
     void Calcule() override;
 

@@ -55,7 +55,7 @@ void TPageCommande::choisitFournisseur(const QString& code, const TListeBase& fo
             entre(coordonnee(i), l[NomSoc - 1 + i]);
         entre(C::Adresse4, l[CodePostal - 1] + u' ' + l[Ville - 1]);
     }
-    m_modifie = true;
+    saisi();
     emit relue();
 }
 
@@ -66,8 +66,9 @@ void TPageCommande::setValidee(bool validee) {
 }
 
 bool TPageCommande::Valider(TPageEnregistrement& fournisseurs) {
-    if (validee() || !estValide())
+    if (validee())
         return false;
+    verifieValidable();
     const bool trouve = fournisseurs.litNumero(champ(C::Fournisseur));
     if (trouve && fournisseurs.grille().premiereLigneLibre() < 0)
         throw UserError(
@@ -108,7 +109,7 @@ void TPageCommande::Copier() {
 
 void TPageCommande::Coller() {
     setChamp(C::Numero, QString::number(numero()));
-    m_modifie = true;
+    saisi();
     try {
         // A date that does not read stops the paste there; the fields before it keep theirs.
         for (int i = 0; i < int(std::size(Copies)); ++i)

@@ -52,9 +52,10 @@ const TDescriptionFiche& description() {
 
 QStringList listeLots(const TListeBase& lots) {
     QStringList items;
+    // Only the block's own lines: an empty block offers nothing.
     for (const TListeBase::Position& bloc : lots.blocs())
-        if (bloc.ligne + 2 < lots.lineCount())
-            items.append(lots.line(bloc.ligne + 1) + u' ' + lots.line(bloc.ligne + 2));
+        if (bloc.ligne + 1 < lots.finContenu(bloc.ligne))
+            items.append(lots.champ(bloc.ligne, 1) + u' ' + lots.champ(bloc.ligne, 2));
     return items;
 }
 

@@ -132,7 +132,7 @@ void TPageEnregistrement::ajouteHistorique() {
         return;
     const QString libelle = TListeBase::celluleGrille(libelleHistorique);
     TListeBase::verifieLigne(QStringLiteral("DATA") + libelle);
-    montantHistorique = Rset(FormatFloat(m_contexte.fmtMontant, StrToFloat(montantHistorique)),
+    montantHistorique = Rset(FormatFloat(m_contexte.fmtMontant, LitMontant(montantHistorique)),
                              m_description.alignementHistorique, m_contexte.mesure);
     const int ligne = m_grille.premiereLigneLibre();
     if (ligne >= 0) {

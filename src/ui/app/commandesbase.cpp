@@ -74,7 +74,7 @@ void Exporter(TFiche& fiche, QWidget* parent) {
     if (choisi.isEmpty())
         return;
     const QString chemin = Echange::cheminExport(choisi);
-    if (TextFile::exists(chemin) && !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+    if (TextFile::exists(chemin) && !questions.confirmeRemplacement())
         return;
     TFenetreProgression fenetre(QStringLiteral("Exportation des fiches..."), parent);
     execute([&] { fiche.Exporte(chemin, fenetre.progression()); });

@@ -64,6 +64,10 @@ public:
     QString fichierAEnregistrer(const QString& filtre, const QString& nomPropose) {
         return fichierAEnregistrerAuFormat(filtre, nomPropose).chemin;
     }
+    // Before a file that exists is written over: true for "OK", which replaces it.
+    bool confirmeRemplacement() {
+        return okAnnuler(QStringLiteral("Ce fichier existe déjà : il sera remplacé."));
+    }
 
     // The instance in force: the program's dialogs unless a substitute is installed.
     static Questions& instance();
@@ -84,14 +88,21 @@ private:
     static Questions* s_substitut;
 };
 
-// Runs a command; a UserError stops it and its text is shown. Returns true when the command
-// ran to its end.
+// Runs a command; a UserError stops it and its text is shown. An edit that cannot be stored
+// is the question of its message: "OK" gives the edit up and runs the command again, "Annuler"
+// goes back to it. Returns true when the command ran to its end.
 template <typename Commande> bool execute(Commande&& commande) {
-    try {
-        commande();
-        return true;
-    } catch (const UserError& erreur) {
-        Questions::instance().message(erreur.message());
-        return false;
+    for (;;) {
+        try {
+            commande();
+            return true;
+        } catch (const EditionNonEnregistree& edition) {
+            if (!Questions::instance().okAnnuler(edition.message()))
+                return false;
+            edition.abandonne();
+        } catch (const UserError& erreur) {
+            Questions::instance().message(erreur.message());
+            return false;
+        }
     }
 }

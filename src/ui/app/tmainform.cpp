@@ -150,8 +150,9 @@ void TMainForm::appliqueEnsemblesDossier() {
 }
 
 void TMainForm::changePage(Base base) {
+    // A page that could not be left stays on screen with its own enabling set.
     m_ficheForm->Montre(base);
-    applique(ensemblePage(base));
+    applique(ensemblePage(m_fiche->pageActive()));
 }
 
 void TMainForm::SetSel(Base base, int mode) {
@@ -267,7 +268,7 @@ bool TMainForm::EnregistrerSous() {
     if (chemin.isEmpty())
         return false;
     const QString choisi = resolveFileName(avecExtensionLoc(chemin));
-    if (TextFile::exists(choisi) && !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+    if (TextFile::exists(choisi) && !questions.confirmeRemplacement())
         return false;
     const bool fait = execute([&] {
         m_fiche->TestModif();

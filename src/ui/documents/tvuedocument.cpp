@@ -243,7 +243,11 @@ void TVueDocument::focusChamp() {
 }
 
 void TVueDocument::saisit(ChampDocument champ, const QString& texte) {
-    if (!m_miseAJour && !execute([&] { m_page.saisitChamp(champ, texte); }))
+    // The field shows what the page holds: a refused text goes back, a pasted line break
+    // shows as the blank that is stored.
+    if (m_miseAJour)
+        return;
+    if (!execute([&] { m_page.saisitChamp(champ, texte); }) || m_page.champ(champ) != texte)
         affiche(champ);
 }
 

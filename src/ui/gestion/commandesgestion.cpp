@@ -119,15 +119,20 @@ void QuittancesDuMois(TFiche& fiche, QWidget* parent) {
 }
 
 void RevisionLoyers(TFiche& fiche, QWidget* parent) {
-    fiche.EcritPage(Base::Locataires);
+    if (!execute([&] { fiche.EcritPage(Base::Locataires); }))
+        return;
     TRevisionLoyers revision(fiche.base(Base::Locataires), Clock::today());
     TDialogueRevision dialogue(fiche, revision, parent);
     dialogue.exec();
 }
 
 void LoyersImpayes(TFiche& fiche, QWidget* parent) {
-    fiche.EcritPage(Base::Locataires);
-    fiche.EcritPage(Base::Quittances);
+    // The pages on screen reach their bases first; one that cannot be stored says so.
+    if (!execute([&] {
+            fiche.EcritPage(Base::Locataires);
+            fiche.EcritPage(Base::Quittances);
+        }))
+        return;
     TFenetreTableau fenetre(
         QStringLiteral("Loyers impayés"),
         LoyersImpayes(fiche.base(Base::Locataires), fiche.base(Base::Quittances), Clock::today()),

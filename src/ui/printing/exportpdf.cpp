@@ -25,7 +25,7 @@ bool ExportePdf(const TTravailImpression& travail) {
         return false;
     if (QFileInfo(chemin).suffix().isEmpty())
         chemin += QStringLiteral(".pdf");
-    if (QFileInfo::exists(chemin) && !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+    if (QFileInfo::exists(chemin) && !questions.confirmeRemplacement())
         return false;
     return execute([&] { EcritPdf(travail, chemin); });
 }

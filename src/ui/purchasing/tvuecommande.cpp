@@ -232,7 +232,11 @@ void TVueCommande::focusChamp() {
 }
 
 void TVueCommande::saisit(ChampCommande champ, const QString& texte) {
-    if (!m_miseAJour && !execute([&] { m_page.saisitChamp(champ, texte); }))
+    // The field shows what the page holds: a refused text goes back, a pasted line break
+    // shows as the blank that is stored.
+    if (m_miseAJour)
+        return;
+    if (!execute([&] { m_page.saisitChamp(champ, texte); }) || m_page.champ(champ) != texte)
         affiche(champ);
 }
 

@@ -249,8 +249,9 @@ bool TVueFiche::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TVueFiche::saisit(int ligne, const QString& texte) {
-    // A refused text leaves the field showing what the page holds.
-    if (!execute([&] { m_page.saisitChamp(ligne, texte); }))
+    // The field shows what the page holds: a refused text goes back, a pasted line break
+    // shows as the blank that is stored.
+    if (!execute([&] { m_page.saisitChamp(ligne, texte); }) || m_page.champ(ligne) != texte)
         affiche(ligne);
 }
 

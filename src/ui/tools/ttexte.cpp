@@ -138,8 +138,7 @@ bool TTexte::Enregistrer() {
     chemin = FichierRtf::avecExtension(chemin);
     // Another letter is never written over without a question, the last one opened included.
     const bool memeFichier = m_texteDuFichier && QFileInfo(chemin) == QFileInfo(m_nomFichier);
-    if (!memeFichier && TextFile::exists(chemin) &&
-        !questions.okAnnuler(QStringLiteral("Ce fichier existe déjà")))
+    if (!memeFichier && TextFile::exists(chemin) && !questions.confirmeRemplacement())
         return false;
     if (!execute([&] { FichierRtf::ecris(chemin, DocumentTexte::lettre(*document)); }))
         return false;

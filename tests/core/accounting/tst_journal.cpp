@@ -85,9 +85,15 @@ private slots:
             << "10001" << QStringList{"Provision pour charges\t50,00"}
             << QStringList{debut + "411000|Quittance 12|50,00|", debut + "700000|Quittance 12||",
                            debut + "614000|Quittance 12||50,00"};
+        // A row no document can show counts nothing, on the total as on its account.
+        QTest::newRow("un montant au-delà de ce qu'un document montre")
+            << "10001" << QStringList{"Loyer mensuel\t450,00", "Provision pour charges\t1E15"}
+            << QStringList{debut + "411000|Quittance 12|450,00|",
+                           debut + "700000|Quittance 12||450,00"};
+        // The total adds up the rows as they are shown.
         QTest::newRow("plus de décimales que le format n'en montre")
             << "10001" << QStringList{"Loyer mensuel\t0,005", "Provision pour charges\t0,005"}
-            << QStringList{debut + "411000|Quittance 12|0,01|", debut + "700000|Quittance 12||0,00",
+            << QStringList{debut + "411000|Quittance 12|0,02|", debut + "700000|Quittance 12||0,01",
                            debut + "614000|Quittance 12||0,01"};
     }
     // Each receipt gives one entry from its own rows, its debits equal to its credits.

@@ -77,7 +77,7 @@ private slots:
     }
 
     void amountFormat() {
-        QCOMPARE(FormatMontant(0, "0.00"), QString("#"));
+        QCOMPARE(FormatMontant(0, "0.00"), QString("0"));
         QCOMPARE(FormatMontant(1, "0.00"), QString("0.0"));
         QCOMPARE(FormatMontant(2, "#"), QString("0.00"));
         QCOMPARE(FormatMontant(5, "0.0"), QString("0.0"));

@@ -68,6 +68,25 @@ QString dossierEssai(const QTemporaryDir& dir) {
     return chemin;
 }
 
+// A dossier of three payment receipts, one of each kind, numbered 202612001 to 202612003.
+QString dossierRecus(const QTemporaryDir& dir) {
+    Clock::Fixed horloge(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+    TFiche fiche;
+    TPageDocument& page = *fiche.pageDocument(Base::Recus);
+    const QStringList sortes = page.description().sortes;
+    for (int i = 0; i < sortes.size(); ++i) {
+        page.Cree();
+        page.saisitChamp(ChampDocument::Numero, QString::number(202612001 + i));
+        page.saisitChamp(ChampDocument::Sorte, sortes[i]);
+        page.saisitCellule(0, TGrilleDocument::Designation, QStringLiteral("Travaux"));
+        page.saisitCellule(0, TGrilleDocument::Montant, QStringLiteral("100"));
+        fiche.EcritPage(Base::Recus);
+    }
+    const QString chemin = dir.filePath(QStringLiteral("recus.loc"));
+    fiche.Sauve(chemin);
+    return chemin;
+}
+
 QString pdfTexte(const QString& pdf) {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
@@ -132,6 +151,32 @@ private slots:
         QCOMPARE(r.code, 0);
         QVERIFY(r.sortie.contains(fichier));
         QVERIFY(pdfTexte(fichier).contains(titre));
+    }
+
+    // "recu" finds a payment receipt of every kind: "Reçu", "Facture" and "Avoir".
+    void pdfRecus_data() {
+        QTest::addColumn<QString>("numero");
+        QTest::addColumn<QString>("sorte");
+        QTest::newRow("Reçu") << "202612001"
+                              << "Reçu";
+        QTest::newRow("Facture") << "202612002"
+                                 << "Facture";
+        QTest::newRow("Avoir") << "202612003"
+                               << "Avoir";
+    }
+    void pdfRecus() {
+        QFETCH(QString, numero);
+        QFETCH(QString, sorte);
+        QTemporaryDir dir;
+        const QString dossier = dossierRecus(dir);
+        const QString fichier = dir.filePath(QStringLiteral("recu.pdf"));
+        const Resultat r = tarvinel({QStringLiteral("--pdf"), QStringLiteral("recu"), numero,
+                                     dossier, QStringLiteral("-o"), fichier},
+                                    dir.path());
+        QCOMPARE(r.erreurs, QString());
+        QCOMPARE(r.code, 0);
+        const QString texte = pdfTexte(fichier);
+        QVERIFY2(texte.contains(sorte) && texte.contains("N° " + numero), qPrintable(texte));
     }
 
     // Every failure gives a French message on standard error and a non-zero exit; nothing is

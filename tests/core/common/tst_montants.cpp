@@ -40,6 +40,42 @@ private slots:
         QCOMPARE(Rset("1", 95, [](const QString&) { return 0; }).size(), 96);
     }
 
+    // An amount reads when a document can show it to the cent: no exponent, no more than
+    // 999 999 999,99 either way; anything else stops with the conversion message.
+    void litMontant_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<double>("valeur");
+        QTest::addColumn<bool>("lu");
+        QTest::newRow("plain") << "370,00" << 370.0 << true;
+        QTest::newRow("largest") << "999999999,99" << 999999999.99 << true;
+        QTest::newRow("smallest") << "-999999999,99" << -999999999.99 << true;
+        QTest::newRow("exponent") << "1E15" << 0.0 << false;
+        QTest::newRow("small exponent") << "1e2" << 0.0 << false;
+        QTest::newRow("beyond") << "1000000000" << 0.0 << false;
+        QTest::newRow("beyond by a fraction of a cent") << "999999999,995" << 0.0 << false;
+        QTest::newRow("not a number") << "abc" << 0.0 << false;
+    }
+    void litMontant() {
+        QFETCH(QString, texte);
+        QFETCH(double, valeur);
+        QFETCH(bool, lu);
+        if (lu) {
+            QCOMPARE(LitMontant(texte), valeur);
+        } else {
+            try {
+                LitMontant(texte);
+                QFAIL("read");
+            } catch (const UserError& e) {
+                QCOMPARE(e.message(), "'" + texte + "' n'est pas une valeur flottante correcte");
+            }
+        }
+        // A card's amount field takes the same amounts.
+        if (lu)
+            QCOMPARE(FormatStr(texte, 90, "0.00", mesure).trimmed(), texte);
+        else
+            QVERIFY_THROWS_EXCEPTION(UserError, FormatStr(texte, 90, "0.00", mesure));
+    }
+
     void keyFilter_data() {
         QTest::addColumn<QChar>("touche");
         QTest::addColumn<QChar>("gardee");

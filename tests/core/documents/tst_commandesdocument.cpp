@@ -256,8 +256,8 @@ private slots:
         QCOMPARE(tenants.lines(), apres);
     }
 
-    // A receipt that cannot be stored (here, without any line) is not validated and posts
-    // nothing; a tenant whose history is full neither.
+    // A receipt that cannot be stored (here, without any line) is not validated, posts
+    // nothing and says why; a tenant whose history is full neither.
     void validationRefused() {
         TListeBase base;
         TListeBase tenants = locataires();
@@ -267,9 +267,17 @@ private slots:
         TPageDocument page(Documents::quittance(), base, contexte);
         page.lit();
         page.saisitChamp(ChampDocument::Locataire, "1001");
-        QVERIFY(!page.Valider(carte));
+        try {
+            page.Valider(carte);
+            QFAIL("a receipt without any line validated");
+        } catch (const UserError& e) {
+            QCOMPARE(e.message(), QString("Ce document ne peut pas être validé : aucune ligne "
+                                          "n'a de désignation."));
+        }
         QVERIFY(!page.validee());
         QCOMPARE(tenants.lines(), avant);
+        // The refused receipt is given up.
+        page.lit();
 
         QStringList plein = blocLocataire(0, "1001", "Dupré");
         for (int i = 1; i < 127; ++i)
@@ -284,6 +292,54 @@ private slots:
             QCOMPARE(e.message(), QString("L'historique du locataire 1001 est plein"));
         }
         QVERIFY(!page.validee());
+        QCOMPARE(base.lineCount(), 0);
+    }
+
+    // An edited receipt that cannot be stored is never dropped without a word: storing it
+    // stops with the reason; given up, it is not stored and the page is no longer edited.
+    void notStoredSaysWhy_data() {
+        QTest::addColumn<int>("champ"); // the field emptied, -1 for the designations
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("tenant number emptied")
+            << int(ChampDocument::Locataire) << "il n'a pas de numéro de locataire";
+        QTest::newRow("number emptied") << int(ChampDocument::Numero) << "il n'a pas de numéro";
+        QTest::newRow("designations emptied") << -1 << "aucune ligne n'a de désignation";
+    }
+    void notStoredSaysWhy() {
+        QFETCH(int, champ);
+        QFETCH(QString, raison);
+        TListeBase base;
+        TPageDocument page(Documents::quittance(), base, contexte);
+        page.lit();
+        prepare(page, "1001");
+        if (champ < 0)
+            for (int ligne = 0; ligne < page.lignes(); ++ligne)
+                page.saisitCellule(ligne, TGrilleDocument::Designation, "");
+        else
+            page.saisitChamp(ChampDocument(champ), "");
+        try {
+            page.ecrit();
+            QFAIL("dropped without a word");
+        } catch (const EditionNonEnregistree& e) {
+            QCOMPARE(e.message(),
+                     "Ce document ne sera pas enregistré : " + raison + ". L'abandonner ?");
+            QVERIFY(page.modifie());
+            e.abandonne();
+        }
+        QVERIFY(!page.modifie());
+        QVERIFY(!page.ecrit());
+        QCOMPARE(base.lineCount(), 0);
+    }
+
+    // A document the user typed nothing into since it was made loses nothing of the user's:
+    // a payment receipt made for a tenant, without a line, is not stored, without a question.
+    void untouchedDocumentNotStored() {
+        TListeBase base;
+        TPageDocument page(Documents::recu(), base, contexte);
+        page.lit();
+        prepare(page, "1001");
+        QVERIFY(page.modifie());
+        QVERIFY(!page.ecrit());
         QCOMPARE(base.lineCount(), 0);
     }
 

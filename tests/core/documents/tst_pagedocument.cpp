@@ -326,6 +326,15 @@ private slots:
                                            << "12 5";
         QTest::newRow("outside the code page") << int(TGrilleDocument::Designation) << "Łódź"
                                                << "";
+        QTest::newRow("exponent") << int(TGrilleDocument::Montant) << "1E15"
+                                  << "";
+        QTest::newRow("beyond the largest amount") << int(TGrilleDocument::Montant) << "1000000000"
+                                                   << "";
+        QTest::newRow("below the smallest amount")
+            << int(TGrilleDocument::Montant) << "-999999999,995"
+            << "";
+        QTest::newRow("largest amount")
+            << int(TGrilleDocument::Montant) << "999999999,99" << aligne("999999999,99");
     }
     void cells() {
         QFETCH(int, colonne);
@@ -362,6 +371,45 @@ private slots:
         QCOMPARE(totaux.size(), 3);
         page.saisitCellule(0, TGrilleDocument::Designation, "Loyer");
         QCOMPARE(totaux.size(), 3);
+    }
+
+    // Each amount shows rounded to the format's decimals, never emptied, and the total adds up
+    // the amounts as shown.
+    void totalOfTheAmountsShown_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QStringList>("montants");
+        QTest::addColumn<QStringList>("montres");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("no decimal, below one half")
+            << "0" << QStringList{"0,4"} << QStringList{"0"} << "0";
+        QTest::newRow("no decimal, three times below one half")
+            << "0" << QStringList{"0,4", "0,4", "0,4"} << QStringList{"0", "0", "0"} << "0";
+        QTest::newRow("no decimal, halves")
+            << "0" << QStringList{"0,5", "1,5"} << QStringList{"1", "2"} << "3";
+        QTest::newRow("one decimal")
+            << "0.0" << QStringList{"0,04", "0,04"} << QStringList{"0,0", "0,0"} << "0,0";
+        QTest::newRow("cents rounded up")
+            << "0.00" << QStringList{"1,005", "1,005"} << QStringList{"1,01", "1,01"} << "2,02";
+        QTest::newRow("largest amounts")
+            << "0.00" << QStringList{"999999999,99", "999999999,99", "-0,01"}
+            << QStringList{"999999999,99", "999999999,99", "-0,01"} << "1999999999,97";
+    }
+    void totalOfTheAmountsShown() {
+        QFETCH(QString, format);
+        QFETCH(QStringList, montants);
+        QFETCH(QStringList, montres);
+        QFETCH(QString, total);
+        TContextePage decimales = contexte;
+        decimales.fmtMontant = format;
+        TListeBase base;
+        TPageDocument page(Documents::quittance(), base, decimales);
+        page.lit();
+        for (int ligne = 0; ligne < montants.size(); ++ligne)
+            page.saisitCellule(ligne, TGrilleDocument::Montant, montants[ligne]);
+        for (int ligne = 0; ligne < montres.size(); ++ligne)
+            QCOMPARE(page.grille().cellule(ligne, TGrilleDocument::Montant),
+                     aligne(montres[ligne]));
+        QCOMPARE(page.totalEuros(), total);
     }
 
     // Enter in the amount column moves down until twenty rows are in use.

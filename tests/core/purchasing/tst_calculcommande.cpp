@@ -70,6 +70,12 @@ private slots:
         QTest::newRow("a price that does not read counts nothing")
             << false << "0.00" << QStringList{"|X|2|abc|||1", "|Y|1|10|||1"}
             << QStringList{"10,00", "1,96", "11,96", "78,45"} << QStringList{"0,00", "10,00"};
+        QTest::newRow("the total adds up the amounts as shown")
+            << false << "0.00" << QStringList{"|A|1|0,333|||1", "|B|1|0,333|||1", "|C|1|0,333|||1"}
+            << QStringList{"0,99", "0,19", "1,18", "7,77"} << QStringList{"0,33", "0,33", "0,33"};
+        QTest::newRow("a price beyond the largest amount counts nothing")
+            << false << "0.00" << QStringList{"|X|1|1E15|||1", "|Y|1|10|||1"}
+            << QStringList{"10,00", "1,96", "11,96", "78,45"} << QStringList{"0,00", "10,00"};
         QTest::newRow("a discount that does not read counts as none")
             << false << "0.00" << QStringList{"|X|2|10|x||1"}
             << QStringList{"20,00", "3,92", "23,92", "156,90"} << QStringList{"20,00"};

@@ -167,14 +167,17 @@ private slots:
     }
 
     // An incomplete order is not stored: no supplier, no number, or no designation.
+    // An edited order that cannot be stored is not stored, and says why first.
     void incompleteOrders_data() {
         QTest::addColumn<int>("manque");
-        QTest::newRow("supplier") << int(C::Fournisseur);
-        QTest::newRow("number") << int(C::Numero);
-        QTest::newRow("designations") << -1;
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("supplier") << int(C::Fournisseur) << "il n'a pas de code fournisseur";
+        QTest::newRow("number") << int(C::Numero) << "il n'a pas de numéro";
+        QTest::newRow("designations") << -1 << "aucune ligne n'a de désignation";
     }
     void incompleteOrders() {
         QFETCH(int, manque);
+        QFETCH(QString, raison);
         TListeBase base;
         TPageCommande page(base, m_contexte);
         page.lit();
@@ -185,6 +188,14 @@ private slots:
             for (int ligne = 0; ligne < 2; ++ligne)
                 page.saisitCellule(ligne, Designation, "");
         QVERIFY(!page.estValide());
+        try {
+            page.ecrit();
+            QFAIL("dropped without a word");
+        } catch (const EditionNonEnregistree& e) {
+            QCOMPARE(e.message(),
+                     "Ce document ne sera pas enregistré : " + raison + ". L'abandonner ?");
+            e.abandonne();
+        }
         QVERIFY(!page.ecrit());
         QCOMPARE(base.lineCount(), 0);
     }

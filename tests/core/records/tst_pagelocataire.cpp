@@ -199,6 +199,12 @@ private slots:
         QVERIFY(!separeNumeroNom("12 rue").separe);
         QVERIFY(!separeNumeroNom("30002").separe);
 
+        // A block's lines alone make its item: an empty block offers nothing, a block with a
+        // number only offers that number.
+        lots.assign({"<BLOC0000>", "</BLOC0000>", "<BLOC0001>", "30002", "</BLOC0001>",
+                     "<BLOC0002>", "30003", "Cave", "</BLOC0002>"});
+        QCOMPARE(Locataire::listeLots(lots), QStringList({"30002 ", "30003 Cave"}));
+
         TListeBase base;
         TPageEnregistrement page(Locataire::description(), base, contexte);
         page.saisitChamp(Locataire::NumLot, "30002 Garage du bas");

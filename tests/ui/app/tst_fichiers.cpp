@@ -147,8 +147,8 @@ private slots:
         QCOMPARE(questions.imprevues(), QStringList());
     }
 
-    // Save as onto the open dossier asks "Ce fichier existe déjà": OK rewrites the seven
-    // files, Annuler writes nothing.
+    // Save as onto the open dossier asks "Ce fichier existe déjà : il sera remplacé.": OK rewrites
+    // the seven files, Annuler writes nothing.
     void enregistrerSousLeMemeNom_data() {
         QTest::addColumn<bool>("ok");
         QTest::newRow("OK") << true;
@@ -168,7 +168,8 @@ private slots:
         questions.repondOk(ok);
         QCOMPARE(form.EnregistrerSous(), ok);
 
-        QCOMPARE(questions.posees(), QStringList({FiltreEnregistrer, "Ce fichier existe déjà"}));
+        QCOMPARE(questions.posees(),
+                 QStringList({FiltreEnregistrer, "Ce fichier existe déjà : il sera remplacé."}));
         QCOMPARE(recrits(fichiers), ok ? 7 : 0);
         QCOMPARE(contenu(dupont), avant);
         QCOMPARE(form.dossierPath(), dupont);

@@ -160,8 +160,9 @@ private slots:
         QCOMPARE(relue.pageFiche(Base::Locataires)->champ(18).trimmed(), QString("12,50"));
     }
 
-    // Save as onto another existing dossier, given up at "Ce fichier existe déjà", leaves the
-    // open dossier's name: the next Save writes its own files, never the other one.
+    // Save as onto another existing dossier, given up at "Ce fichier existe déjà : il sera
+    // remplacé.", leaves the open dossier's name: the next Save writes its own files, never the
+    // other one.
     void saveAsGivenUp() {
         QTemporaryDir dir;
         const QString dupont = copieFixture(dir);

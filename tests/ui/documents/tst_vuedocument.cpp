@@ -12,7 +12,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -191,6 +193,77 @@ private slots:
         QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("10,00"));
         champ(vue, "Coordonnées du payeur")->setFocus();
         QVERIFY(!supprimer->isEnabled());
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
+    // A receipt whose tenant number was emptied is not dropped without a word: "Enregistrer"
+    // and leaving the page say why; "Annuler" goes back to it, "OK" gives it up.
+    void documentNotStoredSaysWhy() {
+        QTemporaryDir dir;
+        ScriptedQuestions questions;
+        TMainForm form;
+        QVERIFY(nouveauLocataire(form));
+        form.action(Commande::NouvelleQuittance)->trigger();
+        auto* vue = form.findChild<TVueDocument*>("Quittances");
+        QLineEdit* locataire = champ(vue, "N° locataire");
+        locataire->setFocus();
+        locataire->selectAll();
+        QTest::keyClick(locataire, Qt::Key_Delete);
+        const QString question =
+            "Ce document ne sera pas enregistré : il n'a pas de numéro de locataire. "
+            "L'abandonner ?";
+
+        questions.repondFichier(dir.filePath("essai"));
+        questions.repondOk(false);
+        form.action(Commande::Enregistrer)->trigger();
+        QCOMPARE(questions.posees().last(), question);
+        QVERIFY(!QFile::exists(dir.filePath("essai.loc")));
+        QVERIFY(vue->isVisible());
+        QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612001"));
+
+        questions.repondOk(false);
+        form.action(Commande::PageLocataires)->trigger();
+        QCOMPARE(questions.posees().last(), question);
+        QVERIFY(vue->isVisible());
+
+        questions.repondOk(true);
+        form.action(Commande::PageLocataires)->trigger();
+        QVERIFY(!vue->isVisible());
+        QCOMPARE(form.fiche().base(Base::Quittances).nb, 0);
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
+    // "Valider" on a receipt without any designation says why it does nothing.
+    void validationWithoutDesignationSaysWhy() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        QVERIFY(nouveauLocataire(form));
+        form.action(Commande::NouvelleQuittance)->trigger();
+        auto* vue = form.findChild<TVueDocument*>("Quittances");
+        QTest::mouseClick(bouton(vue, "Créer"), Qt::LeftButton);
+        tape(champ(vue, "N° locataire"), "10001");
+        QTest::mouseClick(bouton(vue, "Valider"), Qt::LeftButton);
+        QCOMPARE(questions.posees(),
+                 QStringList{"Ce document ne peut pas être validé : aucune ligne n'a de "
+                             "désignation."});
+        QCOMPARE(champ<QLabel>(vue, "Statut")->text(), QString("Quittance non validée"));
+    }
+
+    // A line break pasted into a coordinate line shows as the blank that is stored.
+    void pastedLineBreak() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        QVERIFY(nouveauLocataire(form));
+        form.action(Commande::NouvelleQuittance)->trigger();
+        auto* vue = form.findChild<TVueDocument*>("Quittances");
+        QLineEdit* ligne = champ(vue, "Coordonnées du locataire", 1);
+        ligne->setFocus();
+        ligne->selectAll();
+        QApplication::clipboard()->setText("12 rue\ndes Lilas");
+        QTest::keyClick(ligne, Qt::Key_V, Qt::ControlModifier);
+        const TPageDocument* page = form.fiche().pageDocument(Base::Quittances);
+        QCOMPARE(page->champ(ChampDocument::Adresse2), QString("12 rue des Lilas"));
+        QCOMPARE(ligne->text(), QString("12 rue des Lilas"));
         QVERIFY(questions.imprevues().isEmpty());
     }
 };

@@ -154,7 +154,7 @@ private slots:
         questions.repondFichier(pdf);
         questions.repondOk(false);
         QVERIFY(!ExportePdf(imprimante.travaux().first()));
-        QCOMPARE(questions.posees().last(), QString("Ce fichier existe déjà"));
+        QCOMPARE(questions.posees().last(), QString("Ce fichier existe déjà : il sera remplacé."));
         QCOMPARE(contenu(pdf), avant);
         QVERIFY(questions.imprevues().isEmpty());
     }

@@ -90,7 +90,8 @@ private slots:
         form.action(Commande::Exporter)->trigger();
         QCOMPARE(contenu(csv), attendu);
         const QString filtre = "Fichier texte (*.txt);;Ficher csv (*.csv) Export";
-        QCOMPARE(questions.posees(), QStringList({filtre, filtre, "Ce fichier existe déjà"}));
+        QCOMPARE(questions.posees(),
+                 QStringList({filtre, filtre, "Ce fichier existe déjà : il sera remplacé."}));
         form.fiche().pageFiche(Base::Locataires)->saisitChamp(Locataire::NomSoc, "Hélène Dupré");
         questions.efface();
 

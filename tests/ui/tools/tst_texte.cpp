@@ -225,7 +225,7 @@ private slots:
         questions.repondOk(false);
         clique(texte, "SpeedButton2");
         QCOMPARE(questions.posees(), QStringList({"Fichiers rtf (*.rtf) " + dir.filePath("a.rtf"),
-                                                  "Ce fichier existe déjà"}));
+                                                  "Ce fichier existe déjà : il sera remplacé."}));
         QCOMPARE(contenu(dir.filePath("a.rtf")), premiere);
         QVERIFY(edit(texte)->document()->isModified());
     }
