@@ -159,6 +159,27 @@ private slots:
                  QString("Plombier lundi\nChèque 450 €"));
     }
 
+    // Every Windows-1252 character read or typed goes back to the file as it was: the
+    // non-breaking space (0xA0) is not a blank.
+    void notepadKeepsNonBreakingSpaces() {
+        QTemporaryDir dir;
+        const QString chemin = BlocNotes::chemin(dir.path());
+        ecrit(chemin, "450\xa0\x80\r\nM.\xa0"
+                      "Dupont\r\n");
+        TBlocnotes bloc;
+        bloc.Charge(chemin);
+        bloc.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bloc));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        tape(QApplication::focusWidget(), QStringLiteral("n\u00b0\u00a07"));
+        clique(bloc, "Fermer");
+        QVERIFY(!bloc.isVisible());
+        QCOMPARE(contenu(chemin), QByteArray("450\xa0\x80\r\nM.\xa0"
+                                             "Dupont\r\nn\xb0\xa0"
+                                             "7\r\n"));
+    }
+
     // Opening and closing without typing leaves the file as it is, line ends included.
     void notepadUnchangedIsNotWritten() {
         QTemporaryDir dir;
