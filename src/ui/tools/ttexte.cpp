@@ -118,17 +118,35 @@ void TTexte::Ouvrir() {
     const QString chemin = Questions::instance().fichierAOuvrir(FiltreRtf);
     if (chemin.isEmpty())
         return;
+    // The file is read, then the letter put on screen, each half of the progress; stopped while
+    // it is put on screen, the letter is left empty, as a new one without its letterhead.
     std::optional<TLettreLue> lue;
+    bool complete = false;
     TFenetreProgression fenetre(QStringLiteral("Ouverture de la lettre..."), this, true);
-    if (!fenetre.execute(
-            [&](const TSuiviLecture& suivi) { lue = FichierRtf::lis(chemin, suivi); }) ||
-        !lue)
+    fenetre.execute([&](const TSuiviLecture& suivi) {
+        lue = FichierRtf::lis(
+            chemin, [&](qsizetype lus, qsizetype total) { return suivi(lus, 2 * total); });
+        if (!lue)
+            return;
+        complete = true;
+        DocumentTexte::remplit(*m_edit->document(), lue->lettre,
+                               [&](qsizetype faits, qsizetype total) {
+                                   return complete = suivi(total + faits, 2 * total);
+                               });
+    });
+    if (!lue)
         return;
+    m_edit->document()->setModified(false);
+    if (!complete) {
+        m_nomFichier.clear();
+        m_texteDuFichier = false;
+        m_omis.clear();
+        SelectionChange();
+        return;
+    }
     m_nomFichier = chemin;
     m_texteDuFichier = true;
     m_omis = lue->omis;
-    DocumentTexte::remplit(*m_edit->document(), lue->lettre);
-    m_edit->document()->setModified(false);
     m_edit->moveCursor(QTextCursor::Start);
     SelectionChange();
     if (!m_omis.isEmpty())
