@@ -72,6 +72,10 @@ QStringList read(const QString& path) {
     return decodeLines(readBytes(path), [](qsizetype, const QString&) {});
 }
 
+QStringList read(const QString& path, qint64 limit, const QString& pour) {
+    return decodeLines(readBytes(path, limit, pour), [](qsizetype, const QString&) {});
+}
+
 QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages) {
     qsizetype total = 0;
     for (const QString& line : lines)

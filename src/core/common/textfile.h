@@ -26,6 +26,8 @@ QString tooLarge(const QString& path, qint64 limit, const QString& pour);
 // is made, while it is still in the processor's cache.
 template <typename Made> QStringList decodeLines(const QByteArray& bytes, Made made);
 QStringList read(const QString& path);
+// The lines of a file that has no use past `limit` bytes (readBytes above).
+QStringList read(const QString& path, qint64 limit, const QString& pour);
 QStringList splitLines(const QString& text);
 QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages);
 void write(const QString& path, const QStringList& lines);

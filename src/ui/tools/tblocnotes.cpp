@@ -43,10 +43,11 @@ TBlocnotes::TBlocnotes(QWidget* parent) : QDialog(parent) {
     m_memo->setFocus();
 }
 
-void TBlocnotes::Charge(const QString& chemin) {
+bool TBlocnotes::Charge(const QString& chemin) {
     m_chemin = chemin;
-    execute([&] { m_memo->setPlainText(BlocNotes::lis(chemin)); });
+    const bool lu = execute([&] { m_memo->setPlainText(BlocNotes::lis(chemin)); });
     m_memo->document()->setModified(false);
+    return lu;
 }
 
 void TBlocnotes::Imprimer() {

@@ -277,10 +277,7 @@ private slots:
     void tooLargeFile() {
         QTemporaryDir dir;
         const QString chemin = dir.filePath("grand.csv");
-        QFile fichier(chemin);
-        QVERIFY(fichier.open(QIODevice::WriteOnly));
-        QVERIFY(fichier.resize(Echange::TailleMaxImport + 1));
-        fichier.close();
+        QVERIFY(fichierCreux(chemin, Echange::TailleMaxImport + 1));
         TFiche dossier;
         dossier.AffichePage(Base::Locataires);
         try {

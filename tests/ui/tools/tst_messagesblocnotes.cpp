@@ -194,6 +194,21 @@ private slots:
         QCOMPARE(contenu(chemin), QByteArray("a\nb\n"));
     }
 
+    // A file too large to read is reported, and the notepad is not to be shown: closing it
+    // would replace the file.
+    void notepadTooLargeIsNotShown() {
+        QTemporaryDir dir;
+        const QString chemin = BlocNotes::chemin(dir.path());
+        QVERIFY(fichierCreux(chemin, BlocNotes::TailleMax + 1));
+        ScriptedQuestions questions;
+        TBlocnotes bloc;
+        QVERIFY(!bloc.Charge(chemin));
+        QCOMPARE(questions.posees(),
+                 QStringList(QString("Le fichier %1 dépasse 4 Mo : il est trop grand pour le "
+                                     "bloc-notes")
+                                 .arg(QDir::toNativeSeparators(chemin))));
+    }
+
     void notepadRefusesWhatItCannotHold() {
         QTemporaryDir dir;
         const QString chemin = BlocNotes::chemin(dir.path());

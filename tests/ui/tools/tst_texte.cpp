@@ -258,11 +258,7 @@ private slots:
     void tooLargeLetter() {
         QTemporaryDir dir;
         const QString chemin = dir.filePath("grande.rtf");
-        QFile grande(chemin);
-        QVERIFY(grande.open(QIODevice::WriteOnly));
-        grande.write("{\\rtf1 ");
-        QVERIFY(grande.resize(FichierRtf::TailleMax + 1));
-        grande.close();
+        QVERIFY(fichierCreux(chemin, FichierRtf::TailleMax + 1));
         ScriptedQuestions questions;
         TTexte texte;
         ouvre(texte);
