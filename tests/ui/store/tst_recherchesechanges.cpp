@@ -137,10 +137,10 @@ private slots:
             }
         } questions;
         QTemporaryDir dir;
-        const QString csv = dir.filePath("binaire.csv");
+        const QString csv = dir.filePath("telephone.csv");
         QFile fichier(csv);
         QVERIFY(fichier.open(QIODevice::WriteOnly));
-        fichier.write(QByteArray("Dupont;Paris\r\nMar\x00tin;Lyon\r\n", 26));
+        fichier.write(QStringLiteral("Dupont;Paris\r\nSalle ☎ 3;Lyon\r\n").toUtf8());
         fichier.close();
         TMainForm form;
         form.show();
@@ -150,8 +150,8 @@ private slots:
         questions.repondFichier(csv);
         form.action(Commande::Importer)->trigger();
         QCOMPARE(questions.posees().value(1),
-                 QString("Le fichier contient le caractère de contrôle 00 : ce n'est pas un "
-                         "fichier texte (ligne 2 du fichier) : rien n'a été importé"));
+                 QString("Le caractère « ☎ » ne peut pas être enregistré dans le dossier (ligne 2 "
+                         "du fichier) : rien n'a été importé"));
         QCOMPARE(questions.fenetres, QStringList());
     }
 
