@@ -133,6 +133,7 @@ bool ascii(QByteArrayView ligne) {
 bool utf8(QByteArrayView ligne) {
     QStringDecoder decodeur(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
                                                       QStringDecoder::Flag::ConvertInitialBom);
+    // The decoding runs as its text is made.
     const QString texte = decodeur(ligne);
     return !decodeur.hasError();
 }
@@ -145,15 +146,12 @@ QStringList decodeOctets(const QByteArray& octets) {
     if (!brutes.isEmpty() && brutes[0].startsWith("\xEF\xBB\xBF"))
         brutes[0] = brutes[0].sliced(3);
     qsizetype premiereUtf8 = -1, premiereAutre = -1;
-    for (qsizetype n = 0; n < brutes.size() && premiereAutre < 0; ++n) {
+    for (qsizetype n = 0; n < brutes.size() && (premiereUtf8 < 0 || premiereAutre < 0); ++n) {
         if (ascii(brutes[n]))
             continue;
-        if (utf8(brutes[n])) {
-            if (premiereUtf8 < 0)
-                premiereUtf8 = n;
-        } else {
-            premiereAutre = n;
-        }
+        qsizetype& premiere = utf8(brutes[n]) ? premiereUtf8 : premiereAutre;
+        if (premiere < 0)
+            premiere = n;
     }
     if (premiereAutre >= 0 && premiereUtf8 >= 0)
         throw UserError(QStringLiteral("La ligne %1 du fichier n'est pas écrite en UTF-8 comme la "

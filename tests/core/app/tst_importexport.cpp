@@ -255,6 +255,10 @@ private slots:
             << "a.csv" << QByteArray("Dupont;Paris\r\nH\xC3\xA9l\xC3\xA8ne;Lyon\r\nRen\xE9;Nice")
             << "La ligne 3 du fichier n'est pas écrite en UTF-8 comme la ligne 2 : le fichier "
                "mêle deux codages, rien n'a été importé";
+        QTest::newRow("Windows-1252 and UTF-8 lines")
+            << "a.csv" << QByteArray("Ren\xE9;Nice\r\nDupont;Paris\r\nH\xC3\xA9l\xC3\xA8ne;Lyon")
+            << "La ligne 1 du fichier n'est pas écrite en UTF-8 comme la ligne 3 : le fichier "
+               "mêle deux codages, rien n'a été importé";
         QTest::newRow("UTF-16 that does not decode")
             << "a.csv"
             << "\xFF\xFE" + utf("Martin\r\nDupont", 2, false) + QByteArray("\x00\xDC", 2)
