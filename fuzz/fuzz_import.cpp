@@ -1,5 +1,6 @@
-// A file to import, whatever its bytes: the import either refuses it with its message and
-// leaves the base as it was, or appends one sound block per line holding anything, up to the
+// A file to import, whatever its bytes: reading it either refuses it with its message (an
+// encoding it does not decode in, two encodings mixed), or the import refuses it and leaves
+// the base as it was, or appends one sound block per line holding anything, up to the
 // base's limit, each with the next number and the line's columns in its fields; the blocks
 // export back as the columns they came from, sort without losing a line, and save and read back
 // line for line.
@@ -76,7 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     base.courant = base.nb - 1;
     const QList<QStringList> avant = fiches(base);
 
-    const QStringList lignes = Echange::lignes(fichier);
+    QStringList lignes;
+    if (refuse([&] { lignes = Echange::lignes(fichier); }))
+        return 0;
     for (const QString& ligne : lignes)
         EXIGE(!ligne.contains(u'\r') && !ligne.contains(u'\n'));
 
@@ -86,6 +89,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     exigeSaine(base);
+    // No control character reaches the dossier, nor a TAB, which would split an exported row.
+    for (const QString& ligne : base.lines())
+        for (QChar c : ligne)
+            EXIGE(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() >= 0xA0),
+                  QString::number(c.unicode(), 16));
 
     // The records that the lines hold, in order.
     QList<QStringList> attendues;

@@ -101,25 +101,33 @@ void ChargeIni(const QString& repertoire, QString& chemin, TReglages& reglages,
 
 QString SauveIni(const QString& repertoire, const QString& chemin, const TReglages& reglages,
                  const TSelections& selections) {
-    // A dossier whose path the file cannot hold is only forgotten: every other setting is kept.
-    QString avertissement;
+    // A value that the file cannot hold is written empty and reported: every other setting is
+    // kept. A dossier whose path cannot be written is only forgotten.
+    QStringList avertissements;
     QString c = chemin;
-    if (!refusLigne(chemin, NomIni).isEmpty()) {
-        avertissement = QStringLiteral("Le dossier %1 ne pourra pas être rouvert automatiquement : "
-                                       "son nom ne peut pas être enregistré dans le fichier %2")
-                            .arg(QDir::toNativeSeparators(chemin), NomIni);
-        c.clear();
-    }
     TReglages r = reglages;
     TSelections s = selections;
     QStringList lignes;
-    for (const ChampIni& champ : champsIni(c, r, s))
-        lignes.append(std::visit(Overloaded{[](int* v) { return QString::number(*v); },
-                                            [](double* v) { return ecritReel(*v); },
-                                            [](QString* v) { return *v; }},
-                                 champ));
+    for (const ChampIni& champ : champsIni(c, r, s)) {
+        QString ligne = std::visit(Overloaded{[](int* v) { return QString::number(*v); },
+                                              [](double* v) { return ecritReel(*v); },
+                                              [](QString* v) { return *v; }},
+                                   champ);
+        if (!refusLigne(ligne, NomIni).isEmpty()) {
+            avertissements.append(
+                lignes.isEmpty()
+                    ? QStringLiteral("Le dossier %1 ne pourra pas être rouvert automatiquement : "
+                                     "son nom ne peut pas être enregistré dans le fichier %2")
+                          .arg(QDir::toNativeSeparators(ligne), NomIni)
+                    : QStringLiteral("La valeur « %1 » ne peut pas être enregistrée dans le "
+                                     "fichier %2 : elle est laissée vide")
+                          .arg(ligne, NomIni));
+            ligne.clear();
+        }
+        lignes.append(ligne);
+    }
     ecrit(repertoire, NomIni, lignes);
-    return avertissement;
+    return avertissements.join(u'\n');
 }
 
 void ChargeSoc(const QString& repertoire, LignesProprio& lignes) {

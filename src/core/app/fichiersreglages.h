@@ -26,8 +26,9 @@ bool existe(const QString& repertoire, const QString& nom);
 // Reads the 18 lines; the dossier path is forgotten unless the auto-open setting is 1.
 void ChargeIni(const QString& repertoire, QString& chemin, TReglages& reglages,
                TSelections& selections);
-// Writes the 18 lines. A dossier path that the file cannot hold is written empty, and the
-// warning to give the user is returned (an empty text otherwise).
+// Writes the 18 lines. A value that the file cannot hold (the dossier path, an account number)
+// is written empty, the others as they are, and the warning to give the user is returned (an
+// empty text otherwise).
 QString SauveIni(const QString& repertoire, const QString& chemin, const TReglages& reglages,
                  const TSelections& selections);
 

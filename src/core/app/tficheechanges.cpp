@@ -48,8 +48,10 @@ Echange::TBilan TFiche::Importe(const QString& chemin, const TProgression& progr
         throw UserError(QStringLiteral("Type de fichier non valide"));
     EcritPage(b);
     const Echange::TBilan bilan =
-        Echange::importe(base(b), Echange::lignes(TextFile::readBytes(chemin)), separateur,
-                         disposition, progression);
+        Echange::importe(base(b),
+                         Echange::lignes(TextFile::readBytes(chemin, Echange::TailleMaxImport,
+                                                             QStringLiteral("être importé"))),
+                         separateur, disposition, progression);
     if (!bilan.importees) {
         Dernier();
         return bilan;

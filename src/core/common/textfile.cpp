@@ -47,8 +47,33 @@ QByteArray readBytes(const QString& path) {
     return file.readAll();
 }
 
+QString tooLarge(const QString& path, qint64 limit, const QString& pour) {
+    return QStringLiteral("Le fichier %1 dépasse %2 Mo : il est trop grand pour %3")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(limit / (1024 * 1024))
+        .arg(pour);
+}
+
+QByteArray readBytes(const QString& path, qint64 limit, const QString& pour) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(QStringLiteral("Impossible de lire le fichier %1").arg(path));
+    // The size told is checked first; what is read is bounded too, for a file that grows or
+    // tells no size.
+    if (file.size() > limit)
+        throw UserError(tooLarge(path, limit, pour));
+    QByteArray bytes = file.read(limit + 1);
+    if (bytes.size() > limit)
+        throw UserError(tooLarge(path, limit, pour));
+    return bytes;
+}
+
 QStringList read(const QString& path) {
     return decodeLines(readBytes(path), [](qsizetype, const QString&) {});
+}
+
+QStringList read(const QString& path, qint64 limit, const QString& pour) {
+    return decodeLines(readBytes(path, limit, pour), [](qsizetype, const QString&) {});
 }
 
 QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages) {

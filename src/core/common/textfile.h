@@ -16,11 +16,18 @@ namespace TextFile {
 bool exists(const QString& path);
 // The bytes of a whole file.
 QByteArray readBytes(const QString& path);
+// The same, for a file that has no use past `limit` bytes: a larger one is refused at once,
+// before it is read, with a message saying it is too large `pour` ("être importé"...).
+QByteArray readBytes(const QString& path, qint64 limit, const QString& pour);
+// The message of that refusal.
+QString tooLarge(const QString& path, qint64 limit, const QString& pour);
 // The lines of the bytes of a file, the same as splitLines(Cp1252::decode(bytes)) but decoded
 // line by line, with no copy of the whole text; made(index, line) is called on each line as it
 // is made, while it is still in the processor's cache.
 template <typename Made> QStringList decodeLines(const QByteArray& bytes, Made made);
 QStringList read(const QString& path);
+// The lines of a file that has no use past `limit` bytes (readBytes above).
+QStringList read(const QString& path, qint64 limit, const QString& pour);
 QStringList splitLines(const QString& text);
 QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages);
 void write(const QString& path, const QStringList& lines);

@@ -5,10 +5,8 @@
 #include "common/usererror.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <climits>
-#include <optional>
 
 namespace {
 
@@ -36,9 +34,27 @@ QString ouLigne(qsizetype numeroLigne) {
     return QStringLiteral(" (ligne %1 du fichier) : rien n'a été importé").arg(numeroLigne);
 }
 
+// A control character: C0, DEL and C1. Such a character is no text a person typed: a file that
+// holds one is binary, or not in the encoding it was read in.
+bool controle(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c < 0xA0);
+}
+
 // Refuses, with its message, a line of the file holding a character that the dossier's code
-// page has not: it would have to be changed to be stored.
-void verifieCaracteres(const QString& ligne, qsizetype numeroLigne) {
+// page has not, or a control character: the first would have to be changed to be stored, the
+// second is no text. A TAB is a control character too, but where it separates the fields.
+void verifieCaracteres(const QString& ligne, qsizetype numeroLigne, QChar separateur) {
+    for (QChar c : ligne) {
+        if (c == separateur || !controle(c.unicode()))
+            continue;
+        const QString code = QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+        throw UserError(
+            (c == u'\t' ? QStringLiteral("Le fichier contient une tabulation dans un champ")
+                        : QStringLiteral("Le fichier contient le caractère de contrôle %1 : ce "
+                                         "n'est pas un fichier texte")
+                              .arg(code)) +
+            ouLigne(numeroLigne));
+    }
     if (const QString refus = Cp1252::refus(ligne, QStringLiteral("le dossier")); !refus.isEmpty())
         throw UserError(refus + ouLigne(numeroLigne));
 }
@@ -69,22 +85,6 @@ QString cheminExport(const QString& chemin) {
     return separateur(chemin).isNull() ? chemin + QStringLiteral(".txt") : chemin;
 }
 
-QStringList lignes(const QByteArray& octets) {
-    // The "Unicode text" of spreadsheet programs: UTF-16 behind its byte-order mark.
-    if (const std::optional<QStringConverter::Encoding> utf16 =
-            QStringConverter::encodingForData(octets);
-        utf16 == QStringConverter::Utf16LE || utf16 == QStringConverter::Utf16BE) {
-        QStringDecoder decodeur(*utf16, QStringDecoder::Flag::Stateless);
-        return TextFile::splitLines(decodeur(octets));
-    }
-    // Stateless: a sequence cut by the end of the file is an error, not a wait for more bytes.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString texte = utf8(octets);
-    if (!utf8.hasError())
-        return TextFile::splitLines(texte);
-    return TextFile::decodeLines(octets, [](qsizetype, const QString&) {});
-}
-
 QStringList champs(const QString& ligne, QChar separateur) {
     return ligne.split(separateur);
 }
@@ -108,7 +108,7 @@ TBilan importe(TListeBase& base, const QStringList& lignes, QChar separateur,
             bilan.tronque = true;
             break;
         }
-        verifieCaracteres(lignes[n], n + 1);
+        verifieCaracteres(lignes[n], n + 1, separateur);
         // A number past the largest integer would not read back.
         if (numero > INT_MAX)
             throw UserError(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lectureimport.h"
 #include "tlistebase.h"
 
 #include <QByteArray>
@@ -24,11 +25,6 @@ QChar separateur(const QString& chemin);
 // ".csv", else the name with ".txt" added.
 QString cheminExport(const QString& chemin);
 
-// The text lines of a file to import: read as UTF-8 when its bytes are valid UTF-8 (a
-// byte-order mark dropped), as UTF-16 behind a UTF-16 byte-order mark, otherwise as
-// Windows-1252 like the dossier.
-QStringList lignes(const QByteArray& octets);
-
 // A line cut at each separator; the text after the last one is the last field.
 QStringList champs(const QString& ligne, QChar separateur);
 
@@ -49,7 +45,8 @@ struct TBilan {
 // are left out. A base of one record keeps it when it holds anything, and loses it to the first
 // record imported when it is an empty record. At the base's limit the rest of the file is left
 // out (`tronque`). A field that the dossier cannot hold (a character outside Windows-1252, a
-// text read as a block's limit) stops the import, with its message, before anything changed.
+// text read as a block's limit) or a control character (a TAB that does not separate fields
+// included) stops the import, with its message naming the line, before anything changed.
 TBilan importe(TListeBase& base, const QStringList& lignes, QChar separateur,
                const TDisposition& disposition, const TProgression& progression = {});
 

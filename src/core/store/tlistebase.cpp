@@ -55,13 +55,6 @@ void TListeBase::assign(const QStringList& lines) {
     invalidate();
 }
 
-qsizetype TListeBase::indexOf(const QString& text) const {
-    for (qsizetype i = 0; i < m_lines.size(); ++i)
-        if (m_lines[i].compare(text, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
-
 void TListeBase::load(const QString& path) {
     assignBytes(TextFile::readBytes(path));
 }
@@ -94,24 +87,13 @@ QString TListeBase::closingLine(int key) {
 
 TListeBase::Analyse TListeBase::analyse(const QString& line) {
     Analyse a;
-    if (line.size() < 5 || line[0] != u'<')
+    const bool ferme = line.startsWith(QLatin1String("</BLOC"));
+    if (!ferme && !line.startsWith(QLatin1String("<BLOC")))
         return a;
-    const bool ferme = line[1] == u'/';
-    const qsizetype mot = ferme ? 2 : 1;
-    static constexpr char16_t Bloc[] = u"BLOC";
-    bool majuscules = true;
-    for (qsizetype i = 0; i < 4; ++i) {
-        if (mot + i >= line.size())
-            return a;
-        const char16_t c = line[mot + i].unicode();
-        if (c != Bloc[i] && c != Bloc[i] + 32)
-            return a;
-        majuscules = majuscules && c == Bloc[i];
-    }
     a.sorte = ferme ? Sorte::Fermeture : Sorte::Ouverture;
-    const qsizetype chiffres = mot + 4;
+    const qsizetype chiffres = ferme ? 6 : 5;
     a.cle = parseKey(QStringView(line).mid(chiffres, 4));
-    a.saine = majuscules && a.cle >= 0 && line.size() == chiffres + 5 && line[chiffres + 4] == u'>';
+    a.saine = a.cle >= 0 && line.size() == chiffres + 5 && line[chiffres + 4] == u'>';
     return a;
 }
 

@@ -34,8 +34,6 @@ public:
     void removeAt(qsizetype i);
     void clear();
     void assign(const QStringList& lines);
-    // Index of the first line equal to `text`, letter case not significant; -1 if none.
-    qsizetype indexOf(const QString& text) const;
     void load(const QString& path);
     // Replaces the content by the lines of a file's bytes (TextFile::decodeLines), working out
     // where the blocks stand while the lines are decoded rather than in a pass of its own.
@@ -46,9 +44,10 @@ public:
     static QString openingLine(int key);
     static QString closingLine(int key);
     // The block grammar, the one every pass over a base follows. A line that begins with
-    // "<BLOC" or "</BLOC", whatever the case of its letters, is structural: it opens or closes
-    // a block. It is sound when it is exactly "<BLOC" or "</BLOC", four digits and ">"; any
-    // other structural line is damaged, and loading rebuilds the base around it.
+    // "<BLOC" or "</BLOC", exactly so, in capitals, is structural: it opens or closes a block.
+    // Any other line is content, "<Blocage SA>" included. A structural line is sound when it
+    // is its word, four digits and ">"; any other is damaged, and loading rebuilds the base
+    // around it.
     enum class Sorte { Contenu, Ouverture, Fermeture };
     struct Analyse {
         Sorte sorte = Sorte::Contenu;

@@ -16,7 +16,9 @@ QString chemin(const QString& repertoire) {
 }
 
 QString lis(const QString& chemin) {
-    return TextFile::exists(chemin) ? TextFile::read(chemin).join(u'\n') : QString();
+    if (!TextFile::exists(chemin))
+        return QString();
+    return TextFile::read(chemin, TailleMax, QStringLiteral("le bloc-notes")).join(u'\n');
 }
 
 void ecris(const QString& chemin, const QString& texte) {

@@ -1,5 +1,6 @@
 #include "documenttexte.h"
 
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -24,9 +25,39 @@ int enTwips(double pixels) {
     return int(std::lround(pixels * TwipsParPixel));
 }
 
-QTextCharFormat formatCaractere(const TCaractere& c) {
+// Paragraphs put in the document between two reports of the filling's progress.
+constexpr qsizetype ParagraphesParSuivi = 1024;
+
+// The window resolves each font family of a document at a cost that grows with their number: a
+// letter of many fonts shows its first ones as they are, and the text of the others in the
+// default font, the name of its own font kept beside it for the file.
+constexpr int PolicesAffichees = 256;
+constexpr int PoliceDuFichier = QTextFormat::UserProperty + 1;
+
+// The fonts of a letter, in the order met, as the document shows them.
+class Polices {
+public:
+    bool affichee(const QString& police) {
+        if (m_affichees.contains(police))
+            return true;
+        if (m_affichees.size() >= PolicesAffichees)
+            return false;
+        m_affichees.insert(police);
+        return true;
+    }
+
+private:
+    QSet<QString> m_affichees;
+};
+
+QTextCharFormat formatCaractere(const TCaractere& c, Polices& polices) {
     QTextCharFormat f;
-    f.setFontFamilies({c.police});
+    if (polices.affichee(c.police)) {
+        f.setFontFamilies({c.police});
+    } else {
+        f.setFontFamilies({TCaractere::PoliceParDefaut});
+        f.setProperty(PoliceDuFichier, c.police);
+    }
     f.setFontPointSize(c.demiPoints / 2.0);
     f.setFontWeight(c.gras ? QFont::Bold : QFont::Normal);
     f.setFontItalic(c.italique);
@@ -39,6 +70,8 @@ TCaractere caractere(const QTextCharFormat& format, const QFont& parDefaut) {
     TCaractere c;
     const QStringList familles = police.families();
     c.police = familles.isEmpty() ? police.family() : familles.first();
+    if (format.hasProperty(PoliceDuFichier) && c.police == TCaractere::PoliceParDefaut)
+        c.police = format.stringProperty(PoliceDuFichier);
     if (police.pointSizeF() > 0)
         c.demiPoints = int(std::lround(police.pointSizeF() * 2));
     else if (police.pixelSize() > 0)
@@ -108,21 +141,23 @@ void prepare(QTextDocument& document) {
     document.setDocumentMargin(Gouttiere);
 }
 
-void remplit(QTextDocument& document, const TDocumentRtf& lettre) {
+void remplit(QTextDocument& document, const TDocumentRtf& lettre,
+             const std::function<bool(qsizetype, qsizetype)>& suivi) {
     // Filling the document is not a step that undo takes back.
     const bool annulation = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
     QTextCursor curseur(&document);
     curseur.beginEditBlock();
+    Polices polices;
     QTextList* liste = nullptr;
     for (qsizetype i = 0; i < lettre.paragraphes.size(); ++i) {
         const TParagraphe& p = lettre.paragraphes[i];
         if (i == 0) {
             curseur.setBlockFormat(formatParagraphe(p));
-            curseur.setBlockCharFormat(formatCaractere(p.marque));
+            curseur.setBlockCharFormat(formatCaractere(p.marque, polices));
         } else {
-            curseur.insertBlock(formatParagraphe(p), formatCaractere(p.marque));
+            curseur.insertBlock(formatParagraphe(p), formatCaractere(p.marque, polices));
         }
         if (!p.puce)
             liste = nullptr;
@@ -131,7 +166,13 @@ void remplit(QTextDocument& document, const TDocumentRtf& lettre) {
         else
             liste = curseur.createList(formatPuces());
         for (const TFragment& fragment : p.fragments)
-            curseur.insertText(fragment.texte, formatCaractere(fragment.format));
+            curseur.insertText(fragment.texte, formatCaractere(fragment.format, polices));
+        if (suivi && i % ParagraphesParSuivi == 0 && !suivi(i, lettre.paragraphes.size())) {
+            curseur.endEditBlock();
+            document.clear();
+            document.setUndoRedoEnabled(annulation);
+            return;
+        }
     }
     curseur.endEditBlock();
     document.setUndoRedoEnabled(annulation);

@@ -3,6 +3,8 @@
 #include "documentrtf.h"
 #include "regle.h"
 
+#include <functional>
+
 class QTextBlock;
 class QTextCursor;
 class QTextDocument;
@@ -15,8 +17,10 @@ constexpr int TaillePoliceParDefaut = 12;
 
 // The default font, the bullets' indent and the gutter of a document of the word processor.
 void prepare(QTextDocument& document);
-// Replaces the document's content with the letter.
-void remplit(QTextDocument& document, const TDocumentRtf& lettre);
+// Replaces the document's content with the letter. `suivi` is told from time to time how many
+// paragraphs are in; when it answers false the filling stops, and the document is left empty.
+void remplit(QTextDocument& document, const TDocumentRtf& lettre,
+             const std::function<bool(qsizetype faits, qsizetype total)>& suivi = {});
 TDocumentRtf lettre(const QTextDocument& document);
 
 // The indents of a paragraph as the ruler shows them, the bullet's room counted.

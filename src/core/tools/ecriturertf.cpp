@@ -2,6 +2,7 @@
 
 #include "common/cp1252.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace {
@@ -21,7 +22,8 @@ public:
         m_sortie = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n{\\fonttbl";
         for (int i = 0; i < m_polices.size(); ++i) {
             m_sortie += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
-            texte(m_polices[i]);
+            // A ";" ends a font's name: one inside the name is written escaped.
+            texte(m_polices[i], true);
             m_sortie += ";}";
         }
         m_sortie += "{\\f" + QByteArray::number(m_symbole) + "\\fnil\\fcharset2 Symbol;}}\r\n";
@@ -34,12 +36,13 @@ public:
 
 private:
     int indexPolice(const QString& police) {
-        qsizetype index = m_polices.indexOf(police);
-        if (index < 0) {
-            index = m_polices.size();
-            m_polices.append(police);
-        }
-        return int(index);
+        const auto trouvee = m_index.constFind(police);
+        if (trouvee != m_index.cend())
+            return *trouvee;
+        const int index = int(m_polices.size());
+        m_polices.append(police);
+        m_index.insert(police, index);
+        return index;
     }
 
     void mot(const char* nom, int valeur) {
@@ -88,10 +91,12 @@ private:
         m_sortie += "\\par\r\n";
     }
 
-    void texte(const QString& s) {
+    void texte(const QString& s, bool nomPolice = false) {
         for (qsizetype i = 0; i < s.size(); ++i) {
             const char16_t c = s[i].unicode();
-            if (c == u'\\' || c == u'{' || c == u'}') {
+            if (nomPolice && c == u';') {
+                m_sortie += "\\'3b";
+            } else if (c == u'\\' || c == u'{' || c == u'}') {
                 m_sortie += '\\';
                 m_sortie += char(c);
             } else if (c == u'\t') {
@@ -121,6 +126,7 @@ private:
     }
 
     QStringList m_polices;
+    QHash<QString, int> m_index;
     int m_symbole = 0;
     QByteArray m_sortie;
 };

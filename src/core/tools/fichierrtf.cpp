@@ -4,16 +4,16 @@
 #include "common/textfile.h"
 #include "common/usererror.h"
 #include "ecriturertf.h"
-#include "lecturertf.h"
 
 #include <QFileInfo>
 
 namespace FichierRtf {
 
-TDocumentRtf lis(const QString& chemin) {
-    const QByteArray octets = TextFile::readBytes(chemin);
+std::optional<TLettreLue> lis(const QString& chemin, const TSuiviLecture& suivi) {
+    const QByteArray octets = TextFile::readBytes(
+        chemin, TailleMax, QStringLiteral("être ouvert dans le traitement de texte"));
     try {
-        return lisRtf(octets);
+        return lisLettre(octets, suivi);
     } catch (const UserError&) {
         throw UserError(QStringLiteral("Le fichier %1 n'est pas un document RTF")
                             .arg(QFileInfo(chemin).fileName()));

@@ -65,18 +65,31 @@ QString sansDemiCaractere(QString texte) {
     return texte;
 }
 
+// Tokens read between two reports of the reading's progress.
+constexpr int JetonsParSuivi = 1 << 16;
+
 class Lecteur {
 public:
-    explicit Lecteur(const QByteArray& octets, qsizetype debut) : m_lexique(octets, debut) {}
+    explicit Lecteur(const QByteArray& octets, qsizetype debut)
+        : m_lexique(octets, debut), m_taille(octets.size()) {}
 
-    TDocumentRtf lis() {
+    std::optional<TLettreLue> lis(const TSuiviLecture& suivi) {
+        int avantSuivi = JetonsParSuivi;
         for (Jeton jeton = m_lexique.suivant(); jeton.genre != Genre::Fin && !m_fini;
-             jeton = m_lexique.suivant())
+             jeton = m_lexique.suivant()) {
             traite(jeton);
+            if (suivi && --avantSuivi == 0) {
+                avantSuivi = JetonsParSuivi;
+                if (!suivi(m_lexique.position(), m_taille))
+                    return std::nullopt;
+            }
+        }
         videAttente();
         if (!m_courant.fragments.isEmpty() || m_document.paragraphes.isEmpty())
             finitParagraphe();
-        return m_document;
+        if (suivi)
+            suivi(m_taille, m_taille);
+        return TLettreLue{m_document, m_omis};
     }
 
 private:
@@ -118,7 +131,11 @@ private:
             symbole(jeton.octet);
             break;
         case Genre::Hexa:
-            octet(jeton.octet);
+            // In a font's name, an escaped ";" is part of the name, not its end.
+            if (etat().destination == Destination::Polices)
+                m_nomPolice.append(jeton.octet);
+            else
+                octet(jeton.octet);
             break;
         case Genre::Texte:
             if (jeton.octet == '\t')
@@ -213,6 +230,7 @@ private:
         }
         if (m == "ud")
             return;
+        note(MotsRtf::omission(m));
         if (etoile || MotsRtf::destinationIgnoree(m)) {
             e.destination = Destination::Ignoree;
             return;
@@ -410,7 +428,14 @@ private:
         m_courant = TParagraphe();
     }
 
+    void note(const QString& omission) {
+        if (!omission.isEmpty() && !m_omis.contains(omission))
+            m_omis.append(omission);
+    }
+
     LexiqueRtf m_lexique;
+    qsizetype m_taille;
+    QStringList m_omis;
     QList<Etat> m_pile;
     int m_exces = 0;
     bool m_etoile = false;
@@ -429,11 +454,15 @@ private:
 
 } // namespace
 
-TDocumentRtf lisRtf(const QByteArray& octets) {
+std::optional<TLettreLue> lisLettre(const QByteArray& octets, const TSuiviLecture& suivi) {
     qsizetype debut = octets.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (debut < octets.size() && QChar::isSpace(uchar(octets[debut])))
         ++debut;
     if (octets.mid(debut, 5) != "{\\rtf")
         throw UserError(QStringLiteral("Ce fichier n'est pas un document RTF"));
-    return Lecteur(octets, debut).lis();
+    return Lecteur(octets, debut).lis(suivi);
+}
+
+TDocumentRtf lisRtf(const QByteArray& octets) {
+    return lisLettre(octets)->lettre;
 }

@@ -22,6 +22,8 @@ public:
     Jeton suivant();
     // Passes over the raw bytes of \binN.
     void saute(qsizetype nombre);
+    // How many bytes are read.
+    qsizetype position() const { return m_position; }
 
     // Longest control word kept; the letters beyond are read and dropped.
     static constexpr int LongueurMotMax = 32;

@@ -38,7 +38,7 @@ void TListeMessages::Charge(const QString& dossier) {
     const QString fichier = resolveFileName(Messages::nomFichier(dossier));
     if (!TextFile::exists(fichier))
         return;
-    const QStringList lignes = TextFile::read(fichier);
+    const QStringList lignes = TextFile::read(fichier, TailleMax, QStringLiteral("les messages"));
     if (lignes.isEmpty())
         return;
     m_lignes = lignes;

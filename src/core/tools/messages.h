@@ -46,7 +46,11 @@ class TListeMessages {
 public:
     TListeMessages() : m_lignes{QStringLiteral(" ")} {}
 
-    // Reads the message file of the dossier, when there is one, and shows its last message.
+    // The largest message file: tens of thousands of messages.
+    static constexpr qint64 TailleMax = 8 * 1024 * 1024;
+
+    // Reads the message file of the dossier, when there is one, and shows its last message. A
+    // file larger than TailleMax is refused at once, before it is read.
     void Charge(const QString& dossier);
     // Writes every message to the message file of the dossier, replacing it.
     void Sauve(const QString& dossier) const;

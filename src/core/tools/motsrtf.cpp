@@ -43,6 +43,37 @@ QChar caractere(const QByteArray& mot) {
     return mots.value(mot);
 }
 
+QString omission(const QByteArray& mot) {
+    static const QHash<QByteArray, QString> mots = [] {
+        const QString images = QStringLiteral("images");
+        const QString tableaux = QStringLiteral("tableaux");
+        const QString entetes = QStringLiteral("en-têtes ou pieds de page");
+        return QHash<QByteArray, QString>{
+            {"pict", images},
+            {"shp", images},
+            {"shppict", images},
+            {"nonshppict", images},
+            {"do", images},
+            {"object", QStringLiteral("objets")},
+            {"trowd", tableaux},
+            {"cell", tableaux},
+            {"nestcell", tableaux},
+            {"row", tableaux},
+            {"field", QStringLiteral("champs")},
+            {"header", entetes},
+            {"headerl", entetes},
+            {"headerr", entetes},
+            {"headerf", entetes},
+            {"footer", entetes},
+            {"footerl", entetes},
+            {"footerr", entetes},
+            {"footerf", entetes},
+            {"footnote", QStringLiteral("notes")},
+        };
+    }();
+    return mots.value(mot);
+}
+
 bool soulignement(const QByteArray& mot) {
     return mot.startsWith("ul") && mot != "ulc" && mot != "ulnone";
 }

@@ -1,6 +1,8 @@
 #include "tcomptes.h"
 
 #include "app/boutonsdialogue.h"
+#include "app/fichiersreglages.h"
+#include "app/questions.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -59,6 +61,17 @@ void TComptes::accept() {
     for (QLineEdit* edit : m_edits)
         if (edit->hasFocus())
             edit->setText(NormaliseCompte(edit->text()));
+    // A number that the settings file could not hold is refused here, while the user can still
+    // correct it.
+    for (QLineEdit* edit : m_edits) {
+        const QString refus = FichiersReglages::refusLigne(edit->text(), FichiersReglages::NomIni);
+        if (!refus.isEmpty()) {
+            Questions::instance().message(refus);
+            edit->setFocus();
+            edit->selectAll();
+            return;
+        }
+    }
     QDialog::accept();
 }
 

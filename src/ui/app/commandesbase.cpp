@@ -54,11 +54,10 @@ bool Importer(TFiche& fiche, TFicheForm& form, QWidget* parent) {
     if (chemin.isEmpty())
         return false;
     Echange::TBilan bilan;
-    {
-        TFenetreProgression fenetre(QStringLiteral("Importation des fiches..."), parent);
-        if (!execute([&] { bilan = fiche.Importe(chemin, fenetre.progression()); }))
-            return false;
-    }
+    TFenetreProgression fenetre(QStringLiteral("Importation des fiches..."), parent);
+    if (!fenetre.execute(
+            [&](const TProgression& progression) { bilan = fiche.Importe(chemin, progression); }))
+        return false;
     form.vueVisible()->focusChamp();
     if (bilan.tronque)
         questions.message(QStringLiteral("Trop de lignes, le fichier a été tronqué"));
@@ -77,5 +76,5 @@ void Exporter(TFiche& fiche, QWidget* parent) {
     if (TextFile::exists(chemin) && !questions.confirmeRemplacement())
         return;
     TFenetreProgression fenetre(QStringLiteral("Exportation des fiches..."), parent);
-    execute([&] { fiche.Exporte(chemin, fenetre.progression()); });
+    fenetre.execute([&](const TProgression& progression) { fiche.Exporte(chemin, progression); });
 }

@@ -1,6 +1,7 @@
 #include "tvuelignes.h"
 
 #include "app/questions.h"
+#include "common/textememo.h"
 #include "deleguegrille.h"
 #include "documents/tpagelignes.h"
 #include "elementsdocument.h"
@@ -27,7 +28,7 @@ QTableView* TVueLignes::creeGrille() {
 QWidget* TVueLignes::creeMemo(const QString& libelle) {
     QWidget* panneau = panneauMemo(libelle, m_memo);
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_miseAJour && !execute([this] { m_lignes.saisitMemo(m_memo->toPlainText()); }))
+        if (!m_miseAJour && !execute([this] { m_lignes.saisitMemo(texteMemo(*m_memo)); }))
             afficheMemo();
     });
     return panneau;

@@ -2,6 +2,7 @@
 
 #include "app/questions.h"
 #include "champmontant.h"
+#include "common/textememo.h"
 #include "records/tpageenregistrement.h"
 
 #include <QApplication>
@@ -103,7 +104,7 @@ TVueFiche::TVueFiche(TPageEnregistrement& page, QWidget* parent) : TPageVue(pare
     bas->addLayout(observations);
     bas->addStretch();
     connect(m_memo, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_miseAJour && !execute([this] { m_page.saisitMemo(m_memo->toPlainText()); })) {
+        if (!m_miseAJour && !execute([this] { m_page.saisitMemo(texteMemo(*m_memo)); })) {
             m_miseAJour = true;
             m_memo->setPlainText(m_page.memo());
             m_miseAJour = false;

@@ -15,12 +15,12 @@ void TrTexte(const TFiche& fiche, QWidget* parent) {
 
 void MontreMessages(const QString& dossier, QWidget* parent) {
     TFicheMsg messages(parent);
-    messages.Charge(dossier);
-    messages.exec();
+    if (messages.Charge(dossier))
+        messages.exec();
 }
 
 void MontreBlocNotes(const QString& repertoire, QWidget* parent) {
     TBlocnotes blocNotes(parent);
-    blocNotes.Charge(BlocNotes::chemin(repertoire));
-    blocNotes.exec();
+    if (blocNotes.Charge(BlocNotes::chemin(repertoire)))
+        blocNotes.exec();
 }

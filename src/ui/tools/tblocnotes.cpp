@@ -2,6 +2,7 @@
 
 #include "app/questions.h"
 #include "apparence.h"
+#include "common/textememo.h"
 #include "impression.h"
 #include "tools/blocnotes.h"
 
@@ -42,20 +43,21 @@ TBlocnotes::TBlocnotes(QWidget* parent) : QDialog(parent) {
     m_memo->setFocus();
 }
 
-void TBlocnotes::Charge(const QString& chemin) {
+bool TBlocnotes::Charge(const QString& chemin) {
     m_chemin = chemin;
-    execute([&] { m_memo->setPlainText(BlocNotes::lis(chemin)); });
+    const bool lu = execute([&] { m_memo->setPlainText(BlocNotes::lis(chemin)); });
     m_memo->document()->setModified(false);
+    return lu;
 }
 
 void TBlocnotes::Imprimer() {
-    imprimeTexte(m_memo->toPlainText(), m_memo->font(), this);
+    imprimeTexte(texteMemo(*m_memo), m_memo->font(), this);
 }
 
 void TBlocnotes::done(int resultat) {
     if (m_memo->document()->isModified()) {
         try {
-            BlocNotes::ecris(m_chemin, m_memo->toPlainText());
+            BlocNotes::ecris(m_chemin, texteMemo(*m_memo));
             m_memo->document()->setModified(false);
         } catch (const UserError& erreur) {
             // The page stays open to be mended, unless the user gives it up.

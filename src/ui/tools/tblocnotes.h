@@ -12,8 +12,10 @@ class TBlocnotes : public QDialog {
 public:
     explicit TBlocnotes(QWidget* parent = nullptr);
 
-    // Reads the page from the file at `chemin`, where closing writes it back.
-    void Charge(const QString& chemin);
+    // Reads the page from the file at `chemin`, where closing writes it back. False, the
+    // message shown, when the file is there but cannot be read: the window is not to be shown,
+    // so that closing it never replaces that file.
+    bool Charge(const QString& chemin);
     void Imprimer();
 
     void done(int resultat) override;

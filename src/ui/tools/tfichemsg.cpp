@@ -158,9 +158,9 @@ QWidget* TFicheMsg::creePanneau() {
     return panneau;
 }
 
-void TFicheMsg::Charge(const QString& dossier) {
+bool TFicheMsg::Charge(const QString& dossier) {
     m_dossier = dossier;
-    execute([&] { m_liste.Charge(dossier); });
+    return execute([&] { m_liste.Charge(dossier); });
 }
 
 TMessage TFicheMsg::carte() const {

@@ -18,8 +18,10 @@ class TFicheMsg : public QDialog {
 public:
     explicit TFicheMsg(QWidget* parent = nullptr);
 
-    // Reads the messages of the dossier; closing the window saves them there.
-    void Charge(const QString& dossier);
+    // Reads the messages of the dossier; closing the window saves them there. False, the
+    // message shown, when the file is there but cannot be read: the window is not to be shown,
+    // so that closing it never replaces that file.
+    bool Charge(const QString& dossier);
 
     void done(int resultat) override;
 

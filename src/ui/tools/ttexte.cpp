@@ -3,10 +3,12 @@
 #include "app/questions.h"
 #include "common/textfile.h"
 #include "impression.h"
+#include "store/progression.h"
 #include "tools/documenttexte.h"
 #include "tools/fichierrtf.h"
 #include "tregle.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QScrollBar>
@@ -106,6 +108,7 @@ void TTexte::Nouveau() {
     m_edit->setTextCursor(curseur);
     document->setModified(false);
     m_texteDuFichier = false;
+    m_omis.clear();
     m_edit->setFocus();
 }
 
@@ -115,16 +118,48 @@ void TTexte::Ouvrir() {
     const QString chemin = Questions::instance().fichierAOuvrir(FiltreRtf);
     if (chemin.isEmpty())
         return;
-    TDocumentRtf lettre;
-    if (!execute([&] { lettre = FichierRtf::lis(chemin); }))
+    // The file is read, then the letter put on screen, each half of the progress; stopped while
+    // it is put on screen, the letter is left empty, as a new one without its letterhead.
+    std::optional<TLettreLue> lue;
+    bool complete = false;
+    TFenetreProgression fenetre(QStringLiteral("Ouverture de la lettre..."), this, true);
+    fenetre.execute([&](const TSuiviLecture& suivi) {
+        lue = FichierRtf::lis(
+            chemin, [&](qsizetype lus, qsizetype total) { return suivi(lus, 2 * total); });
+        if (!lue)
+            return;
+        complete = true;
+        DocumentTexte::remplit(*m_edit->document(), lue->lettre,
+                               [&](qsizetype faits, qsizetype total) {
+                                   return complete = suivi(total + faits, 2 * total);
+                               });
+    });
+    if (!lue)
         return;
+    m_edit->document()->setModified(false);
+    if (!complete) {
+        m_nomFichier.clear();
+        m_texteDuFichier = false;
+        m_omis.clear();
+        SelectionChange();
+        return;
+    }
     m_nomFichier = chemin;
     m_texteDuFichier = true;
-    DocumentTexte::remplit(*m_edit->document(), lettre);
-    m_edit->document()->setModified(false);
+    m_omis = lue->omis;
     m_edit->moveCursor(QTextCursor::Start);
     SelectionChange();
+    if (!m_omis.isEmpty())
+        Questions::instance().message(
+            QStringLiteral("Ce document contient ce que le traitement de texte ne garde pas "
+                           "(%1) : ce n'est pas affiché, et remplacer le fichier l'effacerait.")
+                .arg(m_omis.join(QStringLiteral(", "))));
     m_edit->setFocus();
+}
+
+QString TTexte::choisitFichier(const QString& propose) {
+    const QString chemin = Questions::instance().fichierAEnregistrer(FiltreRtf, propose);
+    return chemin.isEmpty() ? chemin : FichierRtf::avecExtension(chemin);
 }
 
 bool TTexte::Enregistrer() {
@@ -132,18 +167,32 @@ bool TTexte::Enregistrer() {
     if (!document->isModified())
         return true;
     Questions& questions = Questions::instance();
-    QString chemin = questions.fichierAEnregistrer(FiltreRtf, m_nomFichier);
+    QString chemin = choisitFichier(m_nomFichier);
     if (chemin.isEmpty())
         return false;
-    chemin = FichierRtf::avecExtension(chemin);
+    bool memeFichier = m_texteDuFichier && QFileInfo(chemin) == QFileInfo(m_nomFichier);
+    // The file opened holds what the letter does not keep: it is replaced only once the user
+    // agrees, else another name is offered.
+    while (memeFichier && !m_omis.isEmpty() &&
+           !questions.okAnnuler(
+               QStringLiteral("Remplacer %1 effacera du fichier ce que le traitement de texte ne "
+                              "garde pas (%2). Remplacer ce fichier ?")
+                   .arg(QFileInfo(chemin).fileName(), m_omis.join(QStringLiteral(", "))))) {
+        const QFileInfo ouvert(m_nomFichier);
+        chemin = choisitFichier(
+            ouvert.dir().filePath(ouvert.completeBaseName() + QStringLiteral(" (modifié).rtf")));
+        if (chemin.isEmpty())
+            return false;
+        memeFichier = QFileInfo(chemin) == QFileInfo(m_nomFichier);
+    }
     // Another letter is never written over without a question, the last one opened included.
-    const bool memeFichier = m_texteDuFichier && QFileInfo(chemin) == QFileInfo(m_nomFichier);
     if (!memeFichier && TextFile::exists(chemin) && !questions.confirmeRemplacement())
         return false;
     if (!execute([&] { FichierRtf::ecris(chemin, DocumentTexte::lettre(*document)); }))
         return false;
     m_nomFichier = chemin;
     m_texteDuFichier = true;
+    m_omis.clear();
     document->setModified(false);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "tools/regle.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <array>
 
 class QComboBox;
@@ -54,6 +55,8 @@ private:
     void appliquePuces(bool puces);
     void choisitPolice();
     bool questionEnregistrer();
+    // The file chosen in the save dialog, ".rtf" added; empty when it is cancelled.
+    QString choisitFichier(const QString& propose);
 
     QTextEdit* m_edit;
     TRegle* m_regle;
@@ -68,5 +71,7 @@ private:
     QString m_nomFichier;
     // The letter on screen is the file m_nomFichier, as opened or last saved.
     bool m_texteDuFichier = false;
+    // What the file opened holds that the letter does not keep ("images"...).
+    QStringList m_omis;
     bool m_majEnCours = false;
 };

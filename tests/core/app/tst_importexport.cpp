@@ -17,6 +17,22 @@ QByteArray utf8(const QString& texte) {
     return texte.toUtf8();
 }
 
+// The UTF-16 or UTF-32 of a text, little-endian or big-endian, without a byte-order mark.
+QByteArray utf(const QString& texte, int largeur, bool grosBout) {
+    QByteArray octets;
+    const auto ecrit = [&](char32_t c) {
+        for (int k = 0; k < largeur; ++k)
+            octets.append(char(c >> (8 * (grosBout ? largeur - 1 - k : k))));
+    };
+    if (largeur == 2)
+        for (QChar c : texte)
+            ecrit(c.unicode());
+    else
+        for (char32_t c : texte.toUcs4())
+            ecrit(c);
+    return octets;
+}
+
 QByteArray windows1252(const QString& texte) {
     QByteArray octets;
     if (!Cp1252::encode(texte, octets))
@@ -176,6 +192,12 @@ private slots:
                    QByteArray(reinterpret_cast<const char*>(texte.utf16()), texte.size() * 2);
         QTest::newRow("Windows-1252, CR alone")
             << windows1252(QString(texte).replace("\r\n", "\r"));
+        QTest::newRow("UTF-32 with its mark")
+            << QByteArray("\xFF\xFE\x00\x00", 4) + utf(texte, 4, false);
+        QTest::newRow("UTF-32 big-endian with its mark")
+            << QByteArray("\x00\x00\xFE\xFF", 4) + utf(texte, 4, true);
+        QTest::newRow("UTF-16 without a mark") << utf(texte, 2, false);
+        QTest::newRow("UTF-16 big-endian without a mark") << utf(texte, 2, true);
     }
     void encodings() {
         QFETCH(QByteArray, octets);
@@ -213,6 +235,34 @@ private slots:
                "» (ligne 2 du fichier) : rien n'a été importé";
         QTest::newRow("other extension")
             << "a.dat" << QByteArray("Martin") << "Type de fichier non valide";
+        QTest::newRow("NUL: a binary file")
+            << "a.csv" << QByteArray("%PDF-1.4\r\n1 0 obj\x00;x\r\n", 22)
+            << "Le fichier contient le caractère de contrôle 00 : ce n'est pas un fichier texte "
+               "(ligne 2 du fichier) : rien n'a été importé";
+        QTest::newRow("control character")
+            << "a.txt" << QByteArray("Martin\t1 rue\r\nDu\x1bpont")
+            << "Le fichier contient le caractère de contrôle 1B : ce n'est pas un fichier texte "
+               "(ligne 2 du fichier) : rien n'a été importé";
+        QTest::newRow("Windows-1252 byte with no character")
+            << "a.txt" << QByteArray("Martin\x81")
+            << "Le fichier contient le caractère de contrôle 81 : ce n'est pas un fichier texte "
+               "(ligne 1 du fichier) : rien n'a été importé";
+        QTest::newRow("TAB inside a field")
+            << "a.csv" << QByteArray("Martin;1 rue\r\n\r\nDupont\t2;3 rue")
+            << "Le fichier contient une tabulation dans un champ (ligne 3 du fichier) : rien n'a "
+               "été importé";
+        QTest::newRow("UTF-8 and Windows-1252 lines")
+            << "a.csv" << QByteArray("Dupont;Paris\r\nH\xC3\xA9l\xC3\xA8ne;Lyon\r\nRen\xE9;Nice")
+            << "La ligne 3 du fichier n'est pas écrite en UTF-8 comme la ligne 2 : le fichier "
+               "mêle deux codages, rien n'a été importé";
+        QTest::newRow("Windows-1252 and UTF-8 lines")
+            << "a.csv" << QByteArray("Ren\xE9;Nice\r\nDupont;Paris\r\nH\xC3\xA9l\xC3\xA8ne;Lyon")
+            << "La ligne 1 du fichier n'est pas écrite en UTF-8 comme la ligne 3 : le fichier "
+               "mêle deux codages, rien n'a été importé";
+        QTest::newRow("UTF-16 that does not decode")
+            << "a.csv"
+            << "\xFF\xFE" + utf("Martin\r\nDupont", 2, false) + QByteArray("\x00\xDC", 2)
+            << "La ligne 2 du fichier ne se lit pas en UTF-16LE : rien n'a été importé";
     }
     void refusals() {
         QFETCH(QString, nom);
@@ -225,6 +275,24 @@ private slots:
         QCOMPARE(importe(dossier, Base::Locataires, nom, octets), message);
         QCOMPARE(dossier.base(Base::Locataires).lines(), avant);
         QVERIFY(!dossier.dossierModifie());
+    }
+
+    // A file larger than any import can use is refused from its size, unread.
+    void tooLargeFile() {
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath("grand.csv");
+        QVERIFY(fichierCreux(chemin, Echange::TailleMaxImport + 1));
+        TFiche dossier;
+        dossier.AffichePage(Base::Locataires);
+        try {
+            dossier.Importe(chemin);
+            QFAIL("imported");
+        } catch (const UserError& erreur) {
+            QCOMPARE(erreur.message(),
+                     QString("Le fichier %1 dépasse 32 Mo : il est trop grand pour être importé")
+                         .arg(QDir::toNativeSeparators(chemin)));
+        }
+        QCOMPARE(dossier.base(Base::Locataires).lineCount(), 0);
     }
 
     void missingFileAndOtherPages() {

@@ -122,6 +122,22 @@ private slots:
         QCOMPARE(etat.modeSelLoc, 3);
     }
 
+    // A value that the file cannot hold is written empty and reported; every other setting
+    // is written all the same.
+    void valeurImpossibleNePerdPasLesAutres() {
+        QTemporaryDir dir;
+        TFiche fiche;
+        remplis(fiche);
+        fiche.reglages().compteCharges = "708≠00";
+        const QString avertissement =
+            fiche.SauveIni(dir.path(), "/home/martin/Dossiers/Dupont été.loc");
+        QCOMPARE(avertissement,
+                 QString("La valeur « 708≠00 » ne peut pas être enregistrée dans le fichier "
+                         "Tarvinel.ini : elle est laissée vide"));
+        QCOMPARE(lis(dir.filePath("Tarvinel.ini")),
+                 QByteArray(IniComplet).replace("708000\r\n", "\r\n"));
+    }
+
     void sansOuvertureAutomatiqueLeCheminEstEcritPuisOublie() {
         QTemporaryDir dir;
         TFiche fiche;

@@ -51,10 +51,10 @@ private slots:
         QTest::newRow("opening with a trailing blank")
             << QByteArray("<BLOC0000> \r\n10001\r\nDupont\r\n</BLOC0000>\r\n")
             << QList<QStringList>{{"10001", "Dupont"}};
-        QTest::newRow("lower-case letter, CR alone")
-            << QByteArray("<BLOc0000>\rN") << QList<QStringList>{{"N"}};
-        QTest::newRow("lower-case opening inside a block")
-            << QByteArray("<BLOC0000>\r\na\r\n<bloc0001>\r\nb\r\n</BLOC0000>\r\n<BLOC0001>\r\nc\r\n"
+        QTest::newRow("letter for a digit, CR alone")
+            << QByteArray("<BLOC000a>\rN") << QList<QStringList>{{"N"}};
+        QTest::newRow("opening inside a block")
+            << QByteArray("<BLOC0000>\r\na\r\n<BLOC0001>\r\nb\r\n</BLOC0000>\r\n<BLOC0001>\r\nc\r\n"
                           "</BLOC0001>\r\n")
             << QList<QStringList>{{"a"}, {"b"}, {"c"}};
         QTest::newRow("three copies of a key")
@@ -95,6 +95,36 @@ private slots:
         relue.SetSauve();
         relue.Sauve(dir.filePath("encore.loc"));
         QCOMPARE(octets(dir.filePath("encore.loc")), octets(copie));
+    }
+
+    // Only "<BLOC" and "</BLOC" in capitals are structural: a sound file whose fields merely
+    // look like them opens as it is, unrepaired, and saves back byte for byte.
+    void lookalikeLinesAreContent_data() {
+        QTest::addColumn<QByteArray>("fichier");
+        QTest::addColumn<QList<QStringList>>("attendues");
+        QTest::newRow("company name")
+            << QByteArray("<BLOC0000>\r\n10001\r\n<Blocage SA>\r\n12 rue\r\n</BLOC0000>\r\n")
+            << QList<QStringList>{{"10001", "<Blocage SA>", "12 rue"}};
+        QTest::newRow("lower-case opening and closing")
+            << QByteArray("<BLOC0000>\r\na\r\n<bloc0001>\r\n</Bloc0000>\r\n</BLOC0000>\r\n"
+                          "<BLOC0001>\r\nc\r\n</BLOC0001>\r\n")
+            << QList<QStringList>{{"a", "<bloc0001>", "</Bloc0000>"}, {"c"}};
+    }
+    void lookalikeLinesAreContent() {
+        QFETCH(QByteArray, fichier);
+        QFETCH(QList<QStringList>, attendues);
+        QTemporaryDir dir;
+        const QString main = dir.filePath("d.loc");
+        ecritOctets(main, fichier);
+
+        TFiche fiche;
+        fiche.Charge(main);
+        QVERIFY(!fiche.dossierModifie());
+        QCOMPARE(fiches(fiche.base(Base::Locataires)), attendues);
+        fiche.SetSauve();
+        const QString copie = dir.filePath("copie.loc");
+        fiche.Sauve(copie);
+        QCOMPARE(octets(copie), fichier);
     }
 
     // A base beyond what the format's keys can hold is reported, and the dossier open before

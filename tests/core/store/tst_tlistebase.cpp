@@ -112,8 +112,10 @@ private slots:
         QTest::newRow("closing") << "</BLOC9998>" << ferme << 9998 << true;
         QTest::newRow("no >") << "<BLOC0000" << ouvre << 0 << false;
         QTest::newRow("trailing blank") << "<BLOC0000> " << ouvre << 0 << false;
-        QTest::newRow("lower case") << "<bloc0001>" << ouvre << 1 << false;
-        QTest::newRow("mixed case closing") << "</BLOc0001>" << ferme << 1 << false;
+        QTest::newRow("lower case") << "<bloc0001>" << contenu << -1 << false;
+        QTest::newRow("mixed case closing") << "</BLOc0001>" << contenu << -1 << false;
+        QTest::newRow("company name") << "<Blocage SA>" << contenu << -1 << false;
+        QTest::newRow("capitals then text") << "<BLOCAGE SA>" << ouvre << -1 << false;
         QTest::newRow("no digits") << "<BLOC>" << ouvre << -1 << false;
         QTest::newRow("text after the word") << "<BLOC> société" << ouvre << -1 << false;
         QTest::newRow("five digits") << "<BLOC10000>" << ouvre << 1000 << false;
@@ -139,7 +141,7 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::newRow("closing") << "</BLOC0001>";
         QTest::newRow("opening with text") << "<BLOC> société";
-        QTest::newRow("lower case") << "<bloc";
+        QTest::newRow("opening word alone") << "<BLOC";
         QTest::newRow("line break") << "Dupont\n</BLOC0000>";
         QTest::newRow("CR") << "a\rb";
     }
@@ -151,6 +153,22 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(UserError, base.store(2, {texte}));
         QCOMPARE(base.lines(), avant);
         QCOMPARE(base.nb, 2);
+    }
+
+    // A text that only looks like a structural line in another letter case is a field.
+    void storeKeepsLookalikeText_data() {
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("company name") << "<Blocage SA>";
+        QTest::newRow("lower case") << "<bloc0001>";
+        QTest::newRow("mixed case closing") << "</Bloc0000>";
+    }
+    void storeKeepsLookalikeText() {
+        QFETCH(QString, texte);
+        TListeBase base = baseDe({0, 1});
+        base.store(1, {"10002", texte, "12 rue"});
+        QCOMPARE(base.read(1, 3, 4).champs, QStringList({"10002", texte, "12 rue"}));
+        QVERIFY(!base.verif());
+        QCOMPARE(base.countBlocks(), 2);
     }
 
     void readFieldsMemoAndGrid() {

@@ -47,6 +47,20 @@ private slots:
         QCOMPARE(BlocNotes::lis(BlocNotes::chemin(dir.path())), QString());
     }
 
+    void tooLargeFile() {
+        QTemporaryDir dir;
+        const QString chemin = BlocNotes::chemin(dir.path());
+        QVERIFY(fichierCreux(chemin, BlocNotes::TailleMax + 1));
+        try {
+            BlocNotes::lis(chemin);
+            QFAIL("read");
+        } catch (const UserError& e) {
+            QCOMPARE(e.message(),
+                     QString("Le fichier %1 dépasse 4 Mo : il est trop grand pour le bloc-notes")
+                         .arg(QDir::toNativeSeparators(chemin)));
+        }
+    }
+
     void characterTheFileCannotHold() {
         QTemporaryDir dir;
         const QString chemin = BlocNotes::chemin(dir.path());

@@ -26,6 +26,45 @@ private slots:
         QCOMPARE(decrit(DocumentTexte::lettre(document)), decrit(lettre));
     }
 
+    // A letter of many fonts gives each its name back, while the document resolves only so
+    // many families: past them the text shows in the default font.
+    void manyFonts() {
+        TDocumentRtf lettre;
+        for (int i = 0; i < 600; ++i)
+            lettre.paragraphes.append(
+                para({{QStringLiteral("x"), car(QStringLiteral("Police %1").arg(i % 300))}}));
+        QTextDocument document;
+        DocumentTexte::prepare(document);
+        DocumentTexte::remplit(document, lettre);
+        QCOMPARE(decrit(DocumentTexte::lettre(document)), decrit(lettre));
+        QSet<QString> familles;
+        for (QTextBlock b = document.begin(); b != document.end(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                for (const QString& famille :
+                     it.fragment().charFormat().fontFamilies().toStringList())
+                    familles.insert(famille);
+        QCOMPARE(familles.size(), 257);
+        QVERIFY(familles.contains(TCaractere::PoliceParDefaut));
+    }
+
+    // The filling tells how far it has gone; told to stop, it leaves the document empty.
+    void fillingFollowedAndStopped() {
+        TDocumentRtf lettre;
+        for (int i = 0; i < 3000; ++i)
+            lettre.paragraphes.append(para(QStringLiteral("ligne %1").arg(i)));
+        QTextDocument document;
+        DocumentTexte::prepare(document);
+        QList<qsizetype> faits;
+        DocumentTexte::remplit(document, lettre, [&](qsizetype n, qsizetype total) {
+            faits.append(n);
+            return total == 3000;
+        });
+        QCOMPARE(faits, QList<qsizetype>({0, 1024, 2048}));
+        QCOMPARE(document.blockCount(), 3000);
+        DocumentTexte::remplit(document, lettre, [](qsizetype n, qsizetype) { return n < 1024; });
+        QVERIFY(document.isEmpty());
+    }
+
     // Neighbouring bullet paragraphs are one list; another paragraph ends it.
     void bulletsMakeOneList() {
         QTextDocument document;

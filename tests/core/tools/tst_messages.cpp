@@ -116,6 +116,21 @@ private slots:
                  QByteArray("Apr\xe8s\t\t\t\t\t\t\tFFFFF\r\n"));
     }
 
+    void tooLargeFile() {
+        QTemporaryDir dir;
+        QVERIFY(fichierCreux(dir.filePath("Dupont.oms"), TListeMessages::TailleMax + 1));
+        TListeMessages liste;
+        try {
+            liste.Charge(dir.filePath("Dupont.loc"));
+            QFAIL("read");
+        } catch (const UserError& e) {
+            QCOMPARE(e.message(),
+                     QString("Le fichier %1 dépasse 8 Mo : il est trop grand pour les messages")
+                         .arg(QDir::toNativeSeparators(dir.filePath("Dupont.oms"))));
+        }
+        QCOMPARE(liste.nombre(), 1);
+    }
+
     void emptyFileGivesOneEmptyMessage() {
         QTemporaryDir dir;
         QFile f(dir.filePath("Dupont.oms"));

@@ -42,6 +42,75 @@ private slots:
         QVERIFY(rtf.endsWith("}\r\n"));
     }
 
+    // A ";" ends a name in the font table: one inside a name is written escaped and read
+    // back as part of it.
+    void fontNameWithSemicolon() {
+        TCaractere format = car(QStringLiteral("A;B"));
+        const TDocumentRtf lettre{{para({{QStringLiteral("x"), format}})}};
+        const QByteArray rtf = ecritRtf(lettre);
+        QVERIFY(rtf.contains("A\\'3bB;}"));
+        QCOMPARE(lisRtf(rtf).paragraphes[0].fragments[0].format.police, QString("A;B"));
+        QVERIFY(lisRtf(rtf) == lettre);
+    }
+
+    // Each of many fonts keeps its own number, written once in the table.
+    void manyFonts() {
+        TDocumentRtf lettre;
+        for (int i = 0; i < 2000; ++i)
+            lettre.paragraphes.append(
+                para({{QStringLiteral("x"), car(QStringLiteral("Police %1").arg(i % 1000))}}));
+        const QByteArray rtf = ecritRtf(lettre);
+        QCOMPARE(rtf.count("\\fcharset0 "), 1000);
+        QVERIFY(rtf.contains("{\\f999\\fnil\\fcharset0 Police 999;}"));
+        QVERIFY(lisRtf(rtf) == lettre);
+    }
+
+    // What the letter does not keep of its file is named, each kind once, in the order met;
+    // a letter the program wrote keeps all of its file.
+    void contentNotKept_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QStringList>("omis");
+        QTest::newRow("another word processor")
+            << fixture("lettre-writer.rtf") << QStringList({"en-têtes ou pieds de page", "images"});
+        QTest::newRow("table and object")
+            << QByteArray("{\\rtf1 a\\par\\trowd\\cellx1000 b\\cell c\\cell\\row"
+                          "{\\object\\objemb{\\*\\objdata 0102}}{\\field{\\*\\fldinst "
+                          "PAGE}{\\fldrslt 1}}\\trowd x\\cell\\row}")
+            << QStringList({"tableaux", "objets", "champs"});
+        QTest::newRow("written by the program")
+            << ecritRtf(lettresEssai().constLast().second) << QStringList();
+    }
+    void contentNotKept() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QStringList, omis);
+        const std::optional<TLettreLue> lue = lisLettre(rtf);
+        QVERIFY(lue);
+        QCOMPARE(lue->omis, omis);
+        QVERIFY(lue->lettre == lisRtf(rtf));
+    }
+
+    // The reading tells how far it has gone, up to the whole file, and stops when told to.
+    void followedAndStopped() {
+        QByteArray rtf = "{\\rtf1 ";
+        for (int i = 0; i < 50000; ++i)
+            rtf += "{\\b mot} suivant\\par\r\n";
+        rtf += '}';
+        QList<qsizetype> lus;
+        const std::optional<TLettreLue> lue = lisLettre(rtf, [&](qsizetype n, qsizetype total) {
+            lus.append(n);
+            return total == rtf.size();
+        });
+        QVERIFY(lue);
+        QCOMPARE(lue->lettre.paragraphes.size(), 50000);
+        QVERIFY(lus.size() >= 3);
+        QVERIFY(std::is_sorted(lus.begin(), lus.end()));
+        QCOMPARE(lus.constLast(), rtf.size());
+
+        int appels = 0;
+        QVERIFY(!lisLettre(rtf, [&](qsizetype, qsizetype) { return ++appels < 2; }));
+        QCOMPARE(appels, 2);
+    }
+
     // A letter as another word processor saves it: styles, lists, fields, pictures, page
     // settings and document information around the text.
     void letterOfAnotherWordProcessor() {

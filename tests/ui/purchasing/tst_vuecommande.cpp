@@ -11,6 +11,7 @@
 #include "records/tvuefiche.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QRadioButton>
@@ -144,6 +145,27 @@ private slots:
         QVERIFY(!dialogue.Result());
         dialogue.accept();
         QCOMPARE(dialogue.Result()->at(1), montre);
+    }
+
+    // A number that the settings file cannot hold is refused at "OK", the dialog left open on
+    // it, so that it never reaches the file.
+    void accountRefusedAtEntry() {
+        ScriptedQuestions questions;
+        TComptes dialogue;
+        dialogue.Init({"411000", "700000", "614000", "445000", "206000", "437000"});
+        dialogue.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialogue));
+        QLineEdit* charges = champ(&dialogue, "Charges");
+        charges->setText(QStringLiteral("61≠000"));
+        QTest::keyClick(champ(&dialogue, "TVA"), Qt::Key_Return);
+        QVERIFY(dialogue.isVisible());
+        QCOMPARE(questions.posees(), QStringList("Le caractère « ≠ » ne peut pas être enregistré "
+                                                 "dans le fichier Tarvinel.ini"));
+        QCOMPARE(QApplication::focusWidget(), charges);
+        charges->setText(QStringLiteral("614100"));
+        QTest::keyClick(charges, Qt::Key_Return);
+        QVERIFY(!dialogue.isVisible());
+        QCOMPARE(dialogue.Result()->at(2), QString("614100"));
     }
 
     // The rates take digits and a comma, a full stop typed as a comma; Enter in a rate closes

@@ -46,7 +46,7 @@ private slots:
         loyer->setFocus();
         QCOMPARE(loyer->text(), QString("450,50"));
 
-        tape(vue->memo(), "Bail signé");
+        tape(vue->memo(), QStringLiteral("Bail signé 1\u00a0an"));
         tape(champ(vue, "Libellé"), "Caution");
         tape(champ(vue, "Montant"), "900");
         for (QPushButton* b : vue->findChildren<QPushButton*>())
@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(lignes.value(10), QString("01/02/2003"));
         QCOMPARE(lignes.value(11), QString("  /  /    "));
         QCOMPARE(lignes.value(16).trimmed(), QString("450,50"));
-        QCOMPARE(lignes.value(27), QString("MEMOBail signé"));
+        QCOMPARE(lignes.value(27), QStringLiteral("MEMOBail signé 1\u00a0an"));
         QVERIFY(lignes.value(28).startsWith("DATA10/12/2026\tCaution\t"));
         QCOMPARE(lignes.value(29), QString("</BLOC0000>"));
         QCOMPARE(lignes.value(31), QString("10002"));

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -124,6 +125,37 @@ private slots:
     }
 
     // Searches ask the beginning of the text in their entry dialog; a sort asks its criterion.
+    // A refused import shows its message with no progress window over it, none waiting to
+    // appear either: nothing was imported.
+    void refusedImportHasNoProgressWindow() {
+        struct Questions : ScriptedQuestions {
+            QStringList fenetres;
+            void message(const QString& texte) override {
+                ScriptedQuestions::message(texte);
+                for (QWidget* w : QApplication::allWidgets())
+                    if (qobject_cast<QProgressDialog*>(w))
+                        fenetres.append(w->windowTitle());
+            }
+        } questions;
+        QTemporaryDir dir;
+        const QString csv = dir.filePath("telephone.csv");
+        QFile fichier(csv);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write(QStringLiteral("Dupont;Paris\r\nSalle ☎ 3;Lyon\r\n").toUtf8());
+        fichier.close();
+        TMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.action(Commande::Nouveau)->trigger();
+        questions.efface();
+        questions.repondFichier(csv);
+        form.action(Commande::Importer)->trigger();
+        QCOMPARE(questions.posees().value(1),
+                 QString("Le caractère « ☎ » ne peut pas être enregistré dans le dossier (ligne 2 "
+                         "du fichier) : rien n'a été importé"));
+        QCOMPARE(questions.fenetres, QStringList());
+    }
+
     void searchAndSort() {
         QTemporaryDir dir;
         const QString dupont = copieFixture(dir);

@@ -159,6 +159,27 @@ private slots:
                  QString("Plombier lundi\nChèque 450 €"));
     }
 
+    // Every Windows-1252 character read or typed goes back to the file as it was: the
+    // non-breaking space (0xA0) is not a blank.
+    void notepadKeepsNonBreakingSpaces() {
+        QTemporaryDir dir;
+        const QString chemin = BlocNotes::chemin(dir.path());
+        ecrit(chemin, "450\xa0\x80\r\nM.\xa0"
+                      "Dupont\r\n");
+        TBlocnotes bloc;
+        bloc.Charge(chemin);
+        bloc.show();
+        QVERIFY(QTest::qWaitForWindowActive(&bloc));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        tape(QApplication::focusWidget(), QStringLiteral("n\u00b0\u00a07"));
+        clique(bloc, "Fermer");
+        QVERIFY(!bloc.isVisible());
+        QCOMPARE(contenu(chemin), QByteArray("450\xa0\x80\r\nM.\xa0"
+                                             "Dupont\r\nn\xb0\xa0"
+                                             "7\r\n"));
+    }
+
     // Opening and closing without typing leaves the file as it is, line ends included.
     void notepadUnchangedIsNotWritten() {
         QTemporaryDir dir;
@@ -171,6 +192,21 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!bloc.isVisible());
         QCOMPARE(contenu(chemin), QByteArray("a\nb\n"));
+    }
+
+    // A file too large to read is reported, and the notepad is not to be shown: closing it
+    // would replace the file.
+    void notepadTooLargeIsNotShown() {
+        QTemporaryDir dir;
+        const QString chemin = BlocNotes::chemin(dir.path());
+        QVERIFY(fichierCreux(chemin, BlocNotes::TailleMax + 1));
+        ScriptedQuestions questions;
+        TBlocnotes bloc;
+        QVERIFY(!bloc.Charge(chemin));
+        QCOMPARE(questions.posees(),
+                 QStringList(QString("Le fichier %1 dépasse 4 Mo : il est trop grand pour le "
+                                     "bloc-notes")
+                                 .arg(QDir::toNativeSeparators(chemin))));
     }
 
     void notepadRefusesWhatItCannotHold() {

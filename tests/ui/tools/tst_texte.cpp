@@ -199,6 +199,78 @@ private slots:
         QCOMPARE(texte.nomFichier(), QString());
     }
 
+    // A file holding what the editor does not keep says so on opening; saving asks before
+    // replacing it and offers another name instead.
+    void letterWithContentNotKept() {
+        QTemporaryDir dir;
+        const QString original = dir.filePath("writer.rtf");
+        QVERIFY(QFile::copy(TARVINEL_FIXTURES "/rtf/lettre-writer.rtf", original));
+        const QByteArray avant = contenu(original);
+        ScriptedQuestions questions;
+        TTexte texte;
+        ouvre(texte);
+        questions.repondFichier(original);
+        clique(texte, "SpeedButton13");
+        const QString omis = "en-têtes ou pieds de page, images";
+        QCOMPARE(questions.posees(),
+                 QStringList({"Fichiers rtf (*.rtf)",
+                              "Ce document contient ce que le traitement de texte ne garde pas (" +
+                                  omis +
+                                  ") : ce n'est pas affiché, et remplacer le fichier "
+                                  "l'effacerait."}));
+        tape(texte, "Bien ");
+        const QString question = "Remplacer writer.rtf effacera du fichier ce que le traitement "
+                                 "de texte ne garde pas (" +
+                                 omis + "). Remplacer ce fichier ?";
+        const QString autre = dir.filePath("writer (modifié).rtf");
+
+        // "Annuler", then the other name given up: nothing is written.
+        questions.efface();
+        questions.repondFichier(original);
+        questions.repondOk(false);
+        questions.repondFichier(QString());
+        clique(texte, "SpeedButton2");
+        QCOMPARE(questions.posees(), QStringList({"Fichiers rtf (*.rtf) " + original, question,
+                                                  "Fichiers rtf (*.rtf) " + autre}));
+        QCOMPARE(contenu(original), avant);
+        QVERIFY(edit(texte)->document()->isModified());
+
+        // "Annuler", then the other name taken: the letter goes there, the file stays whole.
+        questions.efface();
+        questions.repondFichier(original);
+        questions.repondOk(false);
+        questions.repondFichier(autre);
+        clique(texte, "SpeedButton2");
+        QCOMPARE(contenu(original), avant);
+        QVERIFY(edit(texte)->toPlainText().startsWith("Bien "));
+        QVERIFY(FichierRtf::lis(autre)->lettre.texte().startsWith("Bien "));
+        QCOMPARE(texte.nomFichier(), autre);
+
+        // The letter saved is all of its file: saving it again asks nothing.
+        tape(texte, "x");
+        questions.efface();
+        questions.repondFichier(autre);
+        clique(texte, "SpeedButton2");
+        QCOMPARE(questions.posees(), QStringList({"Fichiers rtf (*.rtf) " + autre}));
+    }
+
+    // A file past the largest letter is refused before it is read.
+    void tooLargeLetter() {
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath("grande.rtf");
+        QVERIFY(fichierCreux(chemin, FichierRtf::TailleMax + 1));
+        ScriptedQuestions questions;
+        TTexte texte;
+        ouvre(texte);
+        questions.repondFichier(chemin);
+        clique(texte, "SpeedButton13");
+        QCOMPARE(questions.posees().value(1),
+                 QString("Le fichier %1 dépasse 32 Mo : il est trop grand pour être ouvert dans "
+                         "le traitement de texte")
+                     .arg(chemin));
+        QVERIFY(texte.nomFichier().isEmpty());
+    }
+
     void saveDoesNothingUnmodified() {
         ScriptedQuestions questions;
         TTexte texte;
