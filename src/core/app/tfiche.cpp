@@ -146,8 +146,10 @@ void TFiche::Charge(const QString& path) {
     for (Base b : ToutesLesBases) {
         const QString& fichier = fichiers[indexOf(b)];
         TListeBase& liste = bases[indexOf(b)];
-        if (TextFile::exists(fichier))
-            liste.assignBytes(TextFile::readBytes(fichier));
+        // Only a file that is truly absent is an empty base: anything else there that cannot
+        // be read stops the opening with its message.
+        if (!TextFile::absent(fichier))
+            liste.assignBytes(TListeBase::octetsFichier(fichier));
         liste.nb = liste.countBlocks();
         if (liste.nb > TListeBase::MaxBlocs)
             throw UserError(
@@ -177,7 +179,10 @@ void TFiche::RepareDossier(const QString& principal) {
     if (principal.isEmpty())
         return;
     const std::array<QString, NbBases> fichiers = cheminsDossier(principal);
-    AtomicFileSet::recover(journalDe(principal), QStringList(fichiers.begin(), fichiers.end()));
+    AtomicFileSet::recover(journalDe(principal), QStringList(fichiers.begin(), fichiers.end()),
+                           Sauvegardes::enCours(principal));
+    // A save finished here keeps no more copies than a save that finished itself.
+    Sauvegardes::elague(principal);
 }
 
 void TFiche::ecritDossier(const std::array<QString, NbBases>& fichiers,
@@ -187,7 +192,8 @@ void TFiche::ecritDossier(const std::array<QString, NbBases>& fichiers,
     AtomicFileSet files;
     for (Base b : OrdreEcriture)
         contenu(files, b);
-    files.commit(journalDe(principal), Sauvegardes::nouvelle(principal, Clock::now()));
+    files.commit(journalDe(principal),
+                 {Sauvegardes::nouvelle(principal, Clock::now()), Sauvegardes::enCours(principal)});
     Sauvegardes::elague(principal);
 }
 
@@ -207,11 +213,14 @@ void TFiche::Sauve(const QString& path) {
 
 void TFiche::Restaure(const QString& copie) {
     const QString principal = ficLoc();
-    const std::array<QString, NbBases> sources = cheminsDossier(resolveFileName(copie));
+    // A copy that lacks one of its files is refused: restoring it would empty that base.
+    if (const QString manque = Sauvegardes::manquant(resolveFileName(copie)); !manque.isEmpty())
+        throw UserError(QStringLiteral("La sauvegarde est incomplète : le fichier %1 manque")
+                            .arg(QDir::toNativeSeparators(manque)));
+    const std::array<QString, NbBases> sources = Sauvegardes::fichiersCopie(resolveFileName(copie));
     std::array<QByteArray, NbBases> contenus;
     for (Base b : ToutesLesBases)
-        if (TextFile::exists(sources[indexOf(b)]))
-            contenus[indexOf(b)] = TextFile::readBytes(sources[indexOf(b)]);
+        contenus[indexOf(b)] = TListeBase::octetsFichier(sources[indexOf(b)]);
     const std::array<QString, NbBases> fichiers = cheminsDossier(principal);
     ecritDossier(fichiers, [&](AtomicFileSet& files, Base b) {
         files.add(fichiers[indexOf(b)], contenus[indexOf(b)]);

@@ -17,7 +17,8 @@ void ChargeDossier(TFiche& fiche, const QString& dossier, const QString& reperto
 QDate DateOption(const QString& option, const QString& texte);
 
 // Writes the journal lines dated from `du` to `au`, both included, to `fichier`: the tab file,
-// or with `fec` the accounting entries file, "|" separated. Gives the number of lines written.
+// or with `fec` the accounting entries file, "|" separated, never over a file of the dossier,
+// of the settings or of the copies (refusSortie). Gives the number of lines written.
 qsizetype JournalDossier(const QString& dossier, const QDate& du, const QDate& au, bool fec,
                          const QString& fichier, const QString& repertoireReglages);
 

@@ -100,10 +100,10 @@ TVerification VerifieDossier(const QString& principal) {
     for (Base b : ToutesLesBases) {
         TVerificationBase resultat{b, {}};
         const QString& fichier = fichiers[indexOf(b)];
-        if (TextFile::exists(fichier)) {
+        if (!TextFile::absent(fichier)) {
             resultat.fichier = fichier;
             TListeBase liste;
-            liste.assignBytes(TextFile::readBytes(fichier));
+            liste.assignBytes(TListeBase::octetsFichier(fichier));
             resultat.trouves = ouvertures(liste);
             if (liste.countBlocks() > TListeBase::MaxBlocs)
                 throw UserError(
@@ -126,10 +126,12 @@ TVerification VerifieDossier(const QString& principal) {
 
 bool ReparerDossier(const QString& principal) {
     const QString chemin = cheminDossierExistant(principal);
+    // Opening finishes a save that stopped part-way: that alone repairs the dossier.
+    const bool interrompu = QFileInfo::exists(TFiche::journalDe(chemin));
     TFiche fiche;
     fiche.Charge(chemin);
     if (!fiche.dossierModifie())
-        return false;
+        return interrompu;
     fiche.Sauve(chemin);
     return true;
 }

@@ -62,8 +62,12 @@ qsizetype TListeBase::indexOf(const QString& text) const {
     return -1;
 }
 
+QByteArray TListeBase::octetsFichier(const QString& path) {
+    return TextFile::readBytes(path, MaxOctetsFichier);
+}
+
 void TListeBase::load(const QString& path) {
-    assignBytes(TextFile::readBytes(path));
+    assignBytes(octetsFichier(path));
 }
 
 void TListeBase::assignBytes(const QByteArray& bytes) {
