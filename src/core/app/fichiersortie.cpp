@@ -2,6 +2,7 @@
 
 #include "app/fichiersreglages.h"
 #include "app/tfiche.h"
+#include "app/verrou.h"
 #include "common/usererror.h"
 #include "store/bases.h"
 #include "tools/blocnotes.h"
@@ -29,7 +30,8 @@ QString refusSortie(const QString& sortie, const QString& principal,
                     const QString& repertoireReglages) {
     const QString nom = QDir::toNativeSeparators(sortie);
     const QString souche = principal.chopped(qMin<qsizetype>(3, principal.size()));
-    QStringList duDossier{Messages::nomFichier(principal), TFiche::journalDe(principal)};
+    QStringList duDossier{Messages::nomFichier(principal), TFiche::journalDe(principal),
+                          TVerrou::fichierDe(principal)};
     for (Base b : ToutesLesBases)
         duDossier << souche + extensionOf(b);
     for (const QString& fichier : std::as_const(duDossier))

@@ -110,7 +110,9 @@ void TFiche::Nouveau() {
         b.courant = 0;
     }
     m_dossierModifie = false;
+    m_lectureSeule = false;
     m_fichiers.fill(QString());
+    m_signatures.fill({});
     setTitre(QString());
     InitLots();
     relitPages();
@@ -133,18 +135,22 @@ std::array<QString, NbBases> TFiche::cheminsDossier(const QString& principal) {
     return chemins;
 }
 
-void TFiche::Charge(const QString& path) {
+void TFiche::Charge(const QString& path, bool lectureSeule) {
     // Opening is all or nothing: the seven bases are read, decoded and repaired aside, and
     // the open dossier is replaced only once all of that succeeded. A missing file gives an
     // empty base: nothing of the dossier open before can leak into this one. A save that
     // stopped part-way is finished or undone first.
-    RepareDossier(path);
+    if (!lectureSeule)
+        RepareDossier(path);
     const std::array<QString, NbBases> fichiers =
         cheminsDossier(TextFile::exists(path) ? path : QString());
     std::array<TListeBase, NbBases> bases;
+    std::array<SignatureFichier, NbBases> signatures;
     bool modifie = false;
     for (Base b : ToutesLesBases) {
         const QString& fichier = fichiers[indexOf(b)];
+        // Taken before the file is read: a change made while it is read shows as a change.
+        signatures[indexOf(b)] = SignatureFichier::de(fichier);
         TListeBase& liste = bases[indexOf(b)];
         // Only a file that is truly absent is an empty base: anything else there that cannot
         // be read stops the opening with its message.
@@ -164,7 +170,9 @@ void TFiche::Charge(const QString& path) {
     for (Base b : ToutesLesBases)
         base(b) = std::move(bases[indexOf(b)]);
     m_fichiers = fichiers;
+    m_signatures = signatures;
     m_dossierModifie = modifie;
+    m_lectureSeule = lectureSeule;
     setTitre(path);
     relitPages();
     InitLots();
@@ -197,9 +205,34 @@ void TFiche::ecritDossier(const std::array<QString, NbBases>& fichiers,
     Sauvegardes::elague(principal);
 }
 
+void TFiche::noteSignatures() {
+    for (Base b : ToutesLesBases)
+        m_signatures[indexOf(b)] = SignatureFichier::de(fichier(b));
+}
+
+QStringList TFiche::fichiersChanges() const {
+    QStringList changes;
+    if (ficLoc().isEmpty())
+        return changes;
+    for (Base b : ToutesLesBases)
+        if (SignatureFichier::de(fichier(b)) != m_signatures[indexOf(b)])
+            changes.append(fichier(b));
+    return changes;
+}
+
+void TFiche::refuseLectureSeule(const QString& path) const {
+    if (m_lectureSeule && !ficLoc().isEmpty() &&
+        QFileInfo(resolveFileName(path)).absoluteFilePath() ==
+            QFileInfo(ficLoc()).absoluteFilePath())
+        throw UserError(QStringLiteral("Le dossier %1 est ouvert en lecture seule : enregistrez "
+                                       "vos changements sous un autre nom")
+                            .arg(QFileInfo(ficLoc()).fileName()));
+}
+
 void TFiche::Sauve(const QString& path) {
     if (!m_dossierModifie)
         return;
+    refuseLectureSeule(path);
     for (TListeBase& b : m_bases)
         b.squize();
     const std::array<QString, NbBases> fichiers = cheminsDossier(resolveFileName(path));
@@ -207,12 +240,15 @@ void TFiche::Sauve(const QString& path) {
         files.addLines(fichiers[indexOf(b)], base(b).lines());
     });
     m_fichiers = fichiers;
+    noteSignatures();
     m_dossierModifie = false;
+    m_lectureSeule = false;
     setTitre(path);
 }
 
 void TFiche::Restaure(const QString& copie) {
     const QString principal = ficLoc();
+    refuseLectureSeule(principal);
     // A copy that lacks one of its files is refused: restoring it would empty that base.
     if (const QString manque = Sauvegardes::manquant(resolveFileName(copie)); !manque.isEmpty())
         throw UserError(QStringLiteral("La sauvegarde est incomplète : le fichier %1 manque")
