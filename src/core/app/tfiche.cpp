@@ -149,13 +149,16 @@ void TFiche::Charge(const QString& path, bool lectureSeule) {
     bool modifie = false;
     for (Base b : ToutesLesBases) {
         const QString& fichier = fichiers[indexOf(b)];
-        // Taken before the file is read: a change made while it is read shows as a change.
-        signatures[indexOf(b)] = SignatureFichier::de(fichier);
         TListeBase& liste = bases[indexOf(b)];
         // Only a file that is truly absent is an empty base: anything else there that cannot
         // be read stops the opening with its message.
-        if (!TextFile::absent(fichier))
-            liste.assignBytes(TListeBase::octetsFichier(fichier));
+        if (!TextFile::absent(fichier)) {
+            SignatureFichier& signature = signatures[indexOf(b)];
+            signature = SignatureFichier::etat(fichier);
+            const QByteArray octets = TListeBase::octetsFichier(fichier);
+            signature.empreinte = SignatureFichier::empreinteDe(octets);
+            liste.assignBytes(octets);
+        }
         liste.nb = liste.countBlocks();
         if (liste.nb > TListeBase::MaxBlocs)
             throw UserError(
@@ -215,7 +218,7 @@ QStringList TFiche::fichiersChanges() const {
     if (ficLoc().isEmpty())
         return changes;
     for (Base b : ToutesLesBases)
-        if (SignatureFichier::de(fichier(b)) != m_signatures[indexOf(b)])
+        if (!m_signatures[indexOf(b)].decrit(fichier(b)))
             changes.append(fichier(b));
     return changes;
 }

@@ -104,9 +104,10 @@ private slots:
     }
 
     // A file of the dossier written, replaced, removed or made by another program since it
-    // was read shows as changed; a save of its own does not.
+    // was read shows as changed; a save of its own does not, nor a file only touched.
     void changedOnDisk_data() {
         QTest::addColumn<QString>("changement");
+        QTest::newRow("touched") << "touché";
         QTest::newRow("rewritten") << "réécrit";
         QTest::newRow("replaced") << "remplacé";
         QTest::newRow("removed") << "supprimé";
@@ -123,18 +124,24 @@ private slots:
         fiche.Charge(principal);
         QCOMPARE(fiche.fichiersChanges(), QStringList());
         const QString lotsLus = fiche.fichier(Base::Lots);
-        if (changement == "réécrit") {
+        if (changement == "touché") {
+            QFile f(lots);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime(QDate(2001, 1, 1), QTime(12, 0)),
+                                  QFileDevice::FileModificationTime));
+        } else if (changement == "réécrit") {
             QFile f(lots);
             QVERIFY(f.open(QIODevice::Append));
             f.write("\r\n");
         } else if (changement == "remplacé") {
-            TextFile::write(lots, TextFile::read(lots));
+            TextFile::write(lots, TextFile::read(lots) << QString());
         } else if (changement == "supprimé") {
             QVERIFY(QFile::remove(lots));
         } else {
             TextFile::write(lotsLus, {});
         }
-        QCOMPARE(fiche.fichiersChanges(), QStringList(lotsLus));
+        QCOMPARE(fiche.fichiersChanges(),
+                 changement == "touché" ? QStringList() : QStringList(lotsLus));
         fiche.SetSauve();
         fiche.Sauve(principal);
         QCOMPARE(fiche.fichiersChanges(), QStringList());
