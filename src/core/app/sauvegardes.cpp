@@ -2,6 +2,7 @@
 
 #include "common/etapesfichiers.h"
 #include "common/textfile.h"
+#include "common/usererror.h"
 #include "store/tlistebase.h"
 
 #include <QDir>
@@ -101,10 +102,15 @@ QList<TSauvegarde> liste(const QString& principal) {
         if (!manquant(s.dossier).isEmpty())
             continue;
         const std::array<QString, NbBases> fichiers = fichiersCopie(s.dossier);
-        for (Base b : ToutesLesBases) {
-            TListeBase base;
-            base.load(fichiers[indexOf(b)]);
-            s.fiches[indexOf(b)] = base.countBlocks();
+        try {
+            for (Base b : ToutesLesBases) {
+                TListeBase base;
+                base.load(fichiers[indexOf(b)]);
+                s.fiches[indexOf(b)] = base.countBlocks();
+            }
+        } catch (const UserError&) {
+            // A copy that cannot be read could not be restored either.
+            continue;
         }
         resultat.append(s);
     }

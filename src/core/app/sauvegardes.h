@@ -30,7 +30,7 @@ QString enCours(const QString& principal);
 std::array<QString, NbBases> fichiersCopie(const QString& dossier);
 // The first of the seven files that a copy lacks, or an empty text when it holds them all.
 QString manquant(const QString& dossier);
-// The copies of a dossier that hold their seven files, the newest first.
+// The copies of a dossier that hold their seven files, readable, the newest first.
 QList<TSauvegarde> liste(const QString& principal);
 // Removes the oldest copies of a dossier beyond the last `Gardees`.
 void elague(const QString& principal);

@@ -124,6 +124,15 @@ bool TMainForm::reserve(TVerrou& verrou, const QString& dossier, bool& lectureSe
 }
 
 bool TMainForm::chargeDossier(const QString& dossier) {
+    // A dossier that is not there is not locked: only a save stopped part-way may bring it.
+    const auto absent = [&] {
+        if (TextFile::exists(dossier))
+            return false;
+        Questions::instance().message(QStringLiteral("Le fichier n'existe pas"));
+        return true;
+    };
+    if (!QFileInfo::exists(TFiche::journalDe(dossier)) && absent())
+        return false;
     auto verrou = std::make_unique<TVerrou>();
     bool lectureSeule = false;
     if (!reserve(*verrou, dossier, lectureSeule))
@@ -131,10 +140,8 @@ bool TMainForm::chargeDossier(const QString& dossier) {
     // A save that stopped part-way is finished by the program that holds the dossier.
     if (!lectureSeule && !execute([&] { TFiche::RepareDossier(dossier); }))
         return false;
-    if (!TextFile::exists(dossier)) {
-        Questions::instance().message(QStringLiteral("Le fichier n'existe pas"));
+    if (absent())
         return false;
-    }
     if (!execute([&] { m_fiche->Charge(dossier, lectureSeule); }))
         return false;
     if (lectureSeule)
