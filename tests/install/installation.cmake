@@ -1,5 +1,6 @@
 # `make install` into a scratch DESTDIR: every file lands under PREFIX, the desktop entry passes
-# desktop-file-validate and the dossier type is well-formed shared-mime-info.
+# desktop-file-validate and the dossier type is well-formed shared-mime-info. Staged in a
+# DESTDIR, the desktop's databases are left alone; installed for use, they are refreshed.
 file(REMOVE_RECURSE ${DESTINATION})
 execute_process(
     COMMAND make -C ${SOURCE} install BUILD=${BUILD} DESTDIR=${DESTINATION} PREFIX=/opt/tarvinel
@@ -34,5 +35,26 @@ endif()
 file(READ ${racine}/share/mime/packages/tarvinel.xml mime)
 if(NOT mime MATCHES "type=\"application/x-tarvinel-dossier\"" OR NOT mime MATCHES "\\*\\.loc")
     message(FATAL_ERROR "le type des dossiers .loc manque")
+endif()
+foreach(base share/mime/mime.cache share/applications/mimeinfo.cache)
+    if(EXISTS ${racine}/${base})
+        message(FATAL_ERROR "make install DESTDIR=... a touché ${base}")
+    endif()
+endforeach()
+
+set(direct ${DESTINATION}/direct)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DESTDIR
+                        ${CMAKE_COMMAND} --install ${BUILD} --prefix ${direct}
+                RESULT_VARIABLE resultat OUTPUT_VARIABLE sortie ERROR_VARIABLE sortie)
+if(NOT resultat EQUAL 0)
+    message(FATAL_ERROR "l'installation sans DESTDIR a échoué (${resultat}) :\n${sortie}")
+endif()
+file(STRINGS ${direct}/share/mime/globs2 globs REGEX "x-tarvinel-dossier")
+if(NOT globs MATCHES "\\*\\.loc")
+    message(FATAL_ERROR "update-mime-database n'a pas appris le type des dossiers .loc")
+endif()
+file(STRINGS ${direct}/share/applications/mimeinfo.cache associations REGEX "x-tarvinel-dossier")
+if(NOT associations MATCHES "tarvinel.desktop")
+    message(FATAL_ERROR "update-desktop-database n'a pas associé les dossiers au programme")
 endif()
 file(REMOVE_RECURSE ${DESTINATION})

@@ -75,6 +75,9 @@ void ecrit(const QString& repertoire, const QString& nom, const QStringList& lig
     TextFile::write(fichier(repertoire, nom), lignes);
 }
 
+// A settings file holds a few short lines and value lists; far larger is none of ours.
+constexpr qint64 MaxOctetsReglages = 1024 * 1024;
+
 } // namespace
 
 bool existe(const QString& repertoire, const QString& nom) {
@@ -86,7 +89,7 @@ void ChargeIni(const QString& repertoire, QString& chemin, TReglages& reglages,
     const QString nom = fichier(repertoire, NomIni);
     if (!TextFile::exists(nom))
         return;
-    const QStringList lignes = TextFile::read(nom);
+    const QStringList lignes = TextFile::read(nom, MaxOctetsReglages);
     const auto champs = champsIni(chemin, reglages, selections);
     for (std::size_t i = 0; i < champs.size(); ++i) {
         const QString ligne = qsizetype(i) < lignes.size() ? lignes[i] : QString();
@@ -134,7 +137,7 @@ void ChargeSoc(const QString& repertoire, LignesProprio& lignes) {
     const QString nom = fichier(repertoire, NomSoc);
     if (!TextFile::exists(nom))
         return;
-    const QStringList lues = TextFile::read(nom);
+    const QStringList lues = TextFile::read(nom, MaxOctetsReglages);
     for (std::size_t k = 0; k < lignes.size(); ++k)
         lignes[k] = qsizetype(k) < lues.size() ? lues[k] : QString();
 }
@@ -147,7 +150,7 @@ void ChargeCombo(const QString& repertoire, TReglages& reglages) {
     const QString nom = fichier(repertoire, NomCbx);
     if (!TextFile::exists(nom))
         return;
-    const QStringList lignes = TextFile::read(nom);
+    const QStringList lignes = TextFile::read(nom, MaxOctetsReglages);
     for (QStringList& liste : reglages.listes)
         liste.clear();
     QStringList* courante = nullptr;

@@ -1,9 +1,12 @@
 #include "sauvegardes.h"
 
+#include "common/etapesfichiers.h"
 #include "common/textfile.h"
+#include "common/usererror.h"
 #include "store/tlistebase.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -29,6 +32,12 @@ struct Copie {
     QDateTime date;
     int rang;
 };
+
+// A copy being removed takes this name first, so that a removal stopped part-way never leaves
+// a copy that lists.
+QString enSuppression(const QString& copie) {
+    return copie + u'~';
+}
 
 QList<Copie> copies(const QString& principal) {
     const QDir dir = dossierDesCopies(principal);
@@ -64,6 +73,25 @@ QString nouvelle(const QString& principal, const QDateTime& quand) {
     return chemin;
 }
 
+QString enCours(const QString& principal) {
+    return dossierDesCopies(principal).filePath(radical(principal) + QStringLiteral(".copie~"));
+}
+
+std::array<QString, NbBases> fichiersCopie(const QString& dossier) {
+    std::array<QString, NbBases> fichiers;
+    const QString souche = dossier.chopped(qMin<qsizetype>(3, dossier.size()));
+    for (Base b : ToutesLesBases)
+        fichiers[indexOf(b)] = resolveFileName(souche + extensionOf(b));
+    return fichiers;
+}
+
+QString manquant(const QString& dossier) {
+    for (const QString& fichier : fichiersCopie(dossier))
+        if (!TextFile::exists(fichier))
+            return fichier;
+    return {};
+}
+
 QList<TSauvegarde> liste(const QString& principal) {
     QList<TSauvegarde> resultat;
     const QList<Copie> trouvees = copies(principal);
@@ -71,14 +99,18 @@ QList<TSauvegarde> liste(const QString& principal) {
         TSauvegarde s;
         s.dossier = resolveFileName(QDir(copie->dossier).filePath(QFileInfo(principal).fileName()));
         s.date = copie->date;
-        const QString souche = s.dossier.chopped(3);
-        for (Base b : ToutesLesBases) {
-            const QString fichier = resolveFileName(souche + extensionOf(b));
-            if (!TextFile::exists(fichier))
-                continue;
-            TListeBase base;
-            base.load(fichier);
-            s.fiches[indexOf(b)] = base.countBlocks();
+        if (!manquant(s.dossier).isEmpty())
+            continue;
+        const std::array<QString, NbBases> fichiers = fichiersCopie(s.dossier);
+        try {
+            for (Base b : ToutesLesBases) {
+                TListeBase base;
+                base.load(fichiers[indexOf(b)]);
+                s.fiches[indexOf(b)] = base.countBlocks();
+            }
+        } catch (const UserError&) {
+            // A copy that cannot be read could not be restored either.
+            continue;
         }
         resultat.append(s);
     }
@@ -86,9 +118,28 @@ QList<TSauvegarde> liste(const QString& principal) {
 }
 
 void elague(const QString& principal) {
+    using EtapesFichiers::Etape;
+    const QDir dir = dossierDesCopies(principal);
+    const QString prefixe = radical(principal) + u' ';
+    QStringList aSupprimer;
+    // What a removal stopped part-way left, then the oldest copies beyond the last ones kept.
+    for (const QString& nom : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (nom.startsWith(prefixe, Qt::CaseInsensitive) && nom.endsWith(u'~'))
+            aSupprimer.append(dir.filePath(nom));
     const QList<Copie> trouvees = copies(principal);
-    for (qsizetype i = 0; i + Gardees < trouvees.size(); ++i)
-        QDir(trouvees[i].dossier).removeRecursively();
+    for (qsizetype i = 0; i + Gardees < trouvees.size(); ++i) {
+        const QString nom = enSuppression(trouvees[i].dossier);
+        if (EtapesFichiers::autorise(Etape::Renommage, nom) &&
+            QDir().rename(trouvees[i].dossier, nom))
+            aSupprimer.append(nom);
+    }
+    for (const QString& copie : std::as_const(aSupprimer)) {
+        QDir d(copie);
+        for (const QString& fichier : d.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            if (EtapesFichiers::autorise(Etape::Suppression, d.filePath(fichier)))
+                QFile::remove(d.filePath(fichier));
+        d.removeRecursively();
+    }
 }
 
 QString resume(const TSauvegarde& sauvegarde) {

@@ -10,7 +10,8 @@
 
 // The dated copies of a dossier that each save keeps of the files it replaces, in a folder
 // "Sauvegardes" beside the dossier: one sub-folder per save, named after the dossier and the
-// moment, holding the seven files as they were. The last ten of a dossier are kept.
+// moment, holding the seven files as they were. The last ten of a dossier are kept. A copy is
+// made and removed as one unit: it is built, and removed, under a name no list shows.
 namespace Sauvegardes {
 
 inline constexpr int Gardees = 10;
@@ -23,7 +24,13 @@ struct TSauvegarde {
 
 // The folder of the copy a save made at `quand` will keep; a new one each time.
 QString nouvelle(const QString& principal, const QDateTime& quand);
-// The copies of a dossier, the newest first.
+// The folder a save builds its copy in, before giving it its name.
+QString enCours(const QString& principal);
+// The seven files of a copy (its main file given), names resolved without regard to case.
+std::array<QString, NbBases> fichiersCopie(const QString& dossier);
+// The first of the seven files that a copy lacks, or an empty text when it holds them all.
+QString manquant(const QString& dossier);
+// The copies of a dossier that hold their seven files, readable, the newest first.
 QList<TSauvegarde> liste(const QString& principal);
 // Removes the oldest copies of a dossier beyond the last `Gardees`.
 void elague(const QString& principal);

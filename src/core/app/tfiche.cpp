@@ -116,7 +116,9 @@ void TFiche::Nouveau() {
         b.courant = 0;
     }
     m_dossierModifie = false;
+    m_lectureSeule = false;
     m_fichiers.fill(QString());
+    m_signatures.fill({});
     setTitre(QString());
     InitLots();
     relitPages();
@@ -139,21 +141,30 @@ std::array<QString, NbBases> TFiche::cheminsDossier(const QString& principal) {
     return chemins;
 }
 
-void TFiche::Charge(const QString& path) {
+void TFiche::Charge(const QString& path, bool lectureSeule) {
     // Opening is all or nothing: the seven bases are read, decoded and repaired aside, and
     // the open dossier is replaced only once all of that succeeded. A missing file gives an
     // empty base: nothing of the dossier open before can leak into this one. A save that
     // stopped part-way is finished or undone first.
-    RepareDossier(path);
+    if (!lectureSeule)
+        RepareDossier(path);
     const std::array<QString, NbBases> fichiers =
         cheminsDossier(TextFile::exists(path) ? path : QString());
     std::array<TListeBase, NbBases> bases;
+    std::array<SignatureFichier, NbBases> signatures;
     bool modifie = false;
     for (Base b : ToutesLesBases) {
         const QString& fichier = fichiers[indexOf(b)];
         TListeBase& liste = bases[indexOf(b)];
-        if (TextFile::exists(fichier))
-            liste.assignBytes(TextFile::readBytes(fichier));
+        // Only a file that is truly absent is an empty base: anything else there that cannot
+        // be read stops the opening with its message.
+        if (!TextFile::absent(fichier)) {
+            SignatureFichier& signature = signatures[indexOf(b)];
+            signature = SignatureFichier::etat(fichier);
+            const QByteArray octets = TListeBase::octetsFichier(fichier);
+            signature.empreinte = SignatureFichier::empreinteDe(octets);
+            liste.assignBytes(octets);
+        }
         liste.nb = liste.countBlocks();
         if (liste.nb > TListeBase::MaxBlocs)
             throw UserError(
@@ -168,7 +179,9 @@ void TFiche::Charge(const QString& path) {
     for (Base b : ToutesLesBases)
         base(b) = std::move(bases[indexOf(b)]);
     m_fichiers = fichiers;
+    m_signatures = signatures;
     m_dossierModifie = modifie;
+    m_lectureSeule = lectureSeule;
     setTitre(path);
     relitPages();
     InitLots();
@@ -183,7 +196,10 @@ void TFiche::RepareDossier(const QString& principal) {
     if (principal.isEmpty())
         return;
     const std::array<QString, NbBases> fichiers = cheminsDossier(principal);
-    AtomicFileSet::recover(journalDe(principal), QStringList(fichiers.begin(), fichiers.end()));
+    AtomicFileSet::recover(journalDe(principal), QStringList(fichiers.begin(), fichiers.end()),
+                           Sauvegardes::enCours(principal));
+    // A save finished here keeps no more copies than a save that finished itself.
+    Sauvegardes::elague(principal);
 }
 
 void TFiche::ecritDossier(const std::array<QString, NbBases>& fichiers,
@@ -193,13 +209,39 @@ void TFiche::ecritDossier(const std::array<QString, NbBases>& fichiers,
     AtomicFileSet files;
     for (Base b : OrdreEcriture)
         contenu(files, b);
-    files.commit(journalDe(principal), Sauvegardes::nouvelle(principal, Clock::now()));
+    files.commit(journalDe(principal),
+                 {Sauvegardes::nouvelle(principal, Clock::now()), Sauvegardes::enCours(principal)});
     Sauvegardes::elague(principal);
+}
+
+void TFiche::noteSignatures() {
+    for (Base b : ToutesLesBases)
+        m_signatures[indexOf(b)] = SignatureFichier::de(fichier(b));
+}
+
+QStringList TFiche::fichiersChanges() const {
+    QStringList changes;
+    if (ficLoc().isEmpty())
+        return changes;
+    for (Base b : ToutesLesBases)
+        if (!m_signatures[indexOf(b)].decrit(fichier(b)))
+            changes.append(fichier(b));
+    return changes;
+}
+
+void TFiche::refuseLectureSeule(const QString& path) const {
+    if (m_lectureSeule && !ficLoc().isEmpty() &&
+        QFileInfo(resolveFileName(path)).absoluteFilePath() ==
+            QFileInfo(ficLoc()).absoluteFilePath())
+        throw UserError(QStringLiteral("Le dossier %1 est ouvert en lecture seule : enregistrez "
+                                       "vos changements sous un autre nom")
+                            .arg(QFileInfo(ficLoc()).fileName()));
 }
 
 void TFiche::Sauve(const QString& path) {
     if (!m_dossierModifie)
         return;
+    refuseLectureSeule(path);
     for (TListeBase& b : m_bases)
         b.squize();
     const std::array<QString, NbBases> fichiers = cheminsDossier(resolveFileName(path));
@@ -207,17 +249,23 @@ void TFiche::Sauve(const QString& path) {
         files.addLines(fichiers[indexOf(b)], base(b).lines());
     });
     m_fichiers = fichiers;
+    noteSignatures();
     m_dossierModifie = false;
+    m_lectureSeule = false;
     setTitre(path);
 }
 
 void TFiche::Restaure(const QString& copie) {
     const QString principal = ficLoc();
-    const std::array<QString, NbBases> sources = cheminsDossier(resolveFileName(copie));
+    refuseLectureSeule(principal);
+    // A copy that lacks one of its files is refused: restoring it would empty that base.
+    if (const QString manque = Sauvegardes::manquant(resolveFileName(copie)); !manque.isEmpty())
+        throw UserError(QStringLiteral("La sauvegarde est incomplète : le fichier %1 manque")
+                            .arg(QDir::toNativeSeparators(manque)));
+    const std::array<QString, NbBases> sources = Sauvegardes::fichiersCopie(resolveFileName(copie));
     std::array<QByteArray, NbBases> contenus;
     for (Base b : ToutesLesBases)
-        if (TextFile::exists(sources[indexOf(b)]))
-            contenus[indexOf(b)] = TextFile::readBytes(sources[indexOf(b)]);
+        contenus[indexOf(b)] = TListeBase::octetsFichier(sources[indexOf(b)]);
     const std::array<QString, NbBases> fichiers = cheminsDossier(principal);
     ecritDossier(fichiers, [&](AtomicFileSet& files, Base b) {
         files.add(fichiers[indexOf(b)], contenus[indexOf(b)]);

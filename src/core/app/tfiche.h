@@ -2,6 +2,7 @@
 
 #include "accounting/parametres.h"
 #include "app/treglages.h"
+#include "common/signaturefichier.h"
 #include "documents/cartelocataire.h"
 #include "records/recherches.h"
 #include "records/tcontextepage.h"
@@ -102,9 +103,16 @@ public:
     void SetListe(ListeValeurs liste, const QStringList& valeurs);
 
     void Nouveau();
-    void Charge(const QString& path);
-    // Writes the seven files as one set; the files it replaces are kept as a dated copy.
+    // Opens the dossier; `lectureSeule` when another program holds it: a save that stopped
+    // part-way is then left to that program, and the dossier is never written over.
+    void Charge(const QString& path, bool lectureSeule = false);
+    // Writes the seven files as one set; the files it replaces are kept as a dated copy. A
+    // dossier opened read-only is never written over: only saved under another name.
     void Sauve(const QString& path);
+    bool lectureSeule() const { return m_lectureSeule; }
+    // The files of the open dossier that changed on disk since it read or wrote them (another
+    // program, a synchronisation tool): appeared, gone, rewritten or replaced.
+    QStringList fichiersChanges() const;
     // Puts a dated copy (its main file) back in place of the open dossier's files, keeping
     // those as a copy in turn, and opens the dossier again.
     void Restaure(const QString& copie);
@@ -195,6 +203,9 @@ private:
     void ecritDossier(const std::array<QString, NbBases>& fichiers,
                       const std::function<void(AtomicFileSet&, Base)>& contenu);
     void relitPages();
+    void noteSignatures();
+    // Throws UserError when `path` is the dossier opened read-only.
+    void refuseLectureSeule(const QString& path) const;
     // Offers a value list in the choice fields of the pages that take it.
     void appliqueListe(ListeValeurs liste);
 
@@ -208,4 +219,6 @@ private:
     QString m_titre;
     Base m_pageActive = Base::Locataires;
     bool m_dossierModifie = false;
+    bool m_lectureSeule = false;
+    std::array<SignatureFichier, NbBases> m_signatures{};
 };

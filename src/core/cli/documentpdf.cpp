@@ -1,9 +1,11 @@
 #include "documentpdf.h"
 
+#include "app/fichiersortie.h"
 #include "app/impressions.h"
 #include "app/tfiche.h"
 #include "cli/motscles.h"
 #include "cli/rapports.h"
+#include "cli/verification.h"
 #include "common/usererror.h"
 #include "documents/tpagedocument.h"
 #include "printing/pdf.h"
@@ -49,6 +51,7 @@ void DocumentPdf(const QString& sorte, const QString& numero, const QString& dos
         throw UserError(QStringLiteral("Document inconnu : %1 (%2)")
                             .arg(sorte, sortesDocumentPdf().join(QStringLiteral(", "))));
 
+    verifieSortie(pdf, cheminDossierExistant(dossier), repertoireReglages);
     TFiche fiche;
     ChargeDossier(fiche, dossier, repertoireReglages);
 

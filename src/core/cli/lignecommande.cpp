@@ -22,7 +22,8 @@ int verifier(const TArguments& arguments, QTextStream& sortie) {
     const bool repare = reparer && !verification.saine() && ReparerDossier(dossier);
     for (const QString& ligne : rapportVerification(verification, repare))
         sortie << ligne << '\n';
-    return 0;
+    // A dossier left damaged is a failure, so that a script sees it.
+    return verification.saine() || repare ? 0 : 1;
 }
 
 int pdf(const TArguments& arguments, QTextStream& sortie) {

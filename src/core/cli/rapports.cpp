@@ -1,6 +1,7 @@
 #include "rapports.h"
 
 #include "accounting/formatsjournal.h"
+#include "app/fichiersortie.h"
 #include "app/fichiersreglages.h"
 #include "app/statistiquesfiche.h"
 #include "app/tfiche.h"
@@ -48,6 +49,7 @@ qsizetype JournalDossier(const QString& dossier, const QDate& du, const QDate& a
     if (du > au)
         throw UserError(QStringLiteral("La période est vide : le %1 est après le %2")
                             .arg(DateToStr(du), DateToStr(au)));
+    verifieSortie(fichier, cheminDossierExistant(dossier), repertoireReglages);
     TFiche fiche;
     ChargeDossier(fiche, dossier, repertoireReglages);
     const QList<TLigneJournal> lignes = LignesPeriode(JournalFiche(fiche, {}), du, au);

@@ -18,7 +18,8 @@ QDate DateOption(const QString& option, const QString& texte);
 
 // Writes the journal lines dated from `du` to `au`, both included, to `fichier`: the tab file,
 // or with `fec` the accounting entries file, "|" separated, which stops when an account it
-// needs is not set. Gives the number of journal lines written.
+// needs is not set; never over a file of the dossier, of the settings or of the copies
+// (refusSortie). Gives the number of journal lines written.
 qsizetype JournalDossier(const QString& dossier, const QDate& du, const QDate& au, bool fec,
                          const QString& fichier, const QString& repertoireReglages);
 

@@ -2,6 +2,7 @@
 
 #include "app/cheminsdossier.h"
 #include "app/tfiche.h"
+#include "app/verrou.h"
 #include "common/textfile.h"
 #include "common/usererror.h"
 #include "store/tlistebase.h"
@@ -100,10 +101,10 @@ TVerification VerifieDossier(const QString& principal) {
     for (Base b : ToutesLesBases) {
         TVerificationBase resultat{b, {}};
         const QString& fichier = fichiers[indexOf(b)];
-        if (TextFile::exists(fichier)) {
+        if (!TextFile::absent(fichier)) {
             resultat.fichier = fichier;
             TListeBase liste;
-            liste.assignBytes(TextFile::readBytes(fichier));
+            liste.assignBytes(TListeBase::octetsFichier(fichier));
             resultat.trouves = ouvertures(liste);
             if (liste.countBlocks() > TListeBase::MaxBlocs)
                 throw UserError(
@@ -126,10 +127,22 @@ TVerification VerifieDossier(const QString& principal) {
 
 bool ReparerDossier(const QString& principal) {
     const QString chemin = cheminDossierExistant(principal);
+    // A dossier another program holds is left to it.
+    TVerrou verrou;
+    if (!verrou.prend(chemin)) {
+        const std::optional<TDetenteur> detenteur = TVerrou::detenteur(chemin);
+        throw UserError(
+            QStringLiteral("Le dossier %1 est ouvert par %2 : il ne peut pas être "
+                           "réparé maintenant")
+                .arg(QDir::toNativeSeparators(chemin),
+                     detenteur ? detenteur->description() : QStringLiteral("un autre programme")));
+    }
+    // Opening finishes a save that stopped part-way: that alone repairs the dossier.
+    const bool interrompu = QFileInfo::exists(TFiche::journalDe(chemin));
     TFiche fiche;
     fiche.Charge(chemin);
     if (!fiche.dossierModifie())
-        return false;
+        return interrompu;
     fiche.Sauve(chemin);
     return true;
 }

@@ -30,8 +30,9 @@ QString cheminDossierExistant(const QString& principal);
 // Reads the seven files of the dossier as opening does, without writing anything. Throws
 // UserError when the main file is missing, not a ".loc" file or cannot be opened.
 TVerification VerifieDossier(const QString& principal);
-// Opens the dossier, which repairs it, and saves it back as one set when anything changed;
-// the files replaced are kept as a dated copy. True when it saved.
+// Opens the dossier, which repairs it and finishes a save that stopped part-way, and saves it
+// back as one set when anything changed; the files replaced are kept as a dated copy. True
+// when it finished such a save or saved.
 bool ReparerDossier(const QString& principal);
 // The report: one line a base, then the verdict.
 QStringList rapportVerification(const TVerification& verification, bool repare);

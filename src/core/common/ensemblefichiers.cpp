@@ -10,19 +10,32 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 using EtapesFichiers::Etape;
 
 namespace {
 
-const QByteArray JournalHeader = "TARVINEL ENSEMBLE 1";
+const QByteArray JournalHeader = "TARVINEL ENSEMBLE 2";
 const QByteArray JournalEnd = "FIN";
 
 UserError unwritable(const QString& path) {
     return UserError(
         QStringLiteral("Impossible d'écrire le fichier %1 (disque plein ou accès refusé)")
             .arg(QDir::toNativeSeparators(path)));
+}
+
+// The copy of the files a save replaces could not be made in `folder`; the reason named.
+UserError uncopyable(const QString& folder) {
+    const QFileInfo parent(QFileInfo(folder).absolutePath());
+    const QString why = parent.exists() && !parent.isDir()
+                            ? QStringLiteral("%1 n'est pas un dossier")
+                                  .arg(QDir::toNativeSeparators(parent.filePath()))
+                            : QStringLiteral("disque plein ou accès refusé");
+    return UserError(QStringLiteral("Impossible de garder une copie des fichiers remplacés dans "
+                                    "%1 (%2) : rien n'a été enregistré")
+                         .arg(QDir::toNativeSeparators(parent.filePath()), why));
 }
 
 UserError unencodable(const QString& line, const QString& path) {
@@ -103,20 +116,92 @@ template <typename Write> bool writeFile(const QString& path, Write&& write) {
     return ok && file.error() == QFileDevice::NoError;
 }
 
-// The paths a complete journal names; none when it is incomplete or unreadable.
-std::optional<QStringList> readJournal(const QString& journal) {
+// What a complete journal names: the files of the set and, when the set keeps a copy, the
+// copy's temporary and final folders, every path resolved from the journal's folder.
+struct Record {
+    QStringList paths;
+    QString copyTemporary;
+    QString copyFolder;
+};
+
+QDir folderOf(const QString& journal) {
+    return QDir(QFileInfo(journal).absolutePath());
+}
+
+QByteArray nameInJournal(const QDir& folder, const QString& path) {
+    return path.isEmpty() ? QByteArray()
+                          : folder.relativeFilePath(QFileInfo(path).absoluteFilePath()).toUtf8();
+}
+
+QByteArray recordOf(const QString& journal, const QStringList& paths, const QString& copyTemporary,
+                    const QString& copyFolder) {
+    const QDir folder = folderOf(journal);
+    QByteArray record = JournalHeader + '\n';
+    record += nameInJournal(folder, copyTemporary) + '\n';
+    record += nameInJournal(folder, copyFolder) + '\n';
+    for (const QString& path : paths)
+        record += nameInJournal(folder, path) + '\n';
+    return record + JournalEnd + '\n';
+}
+
+// The record of a complete journal; none when it is incomplete or unreadable.
+std::optional<Record> readJournal(const QString& journal) {
     QFile file(journal);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QList<QByteArray> lines = file.readAll().split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    if (lines.size() < 2 || lines.first() != JournalHeader || lines.last() != JournalEnd)
+    if (lines.size() < 4 || lines.first() != JournalHeader || lines.last() != JournalEnd)
         return std::nullopt;
-    QStringList paths;
-    for (qsizetype i = 1; i + 1 < lines.size(); ++i)
-        paths.append(QString::fromUtf8(lines[i]));
-    return paths;
+    const QDir folder = folderOf(journal);
+    auto pathOf = [&](const QByteArray& name) {
+        return name.isEmpty() ? QString()
+                              : QDir::cleanPath(folder.filePath(QString::fromUtf8(name)));
+    };
+    Record record{{}, pathOf(lines[1]), pathOf(lines[2])};
+    for (qsizetype i = 3; i + 1 < lines.size(); ++i)
+        record.paths.append(pathOf(lines[i]));
+    return record;
+}
+
+QString inCopy(const QString& copy, const QString& path) {
+    return QDir(copy).filePath(QFileInfo(path).fileName());
+}
+
+// Builds the copy of the files about to be replaced in `temporary`: a link to each existing
+// file (its bytes when the disk has no links), an empty file for each missing one.
+bool makeCopy(const QStringList& paths, const QString& temporary) {
+    QDir(temporary).removeRecursively();
+    if (!QDir().mkpath(QFileInfo(temporary).absolutePath()) ||
+        !EtapesFichiers::autorise(Etape::Creation, temporary) || !QDir().mkdir(temporary))
+        return false;
+    for (const QString& path : paths) {
+        const QString target = inCopy(temporary, path);
+        const bool made = exists(path)
+                              ? EtapesFichiers::autorise(Etape::Lien, target) &&
+                                    (::linkat(AT_FDCWD, native(path).constData(), AT_FDCWD,
+                                              native(target).constData(), AT_SYMLINK_FOLLOW) == 0 ||
+                                     QFile::copy(path, target))
+                              : writeFile(target, [](QFile&) { return true; });
+        if (!made)
+            return false;
+    }
+    syncFolder(temporary + QStringLiteral("/."));
+    return true;
+}
+
+// Gives the copy its name and removes the journal. False when the copy could not be named:
+// the journal is then kept, so that the next recovery tries again.
+bool finish(const QString& journal, const QString& copyTemporary, const QString& copyFolder) {
+    if (!copyFolder.isEmpty() && exists(copyTemporary)) {
+        if (!renameFile(copyTemporary, copyFolder))
+            return false;
+        syncFolder(copyFolder);
+    }
+    removeFile(journal);
+    syncFolder(journal);
+    return true;
 }
 
 } // namespace
@@ -156,57 +241,55 @@ void AtomicFileSet::writeTemporaries() {
     }
 }
 
-void AtomicFileSet::commit(const QString& journal, const QString& archive) {
-    writeTemporaries();
+QStringList AtomicFileSet::takePaths() {
     QStringList paths;
     for (const Entry& entry : std::as_const(m_files))
         paths.append(entry.path);
     m_files.clear();
-    auto removeAll = [&](auto nameOf) {
-        for (const QString& path : std::as_const(paths))
-            QFile::remove(nameOf(path));
-    };
+    return paths;
+}
 
-    if (journal.isEmpty()) {
-        for (const QString& path : std::as_const(paths))
-            if (!renameFile(temporaryOf(path), path)) {
-                removeAll(temporaryOf);
-                throw unwritable(path);
-            }
-        syncFolder(paths.value(0));
-        return;
-    }
-
-    // The old files linked aside: what a refused rename puts back, and what goes to the archive.
-    QStringList kept;
-    for (const QString& path : std::as_const(paths)) {
-        if (!exists(path))
-            continue;
-        const QString old = oldOf(path);
-        QFile::remove(old);
-        const bool linked = EtapesFichiers::autorise(Etape::Lien, old) &&
-                            (::link(native(path).constData(), native(old).constData()) == 0 ||
-                             QFile::copy(path, old));
-        if (!linked) {
-            removeAll(temporaryOf);
-            removeAll(oldOf);
+void AtomicFileSet::commit() {
+    writeTemporaries();
+    const QStringList paths = takePaths();
+    for (const QString& path : paths)
+        if (!renameFile(temporaryOf(path), path)) {
+            for (const QString& other : paths)
+                QFile::remove(temporaryOf(other));
             throw unwritable(path);
         }
-        kept.append(path);
+    syncFolder(paths.value(0));
+}
+
+void AtomicFileSet::commit(const QString& journal, const Copy& copy) {
+    writeTemporaries();
+    const QStringList paths = takePaths();
+    QStringList kept;
+    for (const QString& path : paths)
+        if (exists(path))
+            kept.append(path);
+    const bool copied = !kept.isEmpty();
+    auto discard = [&] {
+        for (const QString& path : paths)
+            QFile::remove(temporaryOf(path));
+        if (copied)
+            QDir(copy.temporary).removeRecursively();
+    };
+    if (copied && !makeCopy(paths, copy.temporary)) {
+        discard();
+        throw uncopyable(copy.temporary);
     }
 
-    QByteArray record = JournalHeader + '\n';
-    for (const QString& path : std::as_const(paths))
-        record += path.toUtf8() + '\n';
-    record += JournalEnd + '\n';
+    const QString copyTemporary = copied ? copy.temporary : QString();
+    const QString copyFolder = copied ? copy.folder : QString();
+    const QByteArray record = recordOf(journal, paths, copyTemporary, copyFolder);
     const QString journalTemporary = temporaryOf(journal);
     if (!writeFile(
             journalTemporary,
             [&](QFile& file) { return writeBytes(file, record.constData(), record.size()); }) ||
         !renameFile(journalTemporary, journal)) {
         QFile::remove(journalTemporary);
-        removeAll(temporaryOf);
-        removeAll(oldOf);
+        discard();
         throw unwritable(journal);
     }
     syncFolder(journal);
@@ -217,48 +300,46 @@ void AtomicFileSet::commit(const QString& journal, const QString& archive) {
         // Put back what was already replaced, so that the dossier stays as it was.
         for (qsizetype j = 0; j < i; ++j) {
             if (kept.contains(paths[j]))
-                std::rename(native(oldOf(paths[j])).constData(), native(paths[j]).constData());
+                std::rename(native(inCopy(copy.temporary, paths[j])).constData(),
+                            native(paths[j]).constData());
             else
                 QFile::remove(paths[j]);
         }
-        removeAll(temporaryOf);
-        removeAll(oldOf);
+        discard();
         QFile::remove(journal);
         syncFolder(journal);
         throw unwritable(paths[i]);
     }
     syncFolder(journal);
-    removeFile(journal);
-    syncFolder(journal);
-
-    if (!archive.isEmpty() && !kept.isEmpty() && QDir().mkpath(archive)) {
-        for (const QString& path : std::as_const(kept))
-            std::rename(native(oldOf(path)).constData(),
-                        native(QDir(archive).filePath(QFileInfo(path).fileName())).constData());
-        syncFolder(archive + QStringLiteral("/."));
-    }
-    removeAll(oldOf);
+    finish(journal, copyTemporary, copyFolder);
 }
 
-void AtomicFileSet::recover(const QString& journal, const QStringList& paths) {
+void AtomicFileSet::recover(const QString& journal, const QStringList& paths,
+                            const QString& copyTemporary) {
     QFile::remove(temporaryOf(journal));
     QStringList named = paths;
+    bool copyPending = false;
     if (exists(journal)) {
-        if (const std::optional<QStringList> record = readJournal(journal)) {
-            for (const QString& path : *record) {
+        if (const std::optional<Record> record = readJournal(journal)) {
+            for (const QString& path : record->paths) {
                 const QString temporary = temporaryOf(path);
                 if (exists(temporary) && !renameFile(temporary, path))
                     throw unwritable(path);
                 named.append(path);
             }
             syncFolder(journal);
+            copyPending = !finish(journal, record->copyTemporary, record->copyFolder);
+            if (!copyPending && exists(journal))
+                throw unwritable(journal);
+        } else {
+            if (!removeFile(journal))
+                throw unwritable(journal);
+            syncFolder(journal);
         }
-        if (!removeFile(journal))
-            throw unwritable(journal);
-        syncFolder(journal);
     }
-    for (const QString& path : std::as_const(named)) {
+    // A copy left unfinished belongs to a set that never replaced anything.
+    if (!copyPending && !copyTemporary.isEmpty())
+        QDir(copyTemporary).removeRecursively();
+    for (const QString& path : std::as_const(named))
         QFile::remove(temporaryOf(path));
-        QFile::remove(oldOf(path));
-    }
 }

@@ -1,5 +1,6 @@
 #include "textfile.h"
 
+#include "bornefichier.h"
 #include "cp1252.h"
 #include "ensemblefichiers.h"
 #include "usererror.h"
@@ -7,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,40 +44,35 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Impossible de lire le fichier %1").arg(path));
-    return file.readAll();
+bool absent(const QString& path) {
+    struct stat info;
+    return path.isEmpty() || (::lstat(QFile::encodeName(path).constData(), &info) != 0 &&
+                              (errno == ENOENT || errno == ENOTDIR));
 }
 
-QString tooLarge(const QString& path, qint64 limit, const QString& pour) {
-    return QStringLiteral("Le fichier %1 dépasse %2 Mo : il est trop grand pour %3")
-        .arg(QDir::toNativeSeparators(path))
-        .arg(limit / (1024 * 1024))
-        .arg(pour);
-}
-
-QByteArray readBytes(const QString& path, qint64 limit, const QString& pour) {
+QByteArray readBytes(const QString& path, qint64 octetsMax, const QString& pour) {
+    const UserError unreadable(QStringLiteral("Impossible de lire le fichier %1").arg(path));
+    // A pipe or a device is never opened: reading it could wait for ever.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw unreadable;
+    if (octetsMax != SansBorne)
+        BorneFichier::verifie(path, info.size(), octetsMax, pour);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Impossible de lire le fichier %1").arg(path));
-    // The size told is checked first; what is read is bounded too, for a file that grows or
-    // tells no size.
-    if (file.size() > limit)
-        throw UserError(tooLarge(path, limit, pour));
-    QByteArray bytes = file.read(limit + 1);
-    if (bytes.size() > limit)
-        throw UserError(tooLarge(path, limit, pour));
+        throw unreadable;
+    if (octetsMax == SansBorne)
+        return file.readAll();
+    // A file that grew since its size was checked is read no further than its bound.
+    QByteArray bytes = file.read(octetsMax + 1);
+    BorneFichier::verifie(path, bytes.size(), octetsMax, pour);
+    if (file.error() != QFileDevice::NoError)
+        throw unreadable;
     return bytes;
 }
 
-QStringList read(const QString& path) {
-    return decodeLines(readBytes(path), [](qsizetype, const QString&) {});
-}
-
-QStringList read(const QString& path, qint64 limit, const QString& pour) {
-    return decodeLines(readBytes(path, limit, pour), [](qsizetype, const QString&) {});
+QStringList read(const QString& path, qint64 octetsMax, const QString& pour) {
+    return decodeLines(readBytes(path, octetsMax, pour), [](qsizetype, const QString&) {});
 }
 
 QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages) {
@@ -107,7 +106,8 @@ QString resolveFileName(const QString& path) {
     const QFileInfo info(path);
     const QDir dir = info.dir();
     const QString wanted = info.fileName();
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     for (const QString& entry : entries)
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
             return dir.filePath(entry);

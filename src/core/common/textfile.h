@@ -13,21 +13,23 @@
 // every line with CR LF.
 namespace TextFile {
 
+// A regular file (or a link to one) is there.
 bool exists(const QString& path);
-// The bytes of a whole file.
-QByteArray readBytes(const QString& path);
-// The same, for a file that has no use past `limit` bytes: a larger one is refused at once,
-// before it is read, with a message saying it is too large `pour` ("être importé"...).
-QByteArray readBytes(const QString& path, qint64 limit, const QString& pour);
-// The message of that refusal.
-QString tooLarge(const QString& path, qint64 limit, const QString& pour);
+// Nothing at all has that name: not a file, a folder, a link (even a broken one or a loop) nor
+// anything else. Only then is a file taken as empty; anything else is read and may fail.
+bool absent(const QString& path);
+// No bound on a file's size.
+inline constexpr qint64 SansBorne = -1;
+// The bytes of a whole regular file of at most `octetsMax` bytes (BorneFichier), checked
+// before it is read; anything else (a folder, a pipe, a link loop) is refused with a message.
+// With `pour` ("être importé"...), the refusal of a larger file says what it is too large for.
+QByteArray readBytes(const QString& path, qint64 octetsMax = SansBorne, const QString& pour = {});
 // The lines of the bytes of a file, the same as splitLines(Cp1252::decode(bytes)) but decoded
 // line by line, with no copy of the whole text; made(index, line) is called on each line as it
 // is made, while it is still in the processor's cache.
 template <typename Made> QStringList decodeLines(const QByteArray& bytes, Made made);
-QStringList read(const QString& path);
-// The lines of a file that has no use past `limit` bytes (readBytes above).
-QStringList read(const QString& path, qint64 limit, const QString& pour);
+// The lines of a file, bounded as readBytes above.
+QStringList read(const QString& path, qint64 octetsMax = SansBorne, const QString& pour = {});
 QStringList splitLines(const QString& text);
 QByteArray encodeLines(const QStringList& lines, const QString& pathForMessages);
 void write(const QString& path, const QStringList& lines);

@@ -55,8 +55,12 @@ void TListeBase::assign(const QStringList& lines) {
     invalidate();
 }
 
+QByteArray TListeBase::octetsFichier(const QString& path) {
+    return TextFile::readBytes(path, MaxOctetsFichier);
+}
+
 void TListeBase::load(const QString& path) {
-    assignBytes(TextFile::readBytes(path));
+    assignBytes(octetsFichier(path));
 }
 
 void TListeBase::assignBytes(const QByteArray& bytes) {

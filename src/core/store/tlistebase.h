@@ -23,6 +23,14 @@ class TListeBase {
 public:
     static constexpr int MaxBlocs = 9999;
     static constexpr int MaxTag = 255;
+    // The largest file a base can be: its blocks at most, each read over at most 200 lines
+    // after its opening line and closed by the next, every line a tag and its longest value
+    // ended by CR LF. A larger file is no base and is refused before it is read.
+    static constexpr qint64 MaxLignesBloc = 202;
+    static constexpr qint64 MaxOctetsLigne = 4 + MaxTag + 2;
+    static constexpr qint64 MaxOctetsFichier = MaxBlocs * MaxLignesBloc * MaxOctetsLigne;
+    // The bytes of a base's file, refused past MaxOctetsFichier.
+    static QByteArray octetsFichier(const QString& path);
 
     // The line list.
     qsizetype lineCount() const { return m_lines.size(); }

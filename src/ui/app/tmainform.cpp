@@ -4,6 +4,7 @@
 #include "app/cheminsdossier.h"
 #include "app/sauvegardes.h"
 #include "app/tfiche.h"
+#include "app/verrou.h"
 #include "common/clock.h"
 #include "common/textfile.h"
 #include "documents/tpagedocument.h"
@@ -49,12 +50,15 @@ TMainForm::TMainForm(QWidget* parent)
             [this] { fenetreAide().montre(Aide::pageBase(m_fiche->pageActive())); });
 }
 
+TMainForm::~TMainForm() = default;
+
 void TMainForm::metAJourTitre() {
     // The record window fills the frame, so its title, the dossier's file name, shows in the
-    // frame's caption.
+    // frame's caption, and whether it is only read.
     const QString dossier = m_fiche->titre();
+    const QString mode = m_fiche->lectureSeule() ? QStringLiteral(" (lecture seule)") : QString();
     setWindowTitle(dossier.isEmpty() ? QStringLiteral("Tarvinel")
-                                     : QStringLiteral("Tarvinel - [%1]").arg(dossier));
+                                     : QStringLiteral("Tarvinel - [%1]%2").arg(dossier, mode));
 }
 
 void TMainForm::metAJourHorloge() {
@@ -97,13 +101,54 @@ void TMainForm::premiereApparition() {
         return;
     // A dossier that is no longer where it was is reported, not shown empty under its name.
     m_dossierPath = resolveFileName(m_dossierPath);
-    execute([&] { TFiche::RepareDossier(m_dossierPath); });
-    if (!TextFile::exists(m_dossierPath)) {
-        Questions::instance().message(QStringLiteral("Le fichier n'existe pas"));
-        return;
-    }
-    if (execute([&] { m_fiche->Charge(m_dossierPath); }))
+    if (chargeDossier(m_dossierPath))
         appliqueEnsemblesDossier();
+}
+
+bool TMainForm::reserve(TVerrou& verrou, const QString& dossier, bool& lectureSeule) {
+    QString raison;
+    try {
+        if (verrou.prend(dossier))
+            return true;
+        const std::optional<TDetenteur> detenteur = TVerrou::detenteur(dossier);
+        raison =
+            QStringLiteral("Le dossier %1 est déjà ouvert par %2.")
+                .arg(QFileInfo(dossier).fileName(),
+                     detenteur ? detenteur->description() : QStringLiteral("un autre programme"));
+    } catch (const UserError& erreur) {
+        raison = erreur.message() + QStringLiteral(" : le dossier ne peut pas être réservé.");
+    }
+    lectureSeule =
+        Questions::instance().okAnnuler(raison + QStringLiteral(" L'ouvrir en lecture seule ?"));
+    return lectureSeule;
+}
+
+bool TMainForm::chargeDossier(const QString& dossier) {
+    // A dossier that is not there is not locked: only a save stopped part-way may bring it.
+    const auto absent = [&] {
+        if (TextFile::exists(dossier))
+            return false;
+        Questions::instance().message(QStringLiteral("Le fichier n'existe pas"));
+        return true;
+    };
+    if (!QFileInfo::exists(TFiche::journalDe(dossier)) && absent())
+        return false;
+    auto verrou = std::make_unique<TVerrou>();
+    bool lectureSeule = false;
+    if (!reserve(*verrou, dossier, lectureSeule))
+        return false;
+    // A save that stopped part-way is finished by the program that holds the dossier.
+    if (!lectureSeule && !execute([&] { TFiche::RepareDossier(dossier); }))
+        return false;
+    if (absent())
+        return false;
+    if (!execute([&] { m_fiche->Charge(dossier, lectureSeule); }))
+        return false;
+    if (lectureSeule)
+        verrou.reset();
+    m_verrou = std::move(verrou);
+    metAJourTitre();
+    return true;
 }
 
 void TMainForm::tailleInitiale(int largeurEcran) {
@@ -132,6 +177,7 @@ void TMainForm::closeEvent(QCloseEvent* evenement) {
 }
 
 void TMainForm::fermeture() {
+    m_verrou.reset();
     // The settings files live in the start-up directory; they were read at the first showing.
     if (m_startDir.isEmpty())
         return;
@@ -182,10 +228,27 @@ void TMainForm::noteOuvertureAutomatique() {
 
 bool TMainForm::sauve(const QString& path) {
     // Edits still on screen are stored first, so that none is left out of the files.
-    return execute([&] {
-        m_fiche->TestModif();
-        m_fiche->Sauve(path);
-    });
+    bool modifie = false;
+    if (!execute([&] { modifie = m_fiche->TestModif(); }))
+        return false;
+    if (modifie && !m_fiche->lectureSeule() && !confirmeRemplacement(path))
+        return false;
+    return execute([&] { m_fiche->Sauve(path); });
+}
+
+bool TMainForm::confirmeRemplacement(const QString& path) {
+    if (m_fiche->ficLoc().isEmpty() ||
+        QFileInfo(path).absoluteFilePath() != QFileInfo(m_fiche->ficLoc()).absoluteFilePath())
+        return true;
+    QStringList noms;
+    for (const QString& fichier : m_fiche->fichiersChanges())
+        noms.append(QFileInfo(fichier).fileName());
+    return noms.isEmpty() ||
+           Questions::instance().okAnnuler(
+               QStringLiteral("Les fichiers %1 du dossier ont été modifiés sur le disque par un "
+                              "autre programme depuis qu'ils ont été lus. Les remplacer par le "
+                              "dossier affiché ?")
+                   .arg(noms.join(QStringLiteral(", "))));
 }
 
 bool TMainForm::questionModif() {
@@ -198,8 +261,9 @@ bool TMainForm::questionModif() {
     switch (Questions::instance().ouiNonAnnuler(
         QStringLiteral("Enregistrer changements dans %1 ?").arg(nom))) {
     case Questions::Reponse::Oui:
-        // A dossier that has no file yet is given a name first.
-        return m_dossierPath.isEmpty() ? EnregistrerSous() : sauve(m_dossierPath);
+        // A dossier that has no file yet is given a name first, and so is one only read.
+        return m_dossierPath.isEmpty() || m_fiche->lectureSeule() ? EnregistrerSous()
+                                                                  : sauve(m_dossierPath);
     case Questions::Reponse::Non:
         return true;
     case Questions::Reponse::Annuler:
@@ -212,7 +276,9 @@ void TMainForm::Nouveau() {
     if (!questionModif())
         return;
     m_dossierPath.clear();
+    m_verrou.reset();
     m_fiche->Nouveau();
+    metAJourTitre();
     appliqueEnsemblesDossier();
     action(Commande::TousLesLocataires)->trigger();
 }
@@ -236,13 +302,7 @@ void TMainForm::ouvreDossier(const QString& chemin) {
     // The open dossier keeps its path when the chosen one cannot be loaded, so that its
     // changes are never saved under another name.
     const QString dossier = resolveFileName(chemin);
-    if (!execute([&] { TFiche::RepareDossier(dossier); }))
-        return;
-    if (!TextFile::exists(dossier)) {
-        questions.message(QStringLiteral("Le fichier n'existe pas"));
-        return;
-    }
-    if (!execute([&] { m_fiche->Charge(dossier); }))
+    if (!chargeDossier(dossier))
         return;
     m_dossierPath = dossier;
     appliqueEnsemblesDossier();
@@ -270,13 +330,38 @@ bool TMainForm::EnregistrerSous() {
     const QString choisi = resolveFileName(avecExtensionLoc(chemin));
     if (TextFile::exists(choisi) && !questions.confirmeRemplacement())
         return false;
+    // Another dossier is written only under its own lock, never over one another program holds.
+    std::unique_ptr<TVerrou> verrou;
+    const bool memeDossier = m_verrou && QFileInfo(choisi).absoluteFilePath() ==
+                                             QFileInfo(m_verrou->principal()).absoluteFilePath();
+    if (!memeDossier) {
+        verrou = std::make_unique<TVerrou>();
+        bool pris = false;
+        if (!execute([&] { pris = verrou->prend(choisi); }))
+            return false;
+        if (!pris) {
+            const std::optional<TDetenteur> detenteur = TVerrou::detenteur(choisi);
+            questions.message(QStringLiteral("Le dossier %1 est ouvert par %2 : il ne peut pas "
+                                             "être remplacé.")
+                                  .arg(QFileInfo(choisi).fileName(),
+                                       detenteur ? detenteur->description()
+                                                 : QStringLiteral("un autre programme")));
+            return false;
+        }
+    } else if (!confirmeRemplacement(choisi)) {
+        return false;
+    }
     const bool fait = execute([&] {
         m_fiche->TestModif();
         m_fiche->SetSauve();
         m_fiche->Sauve(choisi);
     });
-    if (fait)
+    if (fait) {
         m_dossierPath = choisi;
+        if (verrou)
+            m_verrou = std::move(verrou);
+        metAJourTitre();
+    }
     return fait;
 }
 

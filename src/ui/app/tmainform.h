@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class QActionGroup;
 class QLabel;
@@ -14,6 +15,7 @@ class QTimer;
 class TAide;
 class TFiche;
 class TFicheForm;
+class TVerrou;
 
 // The application's frame: the menus, the toolbar, the status bar with its clock, and the
 // record window as its only child. It owns the path of the open dossier and the start-up
@@ -23,6 +25,7 @@ class TMainForm : public QMainWindow {
 
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
 
     TFiche& fiche() { return *m_fiche; }
     TFicheForm& ficheForm() { return *m_ficheForm; }
@@ -86,8 +89,17 @@ private:
     // did not happen.
     bool questionModif();
     bool sauve(const QString& path);
+    // Before the open dossier's files are written over: when another program changed them on
+    // disk since they were read, asks whether to replace them; false when not.
+    bool confirmeRemplacement(const QString& path);
     // Opens the dossier chosen or named, the open one kept when it cannot be.
     void ouvreDossier(const QString& chemin);
+    // Opens `dossier` under its lock, or read-only when another program holds it and the
+    // user agrees; false, the open dossier kept, when it is not opened.
+    bool chargeDossier(const QString& dossier);
+    // Takes the lock of `dossier`; when it cannot be had, offers to open the dossier read-only
+    // (`lectureSeule` then raised). False when the dossier is not to be opened.
+    bool reserve(TVerrou& verrou, const QString& dossier, bool& lectureSeule);
     // The first showing of the window: the start-up directory and the first size.
     void premiereApparition();
     // The window closes, its unsaved changes dealt with.
@@ -109,6 +121,8 @@ private:
     QString m_startDir;
     QString m_dossierPath;
     QString m_dossierDemarrage;
+    // The lock of the open dossier; none when it is opened read-only or has no file.
+    std::unique_ptr<TVerrou> m_verrou;
     TAide* m_aide = nullptr;
     bool m_dejaMontree = false;
 };

@@ -1,6 +1,7 @@
 #include "../../common/fichiersessai.h"
 #include "app/tfiche.h"
 #include "common/clock.h"
+#include "common/etapesfichiers.h"
 #include "documents/tpagedocument.h"
 #include "purchasing/tpagecommande.h"
 #include "records/locataire.h"
@@ -11,6 +12,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -361,7 +366,7 @@ private slots:
         ajoute(avis, bloc);
 
         const Resultat verif = tarvinel({QStringLiteral("--verifier"), dossier}, dir.path());
-        QCOMPARE(verif.code, 0);
+        QCOMPARE(verif.code, 1);
         QVERIFY2(verif.sortie.contains(QStringLiteral(
                      "Lots (essai.lot) : 2 fiche(s) trouvée(s), 1 réparée(s), 0 doublon(s)")),
                  qPrintable(verif.sortie));
@@ -380,6 +385,93 @@ private slots:
                      "Lots (essai.lot) : 2 fiche(s) trouvée(s), 0 réparée(s), 0 doublon(s)")),
                  qPrintable(apres.sortie));
         QVERIFY(apres.sortie.endsWith(QStringLiteral("Le dossier est sain.\n")));
+    }
+
+    // A save killed once its journal was written and its first file replaced: the repair
+    // finishes it, says so and succeeds.
+    void reparerFinitUnEnregistrementInterrompu() {
+        QTemporaryDir dir;
+        const QString dossier = dossierEssai(dir);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            int renommages = 0;
+            EtapesFichiers::Essai arret([&](EtapesFichiers::Etape etape, const QString&) {
+                if (etape == EtapesFichiers::Etape::Renommage && ++renommages == 3)
+                    ::raise(SIGKILL);
+                return true;
+            });
+            TFiche fiche;
+            fiche.Charge(dossier);
+            fiche.SetSauve();
+            fiche.Sauve(dossier);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        QVERIFY(WIFSIGNALED(status));
+        QVERIFY(QFile::exists(TFiche::journalDe(dossier)));
+
+        const Resultat verif = tarvinel({"--verifier", dossier}, dir.path());
+        QCOMPARE(verif.code, 1);
+        QVERIFY(verif.sortie.endsWith("Le dossier doit être réparé : relancez avec --reparer.\n"));
+        const Resultat repare = tarvinel({"--verifier", dossier, "--reparer"}, dir.path());
+        QCOMPARE(repare.code, 0);
+        QVERIFY2(repare.sortie.endsWith("Le dossier a été réparé et enregistré ; les fichiers "
+                                        "remplacés sont gardés en sauvegarde.\n"),
+                 qPrintable(repare.sortie));
+        QVERIFY(!QFile::exists(TFiche::journalDe(dossier)));
+        QVERIFY(tarvinel({"--verifier", dossier}, dir.path())
+                    .sortie.endsWith("Le dossier est sain.\n"));
+    }
+
+    // The output of --pdf and --journal never goes over a file of the dossier, of the settings
+    // or of the copies, however it is named; every file stays as it was.
+    void sortiesRefusees_data() {
+        QTest::addColumn<QString>("commande");
+        QTest::addColumn<QString>("sortie");
+        QTest::addColumn<QString>("message");
+        const QString dossier = "Le fichier %1 fait partie du dossier essai.loc";
+        const QString reglages = "Le fichier %1 est un fichier de réglages du programme";
+        const QString copies = "Le fichier %1 est dans le dossier des sauvegardes";
+        for (const char* commande : {"--pdf", "--journal"}) {
+            const QString c = QString::fromLatin1(commande);
+            QTest::addRow("%s main file", commande) << c << "essai.loc" << dossier;
+            QTest::addRow("%s other case", commande) << c << "ESSAI.LOC" << dossier;
+            QTest::addRow("%s through a folder", commande)
+                << c << "Sauvegardes/../essai.qtc" << dossier;
+            QTest::addRow("%s companion", commande) << c << "essai.rcu" << dossier;
+            QTest::addRow("%s messages", commande) << c << "essai.oms" << dossier;
+            QTest::addRow("%s settings", commande) << c << "Tarvinel.ini" << reglages;
+            QTest::addRow("%s notepad", commande) << c << "Dravenel.nte" << reglages;
+            QTest::addRow("%s copies", commande) << c << "Sauvegardes/essai.pdf" << copies;
+        }
+    }
+    void sortiesRefusees() {
+        QFETCH(QString, commande);
+        QFETCH(QString, sortie);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        dossierEssai(dir);
+        QVERIFY(QDir(dir.path()).mkdir("Sauvegardes"));
+        QFile(dir.filePath("Tarvinel.ini")).open(QIODevice::WriteOnly);
+        QMap<QString, QByteArray> avant;
+        for (const QString& nom : QDir(dir.path()).entryList(QDir::Files))
+            avant[nom] = contenu(dir.filePath(nom));
+        const QStringList arguments =
+            commande == "--pdf"
+                ? QStringList{"--pdf", "quittance", "202612001", "essai.loc", "-o", sortie}
+                : QStringList{"--journal", "essai.loc",  "--du", "01/12/2026",
+                              "--au",      "31/12/2026", "-o",   sortie};
+        const Resultat r = tarvinel(arguments, dir.path());
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.erreurs.startsWith("tarvinel : " + message.arg(sortie)), qPrintable(r.erreurs));
+        QMap<QString, QByteArray> apres;
+        for (const QString& nom : QDir(dir.path()).entryList(QDir::Files))
+            apres[nom] = contenu(dir.filePath(nom));
+        QCOMPARE(apres, avant);
+        QCOMPARE(
+            QDir(dir.filePath("Sauvegardes")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+            QStringList());
     }
 };
 

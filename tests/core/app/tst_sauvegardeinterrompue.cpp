@@ -1,4 +1,6 @@
+#include "app/sauvegardes.h"
 #include "app/tfiche.h"
+#include "common/clock.h"
 #include "common/etapesfichiers.h"
 #include "common/textfile.h"
 #include "common/usererror.h"
@@ -25,7 +27,10 @@ void ecritDossier(const QString& principal, const QString& version, int n) {
         for (int k = 0; k < n; ++k)
             lignes << TListeBase::openingLine(k) << QString::number(10001 + k)
                    << version + u' ' + extension << TListeBase::closingLine(k);
-        TextFile::write(principal.chopped(3) + extension, lignes);
+        // Written plainly, without waiting on the disk: only the save under test syncs.
+        QFile fichier(principal.chopped(3) + extension);
+        QVERIFY(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        fichier.write(TextFile::encodeLines(lignes, fichier.fileName()));
     }
 }
 
@@ -58,11 +63,39 @@ void sauveNouvelleVersion(const QString& principal) {
     fiche.Sauve(principal);
 }
 
+// The copies of "d.loc" already kept before the save, dated in January, oldest first, each
+// holding the seven files marked "older".
+void ecritCopies(const QString& principal, int nombre) {
+    const QDir dir = QFileInfo(principal).dir();
+    QDir(dir.filePath("Sauvegardes")).removeRecursively();
+    for (int k = 1; k <= nombre; ++k) {
+        const QString copie = dir.filePath(
+            QStringLiteral("Sauvegardes/d 2026-01-%1 09.00.00").arg(k, 2, 10, QChar('0')));
+        QVERIFY(QDir().mkpath(copie));
+        ecritDossier(QDir(copie).filePath("d.loc"), "older", 3);
+    }
+}
+
+// Every copy the list offers holds its seven files whole, of one save; the versions found.
+QSet<QString> versionsDesCopies(const QString& principal) {
+    QSet<QString> versions;
+    for (const Sauvegardes::TSauvegarde& copie : Sauvegardes::liste(principal))
+        versions.insert(versionDuDossier(copie.dossier));
+    return versions;
+}
+
 // Runs the save in a child process that kills itself at its `etape`-th step on disk, or that
-// the parent kills after `delai` microseconds; true when the child was killed.
-bool sauveEtTue(const QString& principal, int etape, int delai) {
+// the parent kills after `delai` microseconds; true when the child was killed. With
+// `repertoire`, the child saves from that working directory, the dossier named from there.
+bool sauveEtTue(const QString& principal, int etape, int delai, const QString& repertoire = {}) {
     const pid_t pid = ::fork();
     if (pid == 0) {
+        Clock::Fixed horloge(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+        QString chemin = principal;
+        if (!repertoire.isEmpty()) {
+            QDir::setCurrent(repertoire);
+            chemin = QDir(repertoire).relativeFilePath(principal);
+        }
         int n = 0;
         EtapesFichiers::Essai arret([&](EtapesFichiers::Etape, const QString&) {
             if (++n == etape)
@@ -70,7 +103,7 @@ bool sauveEtTue(const QString& principal, int etape, int delai) {
             return true;
         });
         try {
-            sauveNouvelleVersion(principal);
+            sauveNouvelleVersion(chemin);
         } catch (...) {
             ::_exit(2);
         }
@@ -97,16 +130,33 @@ class TestSauvegardeInterrompue : public QObject {
     Q_OBJECT
 
 private slots:
+    // The save is killed at each of its steps: in the child's own working directory or in
+    // another one than the opening's, and with copies enough that the oldest is removed. The
+    // opening then finds the dossier whole, and the files a finished save replaced kept as a
+    // whole copy; no copy the list offers lacks a file.
+    void killedAtEveryStep_data() {
+        QTest::addColumn<bool>("ailleurs");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("same directory") << false << 0;
+        QTest::newRow("another directory") << true << 0;
+        QTest::newRow("pruning the copies") << false << Sauvegardes::Gardees;
+        QTest::newRow("another directory, pruning") << true << Sauvegardes::Gardees;
+    }
     void killedAtEveryStep() {
+        QFETCH(bool, ailleurs);
+        QFETCH(int, copies);
         QTemporaryDir dir;
         const QString principal = dir.filePath("d.loc");
+        const QString repertoire = ailleurs ? dir.path() : QString();
         int etapes = 0;
         {
             ecritDossier(principal, "old", 3);
+            ecritCopies(principal, copies);
             EtapesFichiers::Essai compte([&](EtapesFichiers::Etape, const QString&) {
                 ++etapes;
                 return true;
             });
+            Clock::Fixed horloge(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
             sauveNouvelleVersion(principal);
         }
         QVERIFY(etapes > 7 * 3);
@@ -114,17 +164,25 @@ private slots:
         int entiers = 0;
         for (int etape = 1; etape <= etapes + 1; ++etape) {
             ecritDossier(principal, "old", 3);
-            tues += sauveEtTue(principal, etape, -1);
+            ecritCopies(principal, copies);
+            tues += sauveEtTue(principal, etape, -1, repertoire);
             TFiche::RepareDossier(principal);
             const QString version = versionDuDossier(principal);
-            QVERIFY2(version == "old" || version == "new",
-                     qPrintable(QStringLiteral("step %1: %2").arg(etape).arg(version)));
-            entiers += 1;
+            const QString ou = QStringLiteral("step %1: ").arg(etape);
+            QVERIFY2(version == "old" || version == "new", qPrintable(ou + version));
             QCOMPARE(restes(dir.path()), QStringList());
+            const QSet<QString> versions = versionsDesCopies(principal);
+            QVERIFY2(!versions.contains("damaged") && !versions.contains("mixed"),
+                     qPrintable(ou + QStringList(versions.begin(), versions.end()).join(' ')));
+            // What a save replaced is kept, whether the save or the opening finished it.
+            QCOMPARE(versions.contains("old"), version == "new");
+            QVERIFY(Sauvegardes::liste(principal).size() <= Sauvegardes::Gardees);
+            entiers += 1;
         }
         QCOMPARE(tues, etapes);
         QCOMPARE(entiers, etapes + 1);
-        qInfo("%d kills at every step of a save, %d dossiers found whole", tues, entiers);
+        qInfo("%d kills at every step of a save, %d dossiers and their copies found whole", tues,
+              entiers);
     }
 
     void killedAtRandomMoments() {
@@ -142,12 +200,16 @@ private slots:
         int nouveaux = 0;
         for (int essai = 0; essai < 100; ++essai) {
             ecritDossier(principal, "old", 400);
+            ecritCopies(principal, Sauvegardes::Gardees);
             tues += sauveEtTue(principal, 0, aleas.bounded(duree));
             TFiche fiche;
             fiche.Charge(principal);
             QCOMPARE(restes(dir.path()), QStringList());
             const QString version = versionDuDossier(principal);
             QVERIFY2(version == "old" || version == "new", qPrintable(version));
+            const QSet<QString> versions = versionsDesCopies(principal);
+            QVERIFY(!versions.contains("damaged") && !versions.contains("mixed"));
+            QCOMPARE(versions.contains("old"), version == "new");
             ++entiers;
             nouveaux += version == "new";
         }
@@ -183,7 +245,10 @@ private slots:
                 sauveNouvelleVersion(principal);
             } catch (const UserError& e) {
                 echec = true;
-                QVERIFY(e.message().startsWith("Impossible d'écrire le fichier "));
+                QVERIFY2(e.message().startsWith("Impossible d'écrire le fichier ") ||
+                             e.message().startsWith("Impossible de garder une copie des fichiers "
+                                                    "remplacés dans "),
+                         qPrintable(e.message()));
             }
             const QString version = versionDuDossier(principal);
             QCOMPARE(version, QString(echec ? "old" : "new"));

@@ -2,7 +2,9 @@
 #include "app/sauvegardes.h"
 #include "app/tfiche.h"
 #include "common/clock.h"
+#include "common/etapesfichiers.h"
 #include "common/textfile.h"
+#include "common/usererror.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,6 +91,77 @@ private slots:
         QCOMPARE(contenu(principal), aujourdhui);
         QCOMPARE(fiche.base(Base::Locataires).nb, 2);
         QCOMPARE(QDir(dir.path()).entryList({"*~"}, QDir::Files), QStringList());
+    }
+
+    // A copy that cannot be made (its folder is a file, or the disk refuses it) stops the save
+    // with the reason: nothing is replaced, so nothing is lost without its copy.
+    void copyNotMadeStopsTheSave_data() {
+        QTest::addColumn<bool>("fichier");
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("Sauvegardes is a file") << true << "Sauvegardes n'est pas un dossier";
+        QTest::newRow("copy refused") << false << "disque plein ou accès refusé";
+    }
+    void copyNotMadeStopsTheSave() {
+        QFETCH(bool, fichier);
+        QFETCH(QString, raison);
+        QTemporaryDir dir;
+        const QString principal = dir.filePath("dupont.loc");
+        TFiche fiche;
+        ajouteEtSauve(fiche, principal, "Premier", m_debut);
+        const QByteArray avant = contenu(principal);
+        const QString sauvegardes = dir.filePath("Sauvegardes");
+        if (fichier)
+            QVERIFY(QFile(sauvegardes).open(QIODevice::WriteOnly));
+        EtapesFichiers::Essai refus([&](EtapesFichiers::Etape, const QString& chemin) {
+            return fichier || !chemin.contains("/Sauvegardes/");
+        });
+        QString message;
+        try {
+            ajouteEtSauve(fiche, principal, "Deuxième", m_debut.addSecs(60));
+        } catch (const UserError& e) {
+            message = e.message();
+        }
+        QVERIFY2(message.startsWith("Impossible de garder une copie des fichiers remplacés dans " +
+                                    QDir::toNativeSeparators(sauvegardes)),
+                 qPrintable(message));
+        QVERIFY2(message.contains(raison), qPrintable(message));
+        QVERIFY(message.endsWith("rien n'a été enregistré"));
+        QCOMPARE(contenu(principal), avant);
+        QVERIFY(fiche.dossierModifie());
+        QCOMPARE(QDir(dir.path()).entryList({"*~"}, QDir::Files), QStringList());
+    }
+
+    // A copy that lacks one of its files is not offered, and restoring it is refused rather
+    // than emptying that base.
+    void incompleteCopyIsNeitherListedNorRestored() {
+        QTemporaryDir dir;
+        const QString principal = dir.filePath("dupont.loc");
+        TFiche fiche;
+        ajouteEtSauve(fiche, principal, "Premier", m_debut);
+        ajouteEtSauve(fiche, principal, "Deuxième", m_debut.addSecs(60));
+        const QString copie = Sauvegardes::liste(principal).first().dossier;
+        QVERIFY(QFile::remove(copie.chopped(3) + "qtc"));
+        QCOMPARE(Sauvegardes::liste(principal).size(), 0);
+        const QByteArray quittances = contenu(dir.filePath("dupont.qtc"));
+        QVERIFY_THROWS_EXCEPTION(UserError, fiche.Restaure(copie));
+        QCOMPARE(contenu(dir.filePath("dupont.qtc")), quittances);
+        QCOMPARE(fiche.base(Base::Locataires).nb, 2);
+    }
+
+    // A copy holds the seven files even when the dossier had fewer: a missing one is kept as
+    // the empty base it was.
+    void copyOfAShortDossierHoldsSevenFiles() {
+        QTemporaryDir dir;
+        const QString principal = dir.filePath("dupont.loc");
+        TextFile::write(principal,
+                        {TListeBase::openingLine(0), "10001", "Seul", TListeBase::closingLine(0)});
+        TFiche fiche;
+        fiche.Charge(principal);
+        ajouteEtSauve(fiche, principal, "Deuxième", m_debut);
+        const QList<Sauvegardes::TSauvegarde> copies = Sauvegardes::liste(principal);
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(contenu(copies.first().dossier.chopped(3) + "lot"), QByteArray());
+        QCOMPARE(copies.first().fiches[indexOf(Base::Locataires)], 1);
     }
 };
 

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestTextFile : public QObject {
     Q_OBJECT
 
@@ -49,6 +51,26 @@ private slots:
         QCOMPARE(f.readAll(), QByteArray("H\xe9l\xe8ne\r\n\r\n1 200 \x80\r\n"));
         QCOMPARE(TextFile::read(path), QStringList({"Hélène", "", "1 200 €"}));
         QVERIFY(!QFile::exists(path + ".tmp~"));
+    }
+
+    // A bound is checked before the file is read; a pipe is refused without waiting on it.
+    void readBytesKeepsToItsBound() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("f.txt");
+        TextFile::write(path, {"123456"});
+        QCOMPARE(TextFile::readBytes(path, 8), QByteArray("123456\r\n"));
+        try {
+            TextFile::readBytes(path, 7);
+            QFAIL("read");
+        } catch (const UserError& e) {
+            QCOMPARE(e.message(), "Le fichier " + path +
+                                      " est trop grand (1 Ko) : il ne peut pas dépasser 1 Ko");
+        }
+        const QString pipe = dir.filePath("tube");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY_THROWS_EXCEPTION(UserError, TextFile::readBytes(pipe));
+        QVERIFY(!TextFile::absent(pipe));
+        QVERIFY(TextFile::absent(dir.filePath("rien")));
     }
 
     void unwritableTextLeavesTheFileAlone() {
