@@ -6,7 +6,8 @@
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6printsupport6 \
             libqt6test6 qt6-translations-l10n qt6-qpa-plugins fonts-liberation \
-            libbenchmark-dev poppler-utils locales unrtf desktop-file-utils xdg-utils
+            libbenchmark-dev poppler-utils locales unrtf desktop-file-utils xdg-utils \
+            cups cups-client printer-driver-cups-pdf
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
 BUILD    := build
 ASAN_BUILD := build-asan
