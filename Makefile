@@ -1,12 +1,13 @@
 # Two entry points: `make run` builds and starts the program, `make test` builds and runs
-# every test. Both first make sure the Debian packages the build needs are installed.
+# every test. `make deb` builds the Debian package. Both first make sure the Debian packages the build needs are installed.
 # The reliability net: `make test-sanitizers` runs every test again under the address and
 # undefined-behaviour sanitizers; `make fuzz` fuzzes each target of fuzz/ for FUZZ_SECONDS
 # seconds; `make fuzz-replay` runs every input of the fuzz corpus once through every target.
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6printsupport6 \
             libqt6test6 qt6-translations-l10n qt6-qpa-plugins fonts-liberation \
-            libbenchmark-dev poppler-utils locales unrtf desktop-file-utils xdg-utils
+            libbenchmark-dev poppler-utils locales unrtf desktop-file-utils xdg-utils \
+            cups cups-client printer-driver-cups-pdf dpkg-dev file lintian appstream man-db
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
 BUILD    := build
 ASAN_BUILD := build-asan
@@ -22,7 +23,7 @@ FUZZ_ENV := TMPDIR=$(if $(wildcard /dev/shm),/dev/shm,/tmp) \
             ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer \
             UBSAN_OPTIONS=print_stacktrace=1
 
-.PHONY: run test bench build install deps packages test-sanitizers fuzz fuzz-replay fuzz-build \
+.PHONY: run test bench build install deb deps packages test-sanitizers fuzz fuzz-replay fuzz-build \
         fuzz-packages
 
 run: build
@@ -34,6 +35,10 @@ test: build
 # Installs under PREFIX, inside DESTDIR when one is given (packaging).
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, tarvinel_<version>_amd64.deb, in the build directory.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	./$(BUILD)/bench/tarvinel_bench

@@ -12,7 +12,10 @@ endif()
 set(racine ${DESTINATION}/opt/tarvinel)
 file(GLOB pages RELATIVE ${SOURCE}/help ${SOURCE}/help/*.html)
 set(attendus bin/tarvinel share/applications/tarvinel.desktop
-    share/icons/hicolor/scalable/apps/tarvinel.svg share/mime/packages/tarvinel.xml)
+    share/icons/hicolor/scalable/apps/tarvinel.svg share/mime/packages/tarvinel.xml
+    share/man/man1/tarvinel.1.gz share/metainfo/fr.tarvinel.tarvinel.metainfo.xml
+    share/tarvinel/captures/locataire.png share/tarvinel/captures/quittance.png
+    share/doc/tarvinel/copyright share/doc/tarvinel/changelog.gz)
 foreach(page ${pages})
     list(APPEND attendus share/doc/tarvinel/aide/${page})
 endforeach()

@@ -1,5 +1,6 @@
 #include "lignecommande.h"
 
+#include "app/programme.h"
 #include "cli/documentpdf.h"
 #include "cli/rapports.h"
 #include "cli/verification.h"
@@ -14,6 +15,7 @@ namespace LigneCommande {
 namespace {
 
 const QString OptionAide = QStringLiteral("--help");
+const QString OptionVersion = QStringLiteral("--version");
 
 int verifier(const TArguments& arguments, QTextStream& sortie) {
     const QString dossier = arguments.operandes.at(0);
@@ -167,6 +169,11 @@ TDemande analyse(const QStringList& arguments) {
         d.genre = TDemande::Aide;
         return d;
     }
+    if (premier == OptionVersion) {
+        TDemande d;
+        d.genre = TDemande::Version;
+        return d;
+    }
     if (const TCommande* commande = commandeDe(premier))
         return analyseCommande(*commande, arguments.mid(1));
     if (estOption(premier))
@@ -193,7 +200,9 @@ QString aide() {
         "      Ouvre la fenêtre du programme, sur le dossier donné s'il y en a un.\n");
     for (const TCommande& c : commandes())
         texte += QStringLiteral("  tarvinel %1\n      %2\n").arg(c.syntaxe, c.description);
-    texte += QStringLiteral("  tarvinel --help\n      Affiche cette aide.\n\n"
+    texte += QStringLiteral("  tarvinel --version\n      Affiche la version et la licence du "
+                            "programme.\n"
+                            "  tarvinel --help\n      Affiche cette aide.\n\n"
                             "Code de sortie : 0 si la commande a réussi, 1 si elle a échoué, "
                             "2 si la ligne de commande est incorrecte.\n");
     return texte;
@@ -204,6 +213,9 @@ int execute(const QStringList& arguments, QTextStream& sortie, QTextStream& erre
     switch (demande.genre) {
     case TDemande::Aide:
         sortie << aide();
+        return 0;
+    case TDemande::Version:
+        sortie << Programme::texteVersion();
         return 0;
     case TDemande::Erreur:
         erreurs << "tarvinel : " << demande.erreur << '\n'

@@ -37,7 +37,7 @@ const QList<TCommande>& commandes();
 
 // What the arguments after the program's name ask for.
 struct TDemande {
-    enum Genre { Fenetre, Commande, Aide, Erreur };
+    enum Genre { Fenetre, Commande, Aide, Version, Erreur };
     Genre genre = Fenetre;
     QString dossier;             // Fenetre: the dossier to open at start, if any
     const TCommande* commande{}; // Commande

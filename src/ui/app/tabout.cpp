@@ -1,5 +1,6 @@
 #include "tabout.h"
 
+#include "app/programme.h"
 #include "icones.h"
 
 #include <QDialogButtonBox>
@@ -7,7 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-TAbout::TAbout(QWidget* parent) : QDialog(parent) {
+TAbout::TAbout(const QString& dossier, const QString& repertoireReglages, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("A propos"));
     auto* image = new QLabel;
     image->setPixmap(imageProgramme(64));
@@ -18,7 +20,7 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent) {
     gras.setPointSize(16);
     gras.setBold(true);
     nom->setFont(gras);
-    auto* version = new QLabel(QStringLiteral("Version 1.0"));
+    auto* version = new QLabel(QStringLiteral("Version ") + Programme::version());
     auto* objet = new QLabel(QStringLiteral("Gestion des locations immobilières"));
 
     auto* boutons = new QDialogButtonBox;
@@ -32,6 +34,22 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent) {
     disposition->addWidget(nom, 0, 1);
     disposition->addWidget(version, 1, 1);
     disposition->addWidget(objet, 2, 1);
-    disposition->addWidget(boutons, 3, 0, 1, 2);
+    // The licence and the paths, each value named by its label for a screen reader; the
+    // paths can be selected and copied.
+    auto* details = new QGridLayout;
+    details->setHorizontalSpacing(10);
+    int rang = 0;
+    for (const Programme::TLigne& ligne : Programme::aPropos(dossier, repertoireReglages)) {
+        auto* libelle = new QLabel(ligne.libelle + QStringLiteral(" :"));
+        auto* valeur = new QLabel(ligne.valeur);
+        valeur->setAccessibleName(ligne.libelle);
+        valeur->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        libelle->setBuddy(valeur);
+        details->addWidget(libelle, rang, 0, Qt::AlignTop);
+        details->addWidget(valeur, rang, 1);
+        ++rang;
+    }
+    disposition->addLayout(details, 3, 1);
+    disposition->addWidget(boutons, 4, 0, 1, 2);
     disposition->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -2,10 +2,11 @@
 
 #include <QDialog>
 
-// The About box: the program's name, version and purpose, and "OK".
+// The About box: the program's name, version and purpose, its licence, the dossier open and
+// where the settings are kept, and "OK".
 class TAbout : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TAbout(QWidget* parent = nullptr);
+    TAbout(const QString& dossier, const QString& repertoireReglages, QWidget* parent = nullptr);
 };

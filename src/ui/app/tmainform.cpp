@@ -427,6 +427,6 @@ bool TMainForm::eventFilter(QObject* objet, QEvent* evenement) {
 }
 
 void TMainForm::aPropos() {
-    TAbout boite(this);
+    TAbout boite(m_dossierPath, m_startDir, this);
     boite.exec();
 }

@@ -1,5 +1,6 @@
 #include "tsplash.h"
 
+#include "app/programme.h"
 #include "icones.h"
 
 #include <QGuiApplication>
@@ -33,7 +34,7 @@ void TSplash::paintEvent(QPaintEvent*) {
     version.setPixelSize(14);
     p.setFont(version);
     p.drawText(QRect(130, 92, 176, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Version 1.0"));
+               QStringLiteral("Version ") + Programme::version());
     p.drawText(QRect(24, 160, 270, 40), Qt::AlignCenter,
                QStringLiteral("Gestion des locations immobilières"));
 }

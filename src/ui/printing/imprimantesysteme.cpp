@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -116,6 +117,13 @@ void ImprimanteSysteme::configure() {
         if (QPushButton* ok = boutons->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("OK"));
     dialogue.exec();
+}
+
+bool ImprimanteSysteme::choisit(const QString& nom) {
+    if (QPrinterInfo::printerInfo(nom).isNull())
+        return false;
+    imprimante().setPrinterName(nom);
+    return true;
 }
 
 TMiseEnPage ImprimanteSysteme::miseEnPage(const TMiseEnPage& initiale) {

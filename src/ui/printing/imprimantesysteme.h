@@ -19,6 +19,11 @@ public:
     void configure() override;
     TMiseEnPage miseEnPage(const TMiseEnPage& initiale) override;
 
+    // The printer that the next jobs go to, by the name the print system gives it, as
+    // "Configurer imprimante..." chooses it; false, the choice unchanged, when there is none
+    // of that name.
+    bool choisit(const QString& nom);
+
 private:
     QPrinter& imprimante();
 

@@ -119,8 +119,20 @@ private slots:
              {"tarvinel [DOSSIER.loc]", "tarvinel --verifier DOSSIER.loc [--reparer]",
               "tarvinel --pdf quittance|avis|recu|commande NUMERO DOSSIER.loc -o FICHIER.pdf",
               "tarvinel --journal DOSSIER.loc --du JJ/MM/AAAA --au JJ/MM/AAAA [--fec] -o FICHIER",
-              "tarvinel --statistiques mois|locataires|lots|fournisseurs DOSSIER.loc"})
+              "tarvinel --statistiques mois|locataires|lots|fournisseurs DOSSIER.loc",
+              "tarvinel --version"})
             QVERIFY2(r.sortie.contains(QString::fromUtf8(ligne)), ligne);
+        QCOMPARE(r.erreurs, QString());
+    }
+
+    // The version, the purpose and the licence, without a window.
+    void version() {
+        QTemporaryDir dir;
+        const Resultat r = tarvinel({QStringLiteral("--version")}, dir.path());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.sortie, QStringLiteral("Tarvinel 1.0\nGestion des locations immobilières\n"
+                                          "Licence : Logiciel propriétaire, tous droits "
+                                          "réservés\n"));
         QCOMPARE(r.erreurs, QString());
     }
 

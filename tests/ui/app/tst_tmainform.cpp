@@ -500,14 +500,32 @@ private slots:
         QVERIFY(questions.imprevues().isEmpty());
     }
 
+    // The About box gives the version, the licence, the dossier open and where the settings
+    // are; each value is named by its label.
     void aPropos() {
-        TAbout boite;
+        TAbout boite("/home/martin/dupont.loc", "/home/martin");
         QStringList textes;
         for (QLabel* etiquette : boite.findChildren<QLabel*>())
             if (!etiquette->text().isEmpty())
                 textes << etiquette->text();
         QCOMPARE(textes,
-                 QStringList({"Tarvinel", "Version 1.0", "Gestion des locations immobilières"}));
+                 QStringList({"Tarvinel", "Version 1.0", "Gestion des locations immobilières",
+                              "Licence :", "Logiciel propriétaire, tous droits réservés",
+                              "Dossier :", "/home/martin/dupont.loc",
+                              "Réglages :", "/home/martin/Tarvinel.ini"}));
+        QStringList noms;
+        for (QLabel* etiquette : boite.findChildren<QLabel*>())
+            if (!etiquette->accessibleName().isEmpty())
+                noms << etiquette->accessibleName() + "=" + etiquette->text();
+        QCOMPARE(noms, QStringList({"Licence=Logiciel propriétaire, tous droits réservés",
+                                    "Dossier=/home/martin/dupont.loc",
+                                    "Réglages=/home/martin/Tarvinel.ini"}));
+        const TAbout sansDossier("", "/home/martin");
+        QStringList dossier;
+        for (QLabel* etiquette : sansDossier.findChildren<QLabel*>())
+            if (etiquette->accessibleName() == "Dossier")
+                dossier << etiquette->text();
+        QCOMPARE(dossier, QStringList("aucun dossier ouvert"));
         QVERIFY(boite.findChild<QAbstractButton*>());
         QCOMPARE(boite.findChild<QAbstractButton*>()->text(), QStringLiteral("OK"));
     }
