@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -63,9 +64,18 @@ QByteArray readBytes(const QString& path, qint64 octetsMax, const QString& pour)
         throw unreadable;
     if (octetsMax == SansBorne)
         return file.readAll();
-    // A file that grew since its size was checked is read no further than its bound.
-    QByteArray bytes = file.read(octetsMax + 1);
-    BorneFichier::verifie(path, bytes.size(), octetsMax, pour);
+    // Read by pieces, never asking for the bound at once (that would reserve it whole); a file
+    // that grew since its size was checked is read no further than its bound.
+    constexpr qint64 Morceau = 1 << 20;
+    QByteArray bytes;
+    bytes.reserve(info.size());
+    for (;;) {
+        const QByteArray morceau = file.read(std::min(Morceau, octetsMax + 1 - bytes.size()));
+        if (morceau.isEmpty())
+            break;
+        bytes += morceau;
+        BorneFichier::verifie(path, bytes.size(), octetsMax, pour);
+    }
     if (file.error() != QFileDevice::NoError)
         throw unreadable;
     return bytes;
