@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/tfiche.h"
+#include "records/locataire.h"
 #include "store/tlistebase.h"
 
 #include <QStringList>
@@ -48,6 +49,20 @@ inline QStringList blocCommande(int cle, const QString& numero, const QString& f
         bloc << "CMDE" + ligne;
     bloc << TListeBase::closingLine(cle);
     return bloc;
+}
+
+// A tenant whose only filled lines are its number and its lot.
+inline QStringList blocLocataire(int cle, const QString& numero, const QString& lot) {
+    QStringList bloc{TListeBase::openingLine(cle), numero};
+    for (int ligne = 2; ligne <= 26; ++ligne)
+        bloc << (ligne == Locataire::NumLot ? lot : QString());
+    return bloc << TListeBase::closingLine(cle);
+}
+
+// A lot: number, designation, first address line and postal code.
+inline QStringList blocLot(int cle, const QString& numero, const QString& adresse) {
+    return {TListeBase::openingLine(cle), numero, "Appartement T3", adresse, "", "75005",
+            TListeBase::closingLine(cle)};
 }
 
 inline void remplitBase(TFiche& fiche, Base b, const QStringList& lignes) {

@@ -3,7 +3,6 @@
 #include "app/tfiche.h"
 #include "common/clock.h"
 #include "documents/tpagedocument.h"
-#include "records/locataire.h"
 #include "statsessai.h"
 
 #include <QTest>
@@ -20,18 +19,6 @@ QStringList rangees(SorteStats sorte, const TCumul& cumul) {
         r << cellules.join('|');
     }
     return r;
-}
-
-QStringList blocLocataire(int cle, const QString& numero, const QString& lot) {
-    QStringList bloc{TListeBase::openingLine(cle), numero};
-    for (int ligne = 2; ligne <= 26; ++ligne)
-        bloc << (ligne == Locataire::NumLot ? lot : QString());
-    return bloc << TListeBase::closingLine(cle);
-}
-
-QStringList blocLot(int cle, const QString& numero, const QString& adresse) {
-    return {TListeBase::openingLine(cle), numero, "Appartement T3", adresse, "", "75005",
-            TListeBase::closingLine(cle)};
 }
 
 } // namespace
