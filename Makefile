@@ -6,7 +6,7 @@
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6printsupport6 \
             libqt6test6 qt6-translations-l10n qt6-qpa-plugins fonts-liberation \
-            libbenchmark-dev poppler-utils locales unrtf desktop-file-utils xdg-utils \
+            libbenchmark-dev poppler-utils python3 locales unrtf desktop-file-utils xdg-utils \
             cups cups-client printer-driver-cups-pdf dpkg-dev file lintian appstream man-db
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
 BUILD    := build
@@ -24,7 +24,7 @@ FUZZ_ENV := TMPDIR=$(if $(wildcard /dev/shm),/dev/shm,/tmp) \
             UBSAN_OPTIONS=print_stacktrace=1
 
 .PHONY: run test bench build install deb deps packages test-sanitizers fuzz fuzz-replay fuzz-build \
-        fuzz-packages
+        fuzz-packages check-layers
 
 run: build
 	./$(BUILD)/tarvinel
@@ -39,6 +39,10 @@ install: build
 # The Debian package, tarvinel_<version>_amd64.deb, in the build directory.
 deb: build
 	cd $(BUILD) && cpack -G DEB
+
+# No include arrow runs from a lower layer to a higher one, nor from core to the windows.
+check-layers: packages
+	python3 tools/verifie-couches.py
 
 bench: build
 	./$(BUILD)/bench/tarvinel_bench
