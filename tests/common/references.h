@@ -51,10 +51,10 @@ inline QString diff(const QStringList& attendu, const QStringList& obtenu, int m
     while (i < n || j < m) {
         if (i < n && j < m && attendu[i] == obtenu[j])
             pas.append({u' ', i++, j++});
-        else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j]))
-            pas.append({u'+', i, j++});
-        else
+        else if (i < n && (j == m || lcs[i + 1][j] >= lcs[i][j + 1]))
             pas.append({u'-', i++, j});
+        else
+            pas.append({u'+', i, j++});
     }
     QStringList sortie;
     const qsizetype contexte = 3;

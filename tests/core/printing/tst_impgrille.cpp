@@ -1,3 +1,5 @@
+#include "../../common/references.h"
+#include "accounting/statistiques.h"
 #include "printing/impgrille.h"
 #include "printing/tcanevasenregistre.h"
 
@@ -21,6 +23,24 @@ TGrilleImprimee grille(int lignes) {
 // A page 4800 pixels wide: margins of 192 pixels left and right, 264 top and bottom.
 TCanevasEnregistre page() {
     return TCanevasEnregistre(QSize(4800, 6600), QSize(203, 279));
+}
+
+// The month statistics window of March and April 2026, as the print job reads it.
+TGrilleImprimee statistiquesMois() {
+    const TDescriptionStats& description = descriptionStats(SorteStats::Mois);
+    const TMesureTexte mesure = [](const QString& texte) { return int(texte.size()) * 6; };
+    TCumul cumul(QStringLiteral("0.00"), description.avecNom);
+    cumul.cumule("Mars 2026", "", "400,00");
+    cumul.cumule("Mars 2026", "", "632,50");
+    cumul.cumule("Avril 2026", "", "500,00");
+    cumul.cumule("Avril 2026", "", "380,00");
+    TGrilleImprimee g;
+    g.cellules << EntetesStats(description, mesure) << LignesStats(description, cumul, mesure);
+    g.largeurs = description.largeurs;
+    g.largeurControle = description.largeur;
+    g.police = "MS Sans Serif";
+    g.taille = 8;
+    return g;
 }
 
 QList<int> verticales(const TCanevasEnregistre& c, int numero) {
@@ -94,6 +114,13 @@ private slots:
                     QCOMPARE(t.a().y(), 264 + 2 * 115);
                 }
         }
+    }
+
+    // A statistics window printed, stroke by stroke.
+    void releveStatistiques() {
+        TCanevasEnregistre c = TCanevasEnregistre::imprimante600();
+        ImpGrille(c, statistiquesMois(), QString(), 2, QDate(2026, 12, 10));
+        COMPARE_REFERENCE(c.releve(), "impression/statistiques-mois.txt");
     }
 };
 

@@ -242,10 +242,33 @@ private slots:
         QCOMPARE(textesA(c, 22, 215), QStringList{"Bonne année"});
     }
 
-    // The frame, the column titles and the rows of a receipt, stroke by stroke.
-    void releveQuittance() {
-        const TCanevasEnregistre c = imprimeDocument(quittanceEssai());
-        COMPARE_REFERENCE(c.releve(), "impression/quittance.txt");
+    // Each layout stroke by stroke: its frame, its header, its column titles and its rows.
+    void releve_data() {
+        QTest::addColumn<int>("sorte");
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("receipt") << int(S::Quittance) << "impression/quittance.txt";
+        QTest::newRow("notice") << int(S::Avis) << "impression/avis.txt";
+        QTest::newRow("payment receipt") << int(S::Recu) << "impression/recu.txt";
+    }
+    void releve() {
+        QFETCH(int, sorte);
+        QFETCH(QString, reference);
+        const TCanevasEnregistre c = imprimeDocument(documentEssai(S(sorte)));
+        COMPARE_REFERENCE(c.releve(), reference);
+    }
+
+    void releveCommande_data() {
+        QTest::addColumn<bool>("ttc");
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("before tax") << false << "impression/commande-ht.txt";
+        QTest::newRow("tax included") << true << "impression/commande-ttc.txt";
+    }
+    void releveCommande() {
+        QFETCH(bool, ttc);
+        QFETCH(QString, reference);
+        TCanevasEnregistre c = TCanevasEnregistre::imprimante600();
+        ImprimeCommande(c, commandeEssai(ttc), 0, proprietaireEssai());
+        COMPARE_REFERENCE(c.releve(), reference);
     }
 
     // The rows that do not fit go on to the next pages, which repeat the frame and the

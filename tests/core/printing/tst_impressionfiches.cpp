@@ -1,3 +1,4 @@
+#include "../../common/references.h"
 #include "impressionessai.h"
 #include "printing/impenveloppe.h"
 #include "printing/impfiche.h"
@@ -41,6 +42,48 @@ TListeBase locataires(int n) {
                << "" << TListeBase::closingLine(cle);
     base.assign(lignes);
     return base;
+}
+
+// A base of one lot with its syndic.
+TListeBase unLot() {
+    TListeBase lots;
+    lots.assign({TListeBase::openingLine(0), "20001", "Studio Lilas", "12 rue des Lilas", "",
+                 "75005", "Paris", "Syndic Dupont", "4 rue Basse", "75006 Paris", "01 44 00 00 00",
+                 "STUDIO", TListeBase::closingLine(0)});
+    return lots;
+}
+
+// A base of one supplier.
+TListeBase unFournisseur() {
+    TListeBase fournisseurs;
+    fournisseurs.assign({TListeBase::openingLine(0), "10001", "Plomberie", "Durand SA",
+                         "8 rue Neuve", "", "69003", "Lyon", "France", "04 72 00 00 00",
+                         "04 72 00 00 01", TListeBase::closingLine(0)});
+    return fournisseurs;
+}
+
+// The job that prints a card, a list or an envelope, by the name of its reference.
+TTravailImpression travailEssai(const QString& nom) {
+    TFicheImprimee fiche = locataire(3);
+    if (nom == "fiche-lot")
+        fiche.sorte = FicheImprimee::Lot;
+    if (nom == "fiche-fournisseur") {
+        fiche.sorte = FicheImprimee::Fournisseur;
+        fiche.saisieHistorique = QStringList{"10/12/2026", "Facture", "   80,00"};
+    }
+    if (nom.startsWith("fiche"))
+        return travailFiche(fiche);
+    if (nom == "liste-locataires")
+        return travailListe(ListeImprimee::Locataires,
+                            lignesListe(ListeImprimee::Locataires, locataires(3), 1, 3));
+    if (nom == "liste-lots")
+        return travailListe(ListeImprimee::Lots, lignesListe(ListeImprimee::Lots, unLot(), 1, 1));
+    if (nom == "liste-fournisseurs")
+        return travailListe(ListeImprimee::Fournisseurs,
+                            lignesListe(ListeImprimee::Fournisseurs, unFournisseur(), 1, 1));
+    return travailEnveloppe(proprietaireEssai(),
+                            {"Dupré", "12 rue des Lilas", "Bâtiment C", "75005 Paris"},
+                            nom == "enveloppe-guide" ? 100 : 0, 0);
 }
 
 } // namespace
@@ -210,10 +253,7 @@ private slots:
     }
 
     void listeLots() {
-        TListeBase lots;
-        lots.assign({TListeBase::openingLine(0), "20001", "Studio Lilas", "12 rue des Lilas", "",
-                     "75005", "Paris", "Syndic Dupont", "4 rue Basse", "75006 Paris",
-                     "01 44 00 00 00", "STUDIO", TListeBase::closingLine(0)});
+        const TListeBase lots = unLot();
         TCanevasEnregistre c = TCanevasEnregistre::imprimante600(TOrientation::Paysage);
         ImprimeListe(c, ListeImprimee::Lots, lignesListe(ListeImprimee::Lots, lots, 1, 1));
         QCOMPARE(textesA(c, 5, 0), QStringList{"Désignation"});
@@ -225,10 +265,7 @@ private slots:
 
     // The supplier list has no header: its first record at 10 mm, nothing above it.
     void listeFournisseurs() {
-        TListeBase fournisseurs;
-        fournisseurs.assign({TListeBase::openingLine(0), "10001", "Plomberie", "Durand SA",
-                             "8 rue Neuve", "", "69003", "Lyon", "France", "04 72 00 00 00",
-                             "04 72 00 00 01", TListeBase::closingLine(0)});
+        const TListeBase fournisseurs = unFournisseur();
         TCanevasEnregistre c = TCanevasEnregistre::imprimante600(TOrientation::Paysage);
         ImprimeListe(c, ListeImprimee::Fournisseurs,
                      lignesListe(ListeImprimee::Fournisseurs, fournisseurs, 1, 1));
@@ -264,6 +301,22 @@ private slots:
         QCOMPARE(textesA(c, 110, d + 60), QStringList{"Bâtiment C"});
         QCOMPARE(textesA(c, 110, d + 65), QStringList{"75005 Paris"});
         QCOMPARE(c.textes().size(), 8);
+    }
+
+    // Each card, list and envelope stroke by stroke, on the paper its job turns to.
+    void releve_data() {
+        QTest::addColumn<QString>("nom");
+        for (const char* nom :
+             {"fiche-locataire", "fiche-lot", "fiche-fournisseur", "liste-locataires", "liste-lots",
+              "liste-fournisseurs", "enveloppe", "enveloppe-guide"})
+            QTest::newRow(nom) << QString(nom);
+    }
+    void releve() {
+        QFETCH(QString, nom);
+        const TTravailImpression travail = travailEssai(nom);
+        TCanevasEnregistre c = TCanevasEnregistre::imprimante600(travail.orientation);
+        travail.dessine(c);
+        COMPARE_REFERENCE(c.releve(), "impression/" + nom + ".txt");
     }
 };
 
