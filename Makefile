@@ -94,9 +94,11 @@ check-format: lint-packages
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 # Every source file of the program, its tests and its benchmarks, over the build's compile
-# commands; the headers they include are checked with them.
+# commands; the headers they include are checked with them. The compiler's own warnings are
+# the build's business: clang's, which differ from g++'s, do not stop the checks.
 check-tidy: build lint-packages
-	run-clang-tidy -p $(BUILD) -j$(TIDY_JOBS) -quiet '^$(CURDIR)/(src|tests|bench)/'
+	run-clang-tidy -p $(BUILD) -j$(TIDY_JOBS) -quiet -extra-arg=-Wno-error \
+	  '^$(CURDIR)/(src|tests|bench)/'
 
 deps: packages
 	@if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf8'; then \
