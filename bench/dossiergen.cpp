@@ -348,7 +348,7 @@ QStringList dossierFiles(const QString& loc) {
 QString writeDossier(const QString& dir, int blocs) {
     if (!QDir().mkpath(dir))
         throw std::runtime_error("cannot create " + dir.toStdString());
-    QString loc = QDir(dir).filePath(QStringLiteral("maximal.loc"));
+    const QString loc = QDir(dir).filePath(QStringLiteral("maximal.loc"));
     const QStringList files = dossierFiles(loc);
     using Bloc = void (*)(QStringList&, int, int);
     // In the order of the bases.

@@ -31,7 +31,7 @@ TPageLignes::TPageLignes(TListeBase& base, const TContextePage& contexte,
       m_tagLigne(std::move(tagLigne)), m_avecMemo(avecMemo) {}
 
 QString TPageLignes::numeroSaisi(const QString& texte) {
-    QString numero = texte.trimmed();
+    const QString numero = texte.trimmed();
     if (numero.size() > 9 || !chiffres(numero))
         throw UserError(QStringLiteral("'%1' n'est pas une valeur entière correcte").arg(texte));
     return numero;

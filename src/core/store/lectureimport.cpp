@@ -92,7 +92,7 @@ QStringList decodeUnicode(const QByteArray& octets, QStringConverter::Encoding c
         }
         erreur = erreur || texte.contains(QChar::ReplacementCharacter);
     }
-    QStringList lignes = TextFile::splitLines(texte);
+    const QStringList lignes = TextFile::splitLines(texte);
     if (erreur) {
         // A sequence that does not decode leaves a replacement character in its line.
         qsizetype fautive = 0;
