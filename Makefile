@@ -3,16 +3,21 @@
 # The reliability net: `make test-sanitizers` runs every test again under the address and
 # undefined-behaviour sanitizers; `make fuzz` fuzzes each target of fuzz/ for FUZZ_SECONDS
 # seconds; `make fuzz-replay` runs every input of the fuzz corpus once through every target.
+# The habits: the build turns our warnings into errors; `make lint` checks that no include runs
+# up the layers (tools/verifie-couches.py), the layout of every tracked source file
+# (.clang-format) and the checks of .clang-tidy.
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6printsupport6 \
             libqt6test6 qt6-translations-l10n qt6-qpa-plugins fonts-liberation \
             libbenchmark-dev poppler-utils python3 locales unrtf desktop-file-utils xdg-utils \
             cups cups-client printer-driver-cups-pdf dpkg-dev file lintian appstream man-db
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
+LINT_PACKAGES := python3 git clang-format clang-tidy
 BUILD    := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
 CTEST_JOBS ?= 2
+TIDY_JOBS ?= 2
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 
@@ -24,7 +29,7 @@ FUZZ_ENV := TMPDIR=$(if $(wildcard /dev/shm),/dev/shm,/tmp) \
             UBSAN_OPTIONS=print_stacktrace=1
 
 .PHONY: run test bench build install deb deps packages test-sanitizers fuzz fuzz-replay fuzz-build \
-        fuzz-packages check-layers
+        fuzz-packages lint check-layers check-format check-tidy lint-packages
 
 run: build
 	./$(BUILD)/tarvinel
@@ -41,14 +46,11 @@ deb: build
 	cd $(BUILD) && cpack -G DEB
 
 # No include arrow runs from a lower layer to a higher one, nor from core to the windows.
-check-layers: packages
-	python3 tools/verifie-couches.py
-
 bench: build
 	./$(BUILD)/bench/tarvinel_bench
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja
+	cmake -S . -B $(BUILD) -G Ninja -DTARVINEL_WERROR=ON
 	cmake --build $(BUILD)
 
 test-sanitizers: deps
@@ -84,6 +86,21 @@ fuzz-replay: fuzz-build
 	  echo "$$t : $$(grep -c '^Executed ' $$log) entrées rejouées sans faute"; \
 	done
 
+lint: check-layers check-format check-tidy
+
+check-layers: lint-packages
+	python3 tools/verifie-couches.py
+
+check-format: lint-packages
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+# Every source file of the program, its tests and its benchmarks, over the build's compile
+# commands; the headers they include are checked with them. The compiler's own warnings are
+# the build's business: clang's, which differ from g++'s, do not stop the checks.
+check-tidy: build lint-packages
+	run-clang-tidy -p $(BUILD) -j$(TIDY_JOBS) -quiet -extra-arg=-Wno-error \
+	  '^$(CURDIR)/(src|tests|bench)/'
+
 deps: packages
 	@if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf8'; then \
 	  if [ "$$(id -u)" = 0 ]; then \
@@ -118,3 +135,6 @@ packages:
 
 fuzz-packages: packages
 	$(call install-packages,$(FUZZ_PACKAGES))
+
+lint-packages:
+	$(call install-packages,$(LINT_PACKAGES))

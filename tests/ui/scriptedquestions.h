@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <utility>
 
 // Answers the program's questions from a script, in the order they are asked, and keeps a
 // log of what was asked. A question that finds no answer of its kind in the script is logged
@@ -24,13 +25,13 @@ public:
     void repond(Reponse reponse) { m_script.emplace_back(Genre::OuiNonAnnuler).reponse = reponse; }
     void repondOk(bool ok) { m_script.emplace_back(Genre::OkAnnuler).ok = ok; }
     void repondSaisie(std::optional<QString> texte) {
-        m_script.emplace_back(Genre::Saisie).texte = texte;
+        m_script.emplace_back(Genre::Saisie).texte = std::move(texte);
     }
     void repondChoix(std::optional<int> rang) { m_script.emplace_back(Genre::Choix).rang = rang; }
     void repondFiche(int cle) { m_script.emplace_back(Genre::Fiche).rang = cle; }
     // No font cancels the dialog.
     void repondPolice(std::optional<QFont> police) {
-        m_script.emplace_back(Genre::Police).police = police;
+        m_script.emplace_back(Genre::Police).police = std::move(police);
     }
     // An empty path cancels the dialog.
     void repondFichier(const QString& path, int filtre = 0) {

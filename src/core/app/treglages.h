@@ -10,7 +10,6 @@
 // code and town, telephone, Siret, trade register, path of the logo picture.
 using LignesProprio = std::array<QString, 8>;
 
-
 // The payment terms offered before the user has ever edited them.
 QStringList reglementsParDefaut();
 

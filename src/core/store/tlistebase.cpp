@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -122,7 +123,7 @@ QString TListeBase::surUneLigne(QString texte) {
 }
 
 QString TListeBase::celluleGrille(QString texte) {
-    return surUneLigne(texte).replace(u'\t', u' ');
+    return surUneLigne(std::move(texte)).replace(u'\t', u' ');
 }
 
 const TListeBase::Structure& TListeBase::structure() const {

@@ -44,7 +44,7 @@ TListeBase quittances() {
 
 // Runs `action` on the modal dialog as soon as it shows; a dialog that the action leaves
 // open is cancelled, and the test fails.
-void surLeDialogue(std::function<void(QDialog*)> action) {
+void surLeDialogue(const std::function<void(QDialog*)>& action) {
     QTimer::singleShot(0, [action] {
         auto* dialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialogue);
