@@ -1,6 +1,7 @@
 #include "dossiergen.h"
 
-#include "store/bases.h"
+#include "core/app/descriptionbase.h"
+#include "core/store/bases.h"
 
 #include <QByteArray>
 #include <QDate>

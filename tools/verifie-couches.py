@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
 """Checks the include arrows of src/ against the layers of the program.
 
-- src/core never includes src/ui.
+Every include of the program is written from src/ ("core/store/tlistebase.h", "ui/common/…",
+"cli/…"), so the path of an include names its layer:
+
+- src/core never includes src/ui or src/cli; src/ui and src/cli never include each other.
 - Inside src/core, the folders form one line (ORDRE, lowest first): a file may include its own
-  folder and the folders below it, never one above. The arrows that run back up today are listed
-  in REMONTEES, each with why; any other one stops the check.
+  folder and the folders below it, never one above.
+- Inside src/ui, ui/common holds the services every window uses and includes no other window
+  folder; ui/shell holds the main window, which knows every window, and no other folder includes
+  it.
 
 Each include is resolved as the compiler resolves it: a quoted include first beside the file
-that holds it, then in the include roots of the file's target (src/core for the core library;
-src/ui then src/core for the windows and src/main.cpp). Includes found in no root (Qt, the
-standard library) are outside the program and not checked.
+that holds it, then from src/. Includes found in neither (Qt, the standard library) are outside
+the program and not checked.
 
 Prints the order of the core folders read from the code, then every fault as file:line, and
 exits with status 1 if there is one.
@@ -22,11 +26,13 @@ import sys
 SRC = pathlib.Path(__file__).resolve().parent.parent / "src"
 CORE = SRC / "core"
 UI = SRC / "ui"
+CLI = SRC / "cli"
 
 # The core folders, lowest first.
 ORDRE = [
     "common",
     "store",
+    "rtf",
     "records",
     "documents",
     "purchasing",
@@ -35,32 +41,13 @@ ORDRE = [
     "tools",
     "app",
     "gestion",
-    "cli",
 ]
-
-FABRIQUE = ("the page factory builds the seven pages of the record window, the document and "
-            "order pages included: it belongs above them, beside TFiche")
-
-# Arrows that run back up today, kept until the folders are reshaped: (file, included file).
-REMONTEES = {
-    # The page factory builds every page of the record window, the document and order pages
-    # included; it belongs above them, beside TFiche.
-    ("src/core/records/pages.cpp", "src/core/documents/tpagedocument.h"): FABRIQUE,
-    ("src/core/records/pages.cpp", "src/core/purchasing/tpagecommande.h"): FABRIQUE,
-}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]')
 
 
-def racines(fichier):
-    """Include roots of the target that compiles this file, in the compiler's order."""
-    if CORE in fichier.parents:
-        return [CORE]
-    return [UI, CORE]
-
-
 def resoudre(fichier, guillemets, nom):
-    places = ([fichier.parent] if guillemets else []) + racines(fichier)
+    places = ([fichier.parent] if guillemets else []) + [SRC]
     for place in places:
         chemin = (place / nom).resolve()
         if chemin.is_file():
@@ -77,6 +64,33 @@ def dossier_core(chemin):
     if CORE not in chemin.parents:
         return None
     return chemin.relative_to(CORE).parts[0]
+
+
+def dossier_ui(chemin):
+    """The window folder holding this path, or None outside src/ui."""
+    if UI not in chemin.parents:
+        return None
+    return chemin.relative_to(UI).parts[0]
+
+
+def faute_entre_fronts(fichier, cible):
+    """The fault of an arrow between the core, the windows and the command line, if any."""
+    if CORE in fichier.parents and UI in cible.parents:
+        return f"le noyau inclut la fenêtre {relatif(cible)}"
+    if CORE in fichier.parents and CLI in cible.parents:
+        return f"le noyau inclut la ligne de commande {relatif(cible)}"
+    if UI in fichier.parents and CLI in cible.parents:
+        return f"une fenêtre inclut la ligne de commande {relatif(cible)}"
+    if CLI in fichier.parents and UI in cible.parents:
+        return f"la ligne de commande inclut la fenêtre {relatif(cible)}"
+    de, vers = dossier_ui(fichier), dossier_ui(cible)
+    if de is None or vers is None or de == vers:
+        return None
+    if de == "common":
+        return f"ui/common inclut {relatif(cible)}, une fenêtre au-dessus de lui"
+    if vers == "shell":
+        return f"ui/{de} inclut la fenêtre principale {relatif(cible)}"
+    return None
 
 
 def fleches():
@@ -97,11 +111,11 @@ def fleches():
 def main():
     fautes = []
     aretes = {}
-    vues = set()
     for fichier, numero, cible in fleches():
         lieu = f"{relatif(fichier)}:{numero}"
-        if CORE in fichier.parents and UI in cible.parents:
-            fautes.append(f"{lieu}: le noyau inclut la fenêtre {relatif(cible)}")
+        faute = faute_entre_fronts(fichier, cible)
+        if faute:
+            fautes.append(f"{lieu}: {faute}")
             continue
         de, vers = dossier_core(fichier), dossier_core(cible)
         if de is None or vers is None or de == vers:
@@ -110,18 +124,10 @@ def main():
             inconnu = de if de not in ORDRE else vers
             fautes.append(f"{lieu}: dossier src/core/{inconnu} absent de l'ordre des couches")
             continue
-        paire = (relatif(fichier), relatif(cible))
         if ORDRE.index(vers) > ORDRE.index(de):
-            if paire in REMONTEES:
-                vues.add(paire)
-                continue
             fautes.append(f"{lieu}: {de} inclut {relatif(cible)}, plus haut que lui")
             continue
         aretes.setdefault(de, set()).add(vers)
-
-    for paire in sorted(set(REMONTEES) - vues):
-        fautes.append(f"{paire[0]}: la remontée permise vers {paire[1]} n'existe plus ; "
-                      "retirez-la de la liste")
 
     for dossier in sorted(set(ORDRE) - {d.name for d in CORE.iterdir() if d.is_dir()}):
         fautes.append(f"src/core/{dossier} : dans l'ordre des couches mais absent du noyau")
@@ -130,8 +136,6 @@ def main():
     for dossier in ORDRE:
         dessous = sorted(aretes.get(dossier, ()), key=ORDRE.index)
         print(f"  {dossier:<11} {', '.join(dessous) or '-'}")
-    for paire in sorted(vues):
-        print(f"Remontée permise : {paire[0]} -> {paire[1]}")
     for faute in fautes:
         print(faute, file=sys.stderr)
     return 1 if fautes else 0

@@ -1,4 +1,6 @@
-#include "aide.h"
+#include "core/app/aide.h"
+
+#include "core/app/descriptionbase.h"
 
 #include <QFile>
 #include <QTextDocument>
@@ -76,23 +78,7 @@ QString pageContexte(int contexte) {
 }
 
 QString pageBase(Base base) {
-    switch (base) {
-    case Base::Locataires:
-        return QStringLiteral("locataire.html");
-    case Base::Fournisseurs:
-        return QStringLiteral("fournisseur.html");
-    case Base::Lots:
-        return QStringLiteral("lot.html");
-    case Base::Quittances:
-        return QStringLiteral("quittance.html");
-    case Base::Avis:
-        return QStringLiteral("avis.html");
-    case Base::Commandes:
-        return QStringLiteral("achat.html");
-    case Base::Recus:
-        return QStringLiteral("recu.html");
-    }
-    return Sommaire;
+    return QString::fromLatin1(descriptionBase(base).pageAide);
 }
 
 QString url(const QString& fichier) {

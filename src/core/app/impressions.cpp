@@ -1,41 +1,19 @@
-#include "impressions.h"
+#include "core/app/impressions.h"
 
-#include "app/tfiche.h"
-#include "common/conversions.h"
-#include "documents/tpagedocument.h"
-#include "printing/impcommande.h"
-#include "printing/impenveloppe.h"
-#include "purchasing/tpagecommande.h"
-#include "records/tpageenregistrement.h"
+#include "core/app/descriptionbase.h"
+#include "core/app/tfiche.h"
+#include "core/common/conversions.h"
+#include "core/documents/tpagedocument.h"
+#include "core/printing/impcommande.h"
+#include "core/printing/impenveloppe.h"
+#include "core/purchasing/tpagecommande.h"
+#include "core/records/tpageenregistrement.h"
 
 #include <algorithm>
 
 namespace {
 
 using C = ChampDocument;
-
-Base baseDe(ListeImprimee liste) {
-    switch (liste) {
-    case ListeImprimee::Locataires:
-        return Base::Locataires;
-    case ListeImprimee::Fournisseurs:
-        return Base::Fournisseurs;
-    case ListeImprimee::Lots:
-        break;
-    }
-    return Base::Lots;
-}
-
-SorteImprimee sorteDe(Base base) {
-    switch (base) {
-    case Base::Avis:
-        return SorteImprimee::Avis;
-    case Base::Recus:
-        return SorteImprimee::Recu;
-    default:
-        return SorteImprimee::Quittance;
-    }
-}
 
 } // namespace
 
@@ -45,7 +23,8 @@ TProprietaire proprietaire(const LignesProprio& l) {
 
 TDocumentImprime documentImprime(const TPageDocument& page) {
     TDocumentImprime d;
-    d.sorte = sorteDe(page.description().base);
+    d.sorte =
+        descriptionBase(page.description().base).documentImprime.value_or(SorteImprimee::Quittance);
     d.numero = page.champ(C::Numero);
     d.date = page.champ(C::Date);
     d.coordonnees = {page.champ(C::Adresse1), page.champ(C::Adresse2), page.champ(C::Adresse3),
@@ -94,9 +73,7 @@ TCommandeImprimee commandeImprimee(const TPageCommande& page) {
 
 TFicheImprimee ficheImprimee(TPageEnregistrement& page, Base base) {
     TFicheImprimee f;
-    f.sorte = base == Base::Locataires     ? FicheImprimee::Locataire
-              : base == Base::Fournisseurs ? FicheImprimee::Fournisseur
-                                           : FicheImprimee::Lot;
+    f.sorte = descriptionBase(base).carteImprimee.value_or(FicheImprimee::Lot);
     for (int ligne = 1; ligne <= page.description().nbChamps(); ++ligne)
         f.champs.append(page.champ(ligne));
     TGrilleHistorique& grille = page.grille();
@@ -130,22 +107,20 @@ std::optional<TTravailImpression> ImpFiche(const TFiche& fiche) {
 }
 
 int nbFichesListe(const TFiche& fiche, ListeImprimee liste) {
-    return fiche.base(baseDe(liste)).countBlocks();
+    return fiche.base(descriptionBase(liste).base).countBlocks();
 }
 
 TTravailImpression ImpListe(const TFiche& fiche, ListeImprimee liste, int premiere, int derniere) {
-    return travailListe(liste, lignesListe(liste, fiche.base(baseDe(liste)), premiere, derniere));
+    return travailListe(
+        liste, lignesListe(liste, fiche.base(descriptionBase(liste).base), premiere, derniere));
 }
 
 std::optional<TTravailImpression> ImpEnv(const TFiche& fiche) {
     const Base base = fiche.pageActive();
-    if (base != Base::Locataires && base != Base::Fournisseurs)
-        return std::nullopt;
-    const TPageEnregistrement* page = fiche.pageFiche(base);
+    const int nom = descriptionBase(base).ligneEnveloppe;
+    const TPageEnregistrement* page = nom ? fiche.pageFiche(base) : nullptr;
     if (!page)
         return std::nullopt;
-    // The supplier's name stands one line lower than the tenant's, after its family.
-    const int nom = base == Base::Locataires ? 2 : 3;
     const std::array<QString, 4> destinataire = {
         page->champ(nom), page->champ(nom + 1), page->champ(nom + 2),
         page->champ(nom + 3) + u' ' + page->champ(nom + 4)};

@@ -1,9 +1,10 @@
-#include "sauvegardes.h"
+#include "core/app/sauvegardes.h"
 
-#include "common/etapesfichiers.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
-#include "store/tlistebase.h"
+#include "core/app/descriptionbase.h"
+#include "core/common/etapesfichiers.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
+#include "core/store/tlistebase.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,13 +144,12 @@ void elague(const QString& principal) {
 }
 
 QString resume(const TSauvegarde& sauvegarde) {
-    static const char* const noms[NbBases] = {"locataire", "fournisseur", "lot", "quittance",
-                                              "avis",      "commande",    "reçu"};
     QStringList parties;
     for (Base b : ToutesLesBases) {
         const int n = sauvegarde.fiches[indexOf(b)];
-        QString nom = QString::fromUtf8(noms[indexOf(b)]);
-        if (n > 1 && b != Base::Avis)
+        const TDescriptionBase& d = descriptionBase(b);
+        QString nom = QString::fromUtf8(d.nomResume);
+        if (n > 1 && !d.invariable)
             nom += u's';
         parties.append(QStringLiteral("%1 %2").arg(n).arg(nom));
     }

@@ -1,15 +1,16 @@
-#include "courriel.h"
+#include "core/gestion/courriel.h"
 
-#include "app/impressions.h"
-#include "app/tfiche.h"
-#include "app/treglages.h"
-#include "common/clock.h"
-#include "common/usererror.h"
-#include "documents/tpagedocument.h"
-#include "printing/pdf.h"
-#include "quittancesdumois.h"
-#include "records/adressecourriel.h"
-#include "records/locataire.h"
+#include "core/app/descriptionbase.h"
+#include "core/app/impressions.h"
+#include "core/app/tfiche.h"
+#include "core/app/treglages.h"
+#include "core/common/clock.h"
+#include "core/common/usererror.h"
+#include "core/documents/tpagedocument.h"
+#include "core/gestion/quittancesdumois.h"
+#include "core/printing/pdf.h"
+#include "core/records/adressecourriel.h"
+#include "core/records/locataire.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,8 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-using S = SorteImprimee;
 
 // How long a program is given to fail before it is taken as started.
 constexpr int AttenteMs = 4000;
@@ -45,14 +44,8 @@ public:
 
 // "votre quittance de loyer", "votre facture"...
 QString designation(const TDocumentImprime& d) {
-    switch (d.sorte) {
-    case S::Quittance:
-        return QStringLiteral("quittance de loyer");
-    case S::Avis:
-        return QStringLiteral("avis d'échéance");
-    case S::Recu:
-        break;
-    }
+    if (const char* mots = descriptionBase(d.sorte).motsCourriel)
+        return QString::fromUtf8(mots);
     return d.genre.trimmed().toLower();
 }
 
@@ -125,7 +118,7 @@ TCourriel PrepareCourriel(const TDocumentImprime& document, const QString& locat
     c.adresse = adresse;
     const QString quoi = designation(document);
     const QString numero = document.numero.trimmed();
-    const bool avecMois = document.sorte != S::Recu && !document.mois.isEmpty();
+    const bool avecMois = document.sorte != SorteImprimee::Recu && !document.mois.isEmpty();
     QString titre = quoi;
     titre[0] = titre[0].toUpper();
     c.sujet = titre + QStringLiteral(" n° ") + numero +

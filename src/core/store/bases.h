@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <array>
 
 // The seven bases of a dossier, in the order of the record window's pages.
@@ -24,6 +23,3 @@ constexpr std::array<Base, NbBases - 1> OrdreChargement = {
 constexpr int indexOf(Base base) {
     return static_cast<int>(base);
 }
-
-// The file extension of a base: "loc" for the main file, then its six companions.
-QString extensionOf(Base base);

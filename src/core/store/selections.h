@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bases.h"
-#include "tlistebase.h"
+#include "core/store/bases.h"
+#include "core/store/tlistebase.h"
 
 #include <QDate>
 #include <QString>
@@ -25,10 +25,6 @@ struct TSelections {
 
 // Tells whether the block opening at a line index matches a selection.
 using TTestBloc = std::function<bool(const TListeBase& base, qsizetype opening)>;
-
-// The test of the selection in force on a base, or an empty function when the moves of
-// that base are unrestricted.
-TTestBloc testSelection(Base base, const TSelections& selections, const QDate& today);
 
 struct TSaisieDef;
 

@@ -1,13 +1,14 @@
-#include "tficheform.h"
+#include "ui/records/tficheform.h"
 
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "documents/descriptiondocument.h"
-#include "documents/tpagedocument.h"
-#include "documents/tvuedocument.h"
-#include "purchasing/tvuecommande.h"
-#include "tpagevue.h"
-#include "tvuefiche.h"
+#include "core/app/descriptionbase.h"
+#include "core/app/tfiche.h"
+#include "core/documents/descriptiondocument.h"
+#include "core/documents/tpagedocument.h"
+#include "ui/common/questions.h"
+#include "ui/documents/tvuedocument.h"
+#include "ui/purchasing/tvuecommande.h"
+#include "ui/records/tpagevue.h"
+#include "ui/records/tvuefiche.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -18,23 +19,7 @@
 namespace {
 
 QString nomDePage(Base base) {
-    switch (base) {
-    case Base::Locataires:
-        return QStringLiteral("Locataires");
-    case Base::Fournisseurs:
-        return QStringLiteral("Fournisseurs");
-    case Base::Lots:
-        return QStringLiteral("Lots");
-    case Base::Quittances:
-        return QStringLiteral("Quittances");
-    case Base::Avis:
-        return QStringLiteral("Avis");
-    case Base::Commandes:
-        return QStringLiteral("Commandes");
-    case Base::Recus:
-        return QStringLiteral("Reçus");
-    }
-    return QString();
+    return QString::fromUtf8(descriptionBase(base).onglet);
 }
 
 // The view of a base's page: the widgets of its card, its rent document or its order.

@@ -1,5 +1,6 @@
-#include "store/navigation.h"
-#include "store/saisies.h"
+#include "core/app/testselection.h"
+#include "core/store/navigation.h"
+#include "core/store/saisies.h"
 
 #include <QTest>
 
