@@ -46,7 +46,7 @@ REMONTEES = {
     # The page factory builds every page of the record window, the document and order pages
     # included; it belongs above them, beside TFiche.
     ("src/core/records/pages.cpp", "src/core/documents/tpagedocument.h"): FABRIQUE,
-    ("src/core/records/pages.cpp", "src/core/purchasing/tpagecommande.h"): FABRIQUE,
+    ("src/core/records/pages.cpp", "src/core/purchasing/descriptioncommande.h"): FABRIQUE,
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]')

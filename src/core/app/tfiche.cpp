@@ -6,7 +6,6 @@
 #include "common/textfile.h"
 #include "common/usererror.h"
 #include "documents/tpagedocument.h"
-#include "purchasing/tpagecommande.h"
 #include "records/locataire.h"
 #include "records/pages.h"
 
@@ -23,8 +22,6 @@ TFiche::TFiche(QObject* parent) : QObject(parent) {
         if (TPageDocument* document = pageDocument(b))
             connect(document, &TPageDocument::stockee, this, [this] { m_dossierModifie = true; });
     }
-    if (TPageCommande* commandes = pageCommande())
-        connect(commandes, &TPageCommande::stockee, this, [this] { m_dossierModifie = true; });
     connect(this, &TFiche::listeValeursChange, this, &TFiche::appliqueListe);
     for (ListeValeurs liste :
          {ListeValeurs::TypesLots, ListeValeurs::FamillesFournisseurs, ListeValeurs::Reglements})
@@ -33,7 +30,8 @@ TFiche::TFiche(QObject* parent) : QObject(parent) {
 }
 
 void TFiche::appliqueListe(ListeValeurs liste) {
-    if (TPageCommande* commandes = pageCommande(); commandes && liste == ListeValeurs::Reglements)
+    if (TPageDocument* commandes = pageDocument(Base::Commandes);
+        commandes && liste == ListeValeurs::Reglements)
         commandes->setReglements(m_reglages.liste(liste));
     for (Base b : ToutesLesBases)
         if (TPageEnregistrement* p = pageFiche(b))
@@ -344,31 +342,33 @@ void TFiche::Supprime() {
     p->lit();
 }
 
-TCarteLocataire TFiche::carteLocataire() const {
-    const TPageEnregistrement* locataires = pageFiche(Base::Locataires);
-    return locataires ? TCarteLocataire::depuisPage(*locataires) : TCarteLocataire{};
+TCarteTiers TFiche::carteTiers(Base b) const {
+    const TPageEnregistrement* tiers = pageFiche(b);
+    return tiers ? TCarteTiers::depuisPage(*tiers) : TCarteTiers{};
 }
 
 void TFiche::NouvDocument(Base b) {
     TPageDocument* document = pageDocument(b);
     if (!document)
         return;
-    const TCarteLocataire carte = carteLocataire();
+    const TCarteTiers carte = carteTiers(document->description().baseTiers);
     AffichePage(b);
     document->CreePour(carte);
 }
 
-void TFiche::ChoisitLocataire(Base b, const QString& numero) {
+void TFiche::ChoisitTiers(Base b, const QString& numero) {
     if (TPageDocument* document = pageDocument(b)) {
-        EcritPage(Base::Locataires);
-        document->choisitLocataire(numero, base(Base::Locataires));
+        const Base tiers = document->description().baseTiers;
+        EcritPage(tiers);
+        document->choisitTiers(numero, base(tiers));
     }
 }
 
-bool TFiche::ValideQuittance() {
-    TPageDocument* quittances = pageDocument(Base::Quittances);
-    TPageEnregistrement* locataires = pageFiche(Base::Locataires);
-    return quittances && locataires && quittances->Valider(*locataires);
+bool TFiche::ValideDocument(Base b) {
+    TPageDocument* document = pageDocument(b);
+    TPageEnregistrement* tiers =
+        document ? pageFiche(document->description().baseTiers) : nullptr;
+    return tiers && document->Valider(*tiers);
 }
 
 bool TFiche::LitLoc(const QString& numero) {
@@ -383,7 +383,7 @@ void TFiche::Arrivee(const TMontantsLoyer& montants) {
     TPageDocument* quittances = pageDocument(Base::Quittances);
     if (!quittances || montants.loyer.trimmed().isEmpty())
         return;
-    TCarteLocataire carte = carteLocataire();
+    TCarteTiers carte = carteTiers(Base::Locataires);
     carte.montants = {montants.loyer, montants.charges, montants.taxes, QString()};
     AffichePage(Base::Quittances);
     quittances->CreePour(carte);

@@ -4,7 +4,7 @@
 #include "fournisseur.h"
 #include "locataire.h"
 #include "lot.h"
-#include "purchasing/tpagecommande.h"
+#include "purchasing/descriptioncommande.h"
 #include "tpageenregistrement.h"
 
 const TDescriptionFiche* descriptionFiche(Base base) {
@@ -29,7 +29,5 @@ std::unique_ptr<TPage> creePage(Base base, TListeBase& liste, const TContextePag
         return std::make_unique<TPageEnregistrement>(*fiche, liste, contexte);
     if (const TDescriptionDocument* document = descriptionDocument(base))
         return std::make_unique<TPageDocument>(*document, liste, contexte);
-    if (base == Base::Commandes)
-        return std::make_unique<TPageCommande>(liste, contexte);
     return nullptr;
 }

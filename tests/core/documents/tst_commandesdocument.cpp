@@ -63,7 +63,7 @@ QStringList rangees(const TPageDocument& page) {
 
 // A receipt for `numero` with the lines of rent 450, charges 50, APL 100.
 void prepare(TPageDocument& page, const QString& numero) {
-    TCarteLocataire carte{numero,
+    TCarteTiers carte{numero,
                           {"Dupré", "12 rue des Lilas", "", "75005 Paris"},
                           {"450,00", "50,00", "", "100,00"}};
     page.CreePour(carte);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "documents/descriptiondocument.h"
+
+namespace Documents {
+
+// The purchase order: a supplier instead of a tenant, payment conditions from the settings,
+// the pricing mode and the VAT computation, validation into the supplier's history.
+const TDescriptionDocument& commande();
+
+} // namespace Documents
+
+// The description of the documents a base holds, or none: the three rent documents and the
+// orders.
+const TDescriptionDocument* descriptionDocument(Base base);
