@@ -366,8 +366,7 @@ void TFiche::ChoisitTiers(Base b, const QString& numero) {
 
 bool TFiche::ValideDocument(Base b) {
     TPageDocument* document = pageDocument(b);
-    TPageEnregistrement* tiers =
-        document ? pageFiche(document->description().baseTiers) : nullptr;
+    TPageEnregistrement* tiers = document ? pageFiche(document->description().baseTiers) : nullptr;
     return tiers && document->Valider(*tiers);
 }
 

@@ -36,8 +36,7 @@ struct TTotauxDocument {
 // The computation of a kind of document: formats the cells of its rows as the page shows them
 // and gives the totals. The page and the runs over a whole base (statistics, journal) call the
 // same one, so that a total is computed in one place.
-using TCalculDocument = TTotauxDocument (*)(QList<QStringList>& lignes,
-                                            const TParametresCalcul& p);
+using TCalculDocument = TTotauxDocument (*)(QList<QStringList>& lignes, const TParametresCalcul& p);
 
 // The Rset width of a rent document's amounts.
 constexpr int AlignementMontant = 90;

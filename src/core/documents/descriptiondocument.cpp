@@ -60,8 +60,9 @@ QList<ChampDocument> copiesAvecCoordonnees(const QList<ChampDocument>& champs) {
 constexpr int LongueurDesignation = 41;
 
 QList<TColonneGrille> colonnes() {
-    return {{QStringLiteral("Désignation"), LongueurDesignation},
-            {QStringLiteral("Montant"), 0, true, true, TColonneGrille::Fin::EntreeOuTab, true, true}};
+    return {
+        {QStringLiteral("Désignation"), LongueurDesignation},
+        {QStringLiteral("Montant"), 0, true, true, TColonneGrille::Fin::EntreeOuTab, true, true}};
 }
 
 QStringList modes(const QString& premier, const QString& second) {

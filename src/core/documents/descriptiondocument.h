@@ -16,11 +16,11 @@ enum class ChampDocument {
     Fournisseur, // the supplier's code of an order
     Mode,        // payment mode
     Reglement,   // payment conditions of an order, from the settings' list
-    Sorte,     // kind of a payment document: "Reçu", "Facture" or "Avoir     "
-    Mois,      // month text: "Décembre 2026"
-    Du,        // period start, "dd/mm/yyyy"
-    Au,        // period end, "dd/mm/yyyy"
-    Adresse1,  // the four coordinate lines: name, address, address, postal code and town
+    Sorte,       // kind of a payment document: "Reçu", "Facture" or "Avoir     "
+    Mois,        // month text: "Décembre 2026"
+    Du,          // period start, "dd/mm/yyyy"
+    Au,          // period end, "dd/mm/yyyy"
+    Adresse1,    // the four coordinate lines: name, address, address, postal code and town
     Adresse2,
     Adresse3,
     Adresse4,
@@ -46,17 +46,17 @@ struct TChampDocument {
 // orders share one page and differ only by this.
 struct TDescriptionDocument {
     Base base;
-    QList<TChampDocument> champs; // the header, in block line order from line 1
+    QList<TChampDocument> champs;   // the header, in block line order from line 1
     QList<TColonneGrille> colonnes; // the line grid
     int colonneDesignation;         // a row with this cell filled makes the document worth storing
     TCalculDocument calcul;         // formats the cells and computes the totals
     bool tva;                       // totals before tax, of VAT and with tax; prices H.T. or TTC
-    QString tagNumero;            // the tag of the numbers that numbering and the search count
-    bool numeroSelonSorte;        // the number is stored under "NUM" + the kind's first letter
-    QString tagLigne;             // the tag of the grid rows
-    QList<ChampDocument> copies;  // the fields that Copier and Coller carry, in order
-    QStringList modes;            // payment modes, the first one by default
-    QStringList sortes;           // document kinds, the first one by default
+    QString tagNumero;              // the tag of the numbers that numbering and the search count
+    bool numeroSelonSorte;          // the number is stored under "NUM" + the kind's first letter
+    QString tagLigne;               // the tag of the grid rows
+    QList<ChampDocument> copies;    // the fields that Copier and Coller carry, in order
+    QStringList modes;              // payment modes, the first one by default
+    QStringList sortes;             // document kinds, the first one by default
     // The tenant or supplier a document is made for: its field, its base (the pick list,
     // the card that fills a new document, the history a validation posts into) and its name in
     // messages. A document without it is not stored, for this reason, when one is given.
@@ -83,7 +83,7 @@ struct TDescriptionDocument {
     QString questionRecherche;
 
     bool a(ChampDocument champ) const;
-    int ligne(ChampDocument champ) const; // the field's line in the block, 0 when it has none
+    int ligne(ChampDocument champ) const;       // the field's line in the block, 0 when it has none
     int longueurMax(ChampDocument champ) const; // 0 when the field takes any length
     // The kind computes its totals as the cells are typed, not only at the end of a row.
     bool calculAuFil() const;

@@ -74,7 +74,9 @@ std::optional<TDocumentLu> LitDocument(const TDescriptionDocument& description,
     std::optional<TBlocDocument> bloc = LitBlocDocument(description, base, cle);
     if (!bloc)
         return std::nullopt;
-    const auto champ = [&bloc](ChampDocument c) { return bloc->champs[int(c)].value_or(QString()); };
+    const auto champ = [&bloc](ChampDocument c) {
+        return bloc->champs[int(c)].value_or(QString());
+    };
     TDocumentLu document;
     document.numero = champ(C::Numero);
     const QDate date = QDate::fromString(champ(C::Date), QStringLiteral("dd/MM/yyyy"));

@@ -34,7 +34,8 @@ public:
     // up to it. A column that computes as it is typed computes the totals again.
     void saisitCellule(int ligne, int colonne, const QString& texte);
     // Enter (and for some columns Tab) ending the input of a row: its empty cells given their
-    // column's default, the totals computed again, the rows in use brought up to it. Gives the row to go on with, in the first column.
+    // column's default, the totals computed again, the rows in use brought up to it. Gives the row
+    // to go on with, in the first column.
     int finLigne(int ligne);
     // The grid takes and loses the focus: Supprimer ligne acts only while it has it.
     void entreGrille();

@@ -92,7 +92,8 @@ TBilanMois QuittancesDuMois(TFiche& fiche, const QString& mois, bool valider,
     {
         QSet<QString> prevus = deja;
         for (const TCandidat& c : actuels) {
-            cartes.append(TCarteTiers::depuisBloc(Base::Locataires, fiche.base(Base::Locataires), c.cle));
+            cartes.append(
+                TCarteTiers::depuisBloc(Base::Locataires, fiche.base(Base::Locataires), c.cle));
             if (raisonSansQuittance(c, cartes.constLast(), prevus).isEmpty()) {
                 prevus.insert(c.numero.trimmed());
                 ++aFaire;

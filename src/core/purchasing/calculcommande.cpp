@@ -51,7 +51,14 @@ QList<TColonneGrille> ColonnesCommande() {
             {QStringLiteral("Quantité"), 20, true, true, Fin::Entree},
             {QStringLiteral("Prix Unitaire"), 20, true, true, Fin::Entree, true},
             {QStringLiteral("R (%)"), 10, false, true, Fin::Entree},
-            {QStringLiteral("Montant H.T."), 20, true, true, Fin::Entree, false, false, {},
+            {QStringLiteral("Montant H.T."),
+             20,
+             true,
+             true,
+             Fin::Entree,
+             false,
+             false,
+             {},
              QStringLiteral("Montant TTC")},
             {QStringLiteral("T"), 2, false, true, Fin::Entree, false, false, QStringLiteral("1")}};
 }

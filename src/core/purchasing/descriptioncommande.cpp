@@ -52,8 +52,8 @@ const TDescriptionDocument& commande() {
 } // namespace Documents
 
 const TDescriptionDocument* descriptionDocument(Base base) {
-    for (const TDescriptionDocument* d : {&Documents::quittance(), &Documents::avis(),
-                                          &Documents::recu(), &Documents::commande()})
+    for (const TDescriptionDocument* d :
+         {&Documents::quittance(), &Documents::avis(), &Documents::recu(), &Documents::commande()})
         if (d->base == base)
             return d;
     return nullptr;

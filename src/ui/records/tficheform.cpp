@@ -2,10 +2,8 @@
 
 #include "app/questions.h"
 #include "app/tfiche.h"
-#include "documents/descriptiondocument.h"
 #include "documents/tpagedocument.h"
 #include "documents/tvuedocument.h"
-#include "purchasing/tvuecommande.h"
 #include "tpagevue.h"
 #include "tvuefiche.h"
 
@@ -37,15 +35,13 @@ QString nomDePage(Base base) {
     return QString();
 }
 
-// The view of a base's page: the widgets of its card, its rent document or its order.
+// The view of a base's page: the widgets of its card or of its documents.
 TPageVue* creeVue(TFiche& fiche, Base base) {
     TPageVue* vue = nullptr;
     if (TPageEnregistrement* page = fiche.pageFiche(base))
         vue = new TVueFiche(*page);
-    else if (fiche.pageDocument(base))
-        vue = new TVueDocument(fiche, base);
     else
-        vue = new TVueCommande(fiche);
+        vue = new TVueDocument(fiche, base);
     vue->setObjectName(nomDePage(base));
     return vue;
 }
@@ -136,7 +132,7 @@ void TFicheForm::Coller() {
 void TFicheForm::Liste() {
     execute([&] {
         const Base base = m_fiche.pageActive();
-        if (m_fiche.pageDocument(base) || base == Base::Commandes) {
+        if (m_fiche.pageDocument(base)) {
             // The document on screen is stored first, so that the list shows it.
             m_fiche.EcritPage(base);
             const std::optional<int> cle = Questions::instance().document(base, m_fiche.base(base));
@@ -157,12 +153,12 @@ void TFicheForm::NouveauDocument(Base base) {
 }
 
 void TFicheForm::ChercheDocument(Base base) {
-    const TDescriptionDocument* description = descriptionDocument(base);
     TPageDocument* page = m_fiche.pageDocument(base);
-    if (!description || !page)
+    if (!page)
         return;
+    const TDescriptionDocument& description = page->description();
     const std::optional<QString> numero = Questions::instance().saisie(
-        description->titreRecherche, description->questionRecherche, QString());
+        description.titreRecherche, description.questionRecherche, QString());
     if (numero)
         agit([&] { page->Cherche(*numero); });
 }
@@ -176,15 +172,11 @@ void TFicheForm::SupLigne1() {
 }
 
 void TFicheForm::NouvelleCommande() {
-    agit([&] { m_fiche.NouvCmd(); });
+    agit([&] { m_fiche.NouvDocument(Base::Commandes); });
 }
 
 void TFicheForm::ChercheCommande() {
-    TPageCommande* page = m_fiche.pageCommande();
-    const std::optional<QString> numero = Questions::instance().saisie(
-        QStringLiteral("Chercher Commande"), QStringLiteral("Numéro de commande"), QString());
-    if (numero)
-        agit([&] { page->Cherche(*numero); });
+    ChercheDocument(Base::Commandes);
 }
 
 bool TFicheForm::touche(int touche, Qt::KeyboardModifiers modificateurs, bool executer) {

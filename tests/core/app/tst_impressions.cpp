@@ -3,7 +3,7 @@
 #include "common/clock.h"
 #include "documents/tpagedocument.h"
 #include "printing/tcanevasenregistre.h"
-#include "purchasing/tpagecommande.h"
+#include "purchasing/calculcommande.h"
 #include "records/fournisseur.h"
 #include "records/locataire.h"
 
@@ -83,8 +83,8 @@ private slots:
         QVERIFY(textes(*recu).contains("Date 10/12/2026"));
 
         fiche.AffichePage(Base::Commandes);
-        TPageCommande& commande = *fiche.pageCommande();
-        commande.saisitChamp(ChampCommande::Adresse1, "Bernard SA");
+        TPageDocument& commande = *fiche.pageDocument(Base::Commandes);
+        commande.saisitChamp(ChampDocument::Adresse1, "Bernard SA");
         commande.saisitCellule(0, ColonneCommande::Designation, "Porte");
         commande.saisitCellule(0, ColonneCommande::Quantite, "2");
         commande.saisitCellule(0, ColonneCommande::PrixUnitaire, "100");

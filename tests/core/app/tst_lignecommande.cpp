@@ -3,7 +3,6 @@
 #include "common/clock.h"
 #include "common/etapesfichiers.h"
 #include "documents/tpagedocument.h"
-#include "purchasing/tpagecommande.h"
 #include "records/locataire.h"
 
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include "app/tmainform.h"
 #include "common/clock.h"
 #include "common/textfile.h"
-#include "purchasing/tvuecommande.h"
+#include "documents/tvuedocument.h"
 #include "records/tvuefiche.h"
 
 #include <QAction>
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(code, QString("10001"));
 
         form.action(Commande::NouvelleCommande)->trigger();
-        auto* vue = form.findChild<TVueCommande*>("Commandes");
+        auto* vue = form.findChild<TVueDocument*>("Commandes");
         QVERIFY(vue && vue->isVisible());
         QCOMPARE(QApplication::focusWidget(), champ(vue, "Coordonnées du fournisseur"));
         QCOMPARE(champ(vue, "N° de commande")->text(), QString("202612001"));
