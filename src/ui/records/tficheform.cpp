@@ -35,13 +35,16 @@ QString nomDePage(Base base) {
     return QString();
 }
 
-// The view of a base's page: the widgets of its card or of its documents.
+// The view of a base's page: the widgets of its card or of its documents; an empty page for
+// a page of neither kind, whose view is installed apart.
 TPageVue* creeVue(TFiche& fiche, Base base) {
     TPageVue* vue = nullptr;
     if (TPageEnregistrement* page = fiche.pageFiche(base))
         vue = new TVueFiche(*page);
-    else
+    else if (fiche.pageDocument(base))
         vue = new TVueDocument(fiche, base);
+    else
+        vue = new TPageVue;
     vue->setObjectName(nomDePage(base));
     return vue;
 }
