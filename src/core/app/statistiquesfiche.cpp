@@ -1,8 +1,8 @@
-#include "statistiquesfiche.h"
+#include "core/app/statistiquesfiche.h"
 
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "tfiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 // The order parameters and the account numbers of the journal.
 
-#include "documents/tpagedocument.h"
-#include "tfiche.h"
+#include "core/app/tfiche.h"
+#include "core/documents/tpagedocument.h"
 
 TParametresCommandes TFiche::parametresCommandes() const {
     return {{m_reglages.tauxTVA1, m_reglages.tauxTVA2, m_reglages.tauxTVA3},

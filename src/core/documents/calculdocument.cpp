@@ -1,8 +1,8 @@
-#include "calculdocument.h"
+#include "core/documents/calculdocument.h"
 
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "tgrilledocument.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/documents/tgrilledocument.h"
 
 std::optional<double> ValeurMontant(const QString& texte) {
     try {

@@ -1,8 +1,8 @@
-#include "cartetiers.h"
+#include "core/documents/cartetiers.h"
 
-#include "records/fournisseur.h"
-#include "records/locataire.h"
-#include "records/tpageenregistrement.h"
+#include "core/records/fournisseur.h"
+#include "core/records/locataire.h"
+#include "core/records/tpageenregistrement.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "descriptiondocument.h"
+#include "core/documents/descriptiondocument.h"
 
 #include <algorithm>
 

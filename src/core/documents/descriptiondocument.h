@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calculdocument.h"
-#include "store/bases.h"
-#include "tgrilledocument.h"
+#include "core/documents/calculdocument.h"
+#include "core/documents/tgrilledocument.h"
+#include "core/store/bases.h"
 
 #include <QList>
 #include <QString>

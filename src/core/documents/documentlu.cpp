@@ -1,9 +1,9 @@
-#include "documentlu.h"
+#include "core/documents/documentlu.h"
 
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "store/tlistebase.h"
-#include "tpagelignes.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/documents/tpagelignes.h"
+#include "core/store/tlistebase.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculdocument.h"
-#include "descriptiondocument.h"
+#include "core/documents/calculdocument.h"
+#include "core/documents/descriptiondocument.h"
 
 #include <QDate>
 #include <QList>

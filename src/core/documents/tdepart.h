@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cartetiers.h"
+#include "core/documents/cartetiers.h"
 
 #include <QDate>
 #include <QString>

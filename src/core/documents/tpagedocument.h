@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calculdocument.h"
-#include "cartetiers.h"
-#include "descriptiondocument.h"
-#include "tpagelignes.h"
+#include "core/documents/calculdocument.h"
+#include "core/documents/cartetiers.h"
+#include "core/documents/descriptiondocument.h"
+#include "core/documents/tpagelignes.h"
 
 #include <QDate>
 #include <QStringList>

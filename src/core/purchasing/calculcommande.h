@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documents/calculdocument.h"
-#include "documents/tgrilledocument.h"
+#include "core/documents/calculdocument.h"
+#include "core/documents/tgrilledocument.h"
 
 // The columns of an order's line grid.
 namespace ColonneCommande {

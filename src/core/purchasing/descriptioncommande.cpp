@@ -1,6 +1,6 @@
-#include "descriptioncommande.h"
+#include "core/purchasing/descriptioncommande.h"
 
-#include "calculcommande.h"
+#include "core/purchasing/calculcommande.h"
 
 namespace Documents {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/descriptiondocument.h"
+#include "core/documents/descriptiondocument.h"
 
 namespace Documents {
 

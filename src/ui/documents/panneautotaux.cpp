@@ -1,7 +1,7 @@
-#include "panneautotaux.h"
+#include "ui/documents/panneautotaux.h"
 
-#include "documents/tpagedocument.h"
-#include "elementsdocument.h"
+#include "core/documents/tpagedocument.h"
+#include "ui/documents/elementsdocument.h"
 
 #include <QFormLayout>
 #include <QGridLayout>

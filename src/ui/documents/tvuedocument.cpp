@@ -1,11 +1,11 @@
-#include "tvuedocument.h"
+#include "ui/documents/tvuedocument.h"
 
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "documents/tpagedocument.h"
-#include "panneautotaux.h"
-#include "printing/commandesimpression.h"
-#include "purchasing/calculcommande.h"
+#include "core/app/tfiche.h"
+#include "core/documents/tpagedocument.h"
+#include "core/purchasing/calculcommande.h"
+#include "ui/common/questions.h"
+#include "ui/documents/panneautotaux.h"
+#include "ui/printing/actionsimpression.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

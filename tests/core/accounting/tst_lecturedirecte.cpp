@@ -1,8 +1,8 @@
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "documents/documentlu.h"
-#include "documents/tpagedocument.h"
-#include "purchasing/descriptioncommande.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/documents/documentlu.h"
+#include "core/documents/tpagedocument.h"
+#include "core/purchasing/descriptioncommande.h"
 #include "statsessai.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "gestionessai.h"
 
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "gestion/revenusfonciers.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
+#include "core/gestion/revenusfonciers.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "common/clock.h"
-#include "common/usererror.h"
-#include "documents/tpagedocument.h"
-#include "purchasing/calculcommande.h"
-#include "purchasing/descriptioncommande.h"
-#include "records/fournisseur.h"
-#include "records/tpageenregistrement.h"
+#include "core/common/clock.h"
+#include "core/common/usererror.h"
+#include "core/documents/tpagedocument.h"
+#include "core/purchasing/calculcommande.h"
+#include "core/purchasing/descriptioncommande.h"
+#include "core/records/fournisseur.h"
+#include "core/records/tpageenregistrement.h"
 
 #include <QSignalSpy>
 #include <QTest>
