@@ -205,7 +205,7 @@ void enregistre(const QString& loc, const QString& work) {
             fiche->page(Base::Locataires)->lit();
             state.ResumeTiming();
             fiche->NouvDocument(Base::Quittances);
-            if (!fiche->ValideQuittance())
+            if (!fiche->ValideDocument(Base::Quittances))
                 throw std::runtime_error("the receipt was not validated");
             state.PauseTiming();
             quittances.supprime(quittances.nb - 1);

@@ -9,7 +9,6 @@
 #include "core/common/usererror.h"
 #include "core/documents/tpagedocument.h"
 #include "core/printing/pdf.h"
-#include "core/purchasing/tpagecommande.h"
 
 namespace {
 
@@ -29,8 +28,6 @@ constexpr TSorte Sortes[] = {
 // Shows the document of that number on its page: a payment receipt of any kind, "Reçu" first,
 // then "Facture", then "Avoir".
 bool cherche(TFiche& fiche, Base base, const QString& numero) {
-    if (base == Base::Commandes)
-        return fiche.pageCommande()->Cherche(numero);
     TPageDocument* page = fiche.pageDocument(base);
     for (const QString& tag : page->description().tagsDesNumeros())
         if (page->Cherche(numero, tag))

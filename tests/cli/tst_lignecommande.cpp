@@ -3,7 +3,6 @@
 #include "core/common/clock.h"
 #include "core/common/etapesfichiers.h"
 #include "core/documents/tpagedocument.h"
-#include "core/purchasing/tpagecommande.h"
 #include "core/records/locataire.h"
 
 #include <QCoreApplication>

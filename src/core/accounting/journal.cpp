@@ -5,6 +5,7 @@
 #include "core/common/textfile.h"
 #include "core/common/usererror.h"
 #include "core/documents/documentlu.h"
+#include "core/documents/tgrilledocument.h"
 #include "core/store/tlistebase.h"
 
 #include <array>
@@ -76,14 +77,14 @@ QList<TLigneJournal> EcritureQuittance(const TDocumentLu& quittance, const Compt
                                        const QString& fmtMontant, int ecriture) {
     const Unites unites(fmtMontant);
     std::array<std::optional<qint64>, 6> sommes{};
-    for (const TLigneDocument& ligne : quittance.lignes) {
-        const auto montant = unites.lit(ligne.montant);
+    for (const QStringList& ligne : quittance.lignes) {
+        const auto montant = unites.lit(ligne[TGrilleDocument::Montant]);
         if (!montant)
             continue;
-        auto& somme = sommes[compteDe(ligne.designation)];
+        auto& somme = sommes[compteDe(ligne[TGrilleDocument::Designation])];
         somme = somme.value_or(0) + *montant;
     }
-    const QString total = quittance.totalEuros.trimmed();
+    const QString total = quittance.totaux.texteTTC.trimmed();
     // Whatever the shown rows miss of the shown total (rows with more decimals than shown)
     // goes to the rents, so that the entry balances.
     qint64 reste = unites.lit(total).value_or(0);
@@ -131,7 +132,7 @@ QList<TLigneJournal> Journal(const TDescriptionDocument& description, TListeBase
         if (progression)
             progression(QStringLiteral("Quittance ") + QString::number(i));
         if (const std::optional<TDocumentLu> quittance =
-                LitDocument(description, quittances, i, fmtMontant, aujourdhui))
+                LitDocument(description, quittances, i, {.fmtMontant = fmtMontant}, aujourdhui))
             lignes.append(EcritureQuittance(*quittance, comptes, fmtMontant, ++ecriture));
     }
     if (nb > 0)

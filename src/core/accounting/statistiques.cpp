@@ -2,7 +2,7 @@
 
 #include "core/documents/documentlu.h"
 #include "core/documents/mois.h"
-#include "core/purchasing/commandelue.h"
+#include "core/purchasing/descriptioncommande.h"
 #include "core/records/locataire.h"
 #include "core/records/lot.h"
 #include "core/store/tlistebase.h"
@@ -55,19 +55,19 @@ TCumul CumuleQuittances(SorteStats sorte, const TDescriptionDocument& descriptio
             progression(QStringLiteral("Quittance ") + QString::number(i));
         // A key without block has no total: nothing to count.
         const std::optional<TDocumentLu> quittance =
-            LitDocument(description, quittances, i, fmtMontant, aujourdhui);
+            LitDocument(description, quittances, i, {.fmtMontant = fmtMontant}, aujourdhui);
         if (!quittance)
             continue;
-        const QString& total = quittance->totalEuros;
+        const QString& total = quittance->totaux.texteTTC;
         switch (sorte) {
         case SorteStats::Mois:
             cumul.cumule(TexteMois(quittance->date), {}, total);
             break;
         case SorteStats::Locataires:
-            cumul.cumule(quittance->locataire, quittance->adresse1, total);
+            cumul.cumule(quittance->tiers, quittance->adresse1, total);
             break;
         case SorteStats::Lots:
-            if (const QString libelle = lots ? lots->libelle(quittance->locataire) : QString();
+            if (const QString libelle = lots ? lots->libelle(quittance->tiers) : QString();
                 !libelle.isEmpty())
                 cumul.cumule(libelle, {}, total);
             break;
@@ -80,15 +80,16 @@ TCumul CumuleQuittances(SorteStats sorte, const TDescriptionDocument& descriptio
     return cumul;
 }
 
-TCumul CumuleCommandes(TListeBase& commandes, const TParametresCommande& parametres,
+TCumul CumuleCommandes(TListeBase& commandes, const TParametresCalcul& parametres,
                        const TProgressionTexte& progression) {
     TCumul cumul(parametres.fmtMontant, true);
     const int nb = commandes.nb;
     for (int i = 0; i < nb; ++i) {
         if (progression)
             progression(QStringLiteral("Commande ") + QString::number(i));
-        if (const std::optional<TCommandeLue> commande = LitCommande(commandes, i, parametres))
-            cumul.cumule(commande->fournisseur, commande->adresse1, commande->totaux.texteTTC);
+        if (const std::optional<TDocumentLu> commande =
+                LitDocument(Documents::commande(), commandes, i, parametres, {}))
+            cumul.cumule(commande->tiers, commande->adresse1, commande->totaux.texteTTC);
     }
     if (nb > 0)
         commandes.courant = nb - 1;

@@ -13,7 +13,7 @@
 
 class TListeBase;
 struct TDescriptionDocument;
-struct TParametresCommande;
+struct TParametresCalcul;
 
 // Told "Quittance 12", "Commande 3"... as a run goes from one record to the next.
 using TProgressionTexte = std::function<void(const QString&)>;
@@ -40,7 +40,7 @@ TCumul CumuleQuittances(SorteStats sorte, const TDescriptionDocument& descriptio
                         const TLotsLocataires* lots, const QDate& aujourdhui,
                         const TProgressionTexte& progression);
 // Reads every order of the base in key order and cumulates its total with tax by supplier.
-TCumul CumuleCommandes(TListeBase& commandes, const TParametresCommande& parametres,
+TCumul CumuleCommandes(TListeBase& commandes, const TParametresCalcul& parametres,
                        const TProgressionTexte& progression);
 
 // The rows a statistics window shows for a cumulation: in text order but for the months, each

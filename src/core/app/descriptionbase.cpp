@@ -2,6 +2,7 @@
 
 #include "core/app/actions.h"
 #include "core/documents/descriptiondocument.h"
+#include "core/purchasing/descriptioncommande.h"
 #include "core/records/fournisseur.h"
 #include "core/records/locataire.h"
 #include "core/records/lot.h"
@@ -29,7 +30,7 @@ constexpr std::array<TDescriptionBase, NbBases> Descriptions = {{
     {Base::Avis, "ech", 'A', "Avis d'échéance", "Avis", "avis.html", "avis", true, nullptr,
      &Documents::avis, std::nullopt, S::Avis, "avis d'échéance", std::nullopt, 0},
     {Base::Commandes, "cmd", 'C', "Commandes", "Commandes", "achat.html", "commande", false,
-     nullptr, nullptr, std::nullopt, std::nullopt, nullptr, std::nullopt, 0},
+     nullptr, &Documents::commande, std::nullopt, std::nullopt, nullptr, std::nullopt, 0},
     {Base::Recus, "rcu", 'R', "Reçus", "Reçus", "recu.html", "reçu", false, nullptr,
      &Documents::recu, std::nullopt, S::Recu, nullptr, std::nullopt, 0},
 }};

@@ -28,8 +28,7 @@ struct TDescriptionBase {
     // One record in a backup's summary: "quittance", made plural unless `invariable`.
     const char* nomResume;
     bool invariable;
-    // The card that shows a record of the base, or the rent documents it holds (the order
-    // page has neither: it is made apart).
+    // The card that shows a record of the base, or the documents it holds.
     const TDescriptionFiche& (*fiche)();
     const TDescriptionDocument& (*document)();
     // What "Imprimer fiche" prints on its page: the card, or a rent document.

@@ -6,7 +6,7 @@
 #include "core/documents/tpagedocument.h"
 #include "core/printing/impcommande.h"
 #include "core/printing/impenveloppe.h"
-#include "core/purchasing/tpagecommande.h"
+#include "core/purchasing/calculcommande.h"
 #include "core/records/tpageenregistrement.h"
 
 #include <algorithm>
@@ -45,8 +45,8 @@ TDocumentImprime documentImprime(const TPageDocument& page) {
     return d;
 }
 
-TCommandeImprimee commandeImprimee(const TPageCommande& page) {
-    using K = ChampCommande;
+TCommandeImprimee commandeImprimee(const TPageDocument& page) {
+    using K = ChampDocument;
     using namespace ColonneCommande;
     TCommandeImprimee c;
     c.numero = page.champ(K::Numero);
@@ -62,7 +62,7 @@ TCommandeImprimee commandeImprimee(const TPageCommande& page) {
         c.lignes.append(
             {l[Ref], l[Designation], l[Quantite], l[PrixUnitaire], l[Remise], l[Montant], l[Tva]});
     }
-    const TTotauxCommande& t = page.totaux();
+    const TTotauxDocument& t = page.totaux();
     c.totalHT = t.texteHT;
     c.totalTVA = t.texteTVA;
     c.totalTTCEuros = t.texteTTC;
@@ -91,12 +91,13 @@ TFicheImprimee ficheImprimee(TPageEnregistrement& page, Base base) {
 
 std::optional<TTravailImpression> ImpDocument(const TFiche& fiche, Base base) {
     const TReglages& r = fiche.reglages();
-    if (const TPageDocument* page = fiche.pageDocument(base))
-        return travailDocument(documentImprime(*page), r.typePapier, proprietaire(r.lignesProprio));
-    if (const TPageCommande* page = fiche.pageCommande(); page && base == Base::Commandes)
+    const TPageDocument* page = fiche.pageDocument(base);
+    if (!page)
+        return std::nullopt;
+    if (base == Base::Commandes)
         return travailCommande(commandeImprimee(*page), r.typePapier,
                                proprietaire(r.lignesProprio));
-    return std::nullopt;
+    return travailDocument(documentImprime(*page), r.typePapier, proprietaire(r.lignesProprio));
 }
 
 std::optional<TTravailImpression> ImpFiche(const TFiche& fiche) {

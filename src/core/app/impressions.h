@@ -11,14 +11,13 @@
 
 // What the print commands print, taken from the pages as they show it.
 class TFiche;
-class TPageCommande;
 class TPageDocument;
 class TPageEnregistrement;
 struct TCommandeImprimee;
 
 TProprietaire proprietaire(const LignesProprio& lignes);
 TDocumentImprime documentImprime(const TPageDocument& page);
-TCommandeImprimee commandeImprimee(const TPageCommande& page);
+TCommandeImprimee commandeImprimee(const TPageDocument& page);
 TFicheImprimee ficheImprimee(TPageEnregistrement& page, Base base);
 
 // "Imprimer" of a rent document page or of the order page: the document it shows, frame and

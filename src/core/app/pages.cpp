@@ -2,10 +2,6 @@
 
 #include "core/app/descriptionbase.h"
 #include "core/documents/tpagedocument.h"
-#include "core/purchasing/tpagecommande.h"
-#include "core/records/fournisseur.h"
-#include "core/records/locataire.h"
-#include "core/records/lot.h"
 #include "core/records/tpageenregistrement.h"
 
 const TDescriptionFiche* descriptionFiche(Base base) {
@@ -18,7 +14,5 @@ std::unique_ptr<TPage> creePage(Base base, TListeBase& liste, const TContextePag
         return std::make_unique<TPageEnregistrement>(*fiche, liste, contexte);
     if (const auto document = descriptionBase(base).document)
         return std::make_unique<TPageDocument>(document(), liste, contexte);
-    if (base == Base::Commandes)
-        return std::make_unique<TPageCommande>(liste, contexte);
     return nullptr;
 }

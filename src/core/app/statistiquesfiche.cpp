@@ -3,7 +3,6 @@
 #include "core/app/tfiche.h"
 #include "core/common/clock.h"
 #include "core/documents/tpagedocument.h"
-#include "core/purchasing/tpagecommande.h"
 
 #include <optional>
 
@@ -24,11 +23,11 @@ TCumul quittances(TFiche& fiche, SorteStats sorte, const TProgressionTexte& prog
 
 TCumul commandes(TFiche& fiche, const TProgressionTexte& progression) {
     fiche.EcritPage(Base::Commandes);
-    TParametresCommande parametres = TPageCommande::parametres(fiche.contexte());
+    TParametresCalcul parametres = TPageDocument::parametres(fiche.contexte());
     // Totals only: no cell is shown, so none is aligned.
     parametres.mesure = {};
     TCumul cumul = CumuleCommandes(fiche.base(Base::Commandes), parametres, progression);
-    fiche.pageCommande()->lit();
+    fiche.pageDocument(Base::Commandes)->lit();
     return cumul;
 }
 

@@ -1,5 +1,6 @@
 #include "core/app/testselection.h"
 
+#include "core/app/descriptionbase.h"
 #include "core/documents/descriptiondocument.h"
 #include "core/records/fournisseur.h"
 #include "core/records/locataire.h"
@@ -15,7 +16,7 @@ QString ligneDuBloc(const TListeBase& base, qsizetype opening, int offset) {
 
 // The tenant number's line in a block of rent documents.
 int ligneLocataire(Base base) {
-    return descriptionDocument(base)->ligne(ChampDocument::Locataire);
+    return descriptionBase(base).document().ligne(ChampDocument::Locataire);
 }
 
 TTestBloc egal(int offset, const QString& valeur) {

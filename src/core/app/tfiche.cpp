@@ -9,7 +9,6 @@
 #include "core/common/textfile.h"
 #include "core/common/usererror.h"
 #include "core/documents/tpagedocument.h"
-#include "core/purchasing/tpagecommande.h"
 #include "core/records/locataire.h"
 
 #include <QDir>
@@ -25,8 +24,6 @@ TFiche::TFiche(QObject* parent) : QObject(parent) {
         if (TPageDocument* document = pageDocument(b))
             connect(document, &TPageDocument::stockee, this, [this] { m_dossierModifie = true; });
     }
-    if (TPageCommande* commandes = pageCommande())
-        connect(commandes, &TPageCommande::stockee, this, [this] { m_dossierModifie = true; });
     connect(this, &TFiche::listeValeursChange, this, &TFiche::appliqueListe);
     for (ListeValeurs liste :
          {ListeValeurs::TypesLots, ListeValeurs::FamillesFournisseurs, ListeValeurs::Reglements})
@@ -35,7 +32,8 @@ TFiche::TFiche(QObject* parent) : QObject(parent) {
 }
 
 void TFiche::appliqueListe(ListeValeurs liste) {
-    if (TPageCommande* commandes = pageCommande(); commandes && liste == ListeValeurs::Reglements)
+    if (TPageDocument* commandes = pageDocument(Base::Commandes);
+        commandes && liste == ListeValeurs::Reglements)
         commandes->setReglements(m_reglages.liste(liste));
     for (Base b : ToutesLesBases)
         if (TPageEnregistrement* p = pageFiche(b))
@@ -346,31 +344,32 @@ void TFiche::Supprime() {
     p->lit();
 }
 
-TCarteLocataire TFiche::carteLocataire() const {
-    const TPageEnregistrement* locataires = pageFiche(Base::Locataires);
-    return locataires ? TCarteLocataire::depuisPage(*locataires) : TCarteLocataire{};
+TCarteTiers TFiche::carteTiers(Base b) const {
+    const TPageEnregistrement* tiers = pageFiche(b);
+    return tiers ? TCarteTiers::depuisPage(*tiers) : TCarteTiers{};
 }
 
 void TFiche::NouvDocument(Base b) {
     TPageDocument* document = pageDocument(b);
     if (!document)
         return;
-    const TCarteLocataire carte = carteLocataire();
+    const TCarteTiers carte = carteTiers(document->description().baseTiers);
     AffichePage(b);
     document->CreePour(carte);
 }
 
-void TFiche::ChoisitLocataire(Base b, const QString& numero) {
+void TFiche::ChoisitTiers(Base b, const QString& numero) {
     if (TPageDocument* document = pageDocument(b)) {
-        EcritPage(Base::Locataires);
-        document->choisitLocataire(numero, base(Base::Locataires));
+        const Base tiers = document->description().baseTiers;
+        EcritPage(tiers);
+        document->choisitTiers(numero, base(tiers));
     }
 }
 
-bool TFiche::ValideQuittance() {
-    TPageDocument* quittances = pageDocument(Base::Quittances);
-    TPageEnregistrement* locataires = pageFiche(Base::Locataires);
-    return quittances && locataires && quittances->Valider(*locataires);
+bool TFiche::ValideDocument(Base b) {
+    TPageDocument* document = pageDocument(b);
+    TPageEnregistrement* tiers = document ? pageFiche(document->description().baseTiers) : nullptr;
+    return tiers && document->Valider(*tiers);
 }
 
 bool TFiche::LitLoc(const QString& numero) {
@@ -385,7 +384,7 @@ void TFiche::Arrivee(const TMontantsLoyer& montants) {
     TPageDocument* quittances = pageDocument(Base::Quittances);
     if (!quittances || montants.loyer.trimmed().isEmpty())
         return;
-    TCarteLocataire carte = carteLocataire();
+    TCarteTiers carte = carteTiers(Base::Locataires);
     carte.montants = {montants.loyer, montants.charges, montants.taxes, QString()};
     AffichePage(Base::Quittances);
     quittances->CreePour(carte);

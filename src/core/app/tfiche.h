@@ -3,7 +3,7 @@
 #include "core/accounting/parametres.h"
 #include "core/app/treglages.h"
 #include "core/common/signaturefichier.h"
-#include "core/documents/cartelocataire.h"
+#include "core/documents/cartetiers.h"
 #include "core/records/recherches.h"
 #include "core/records/tcontextepage.h"
 #include "core/records/tpageenregistrement.h"
@@ -22,7 +22,6 @@
 // The record window without its widgets: it owns the seven bases of the open dossier, their
 // pages and the dossier-wide state, and loads and saves the dossier's seven files.
 class AtomicFileSet;
-class TPageCommande;
 class TPageDocument;
 
 class TFiche : public QObject {
@@ -41,11 +40,9 @@ public:
     TPage* page(Base b) const { return m_pages[indexOf(b)]; }
     // The same page when it is a record card (tenants, suppliers, lots), else none.
     TPageEnregistrement* pageFiche(Base b) const;
-    // The same page when it shows rent documents (receipts, notices, payment receipts), else
-    // none. Whatever such a page stores marks the dossier modified.
+    // The same page when it shows documents (receipts, notices, payment receipts, orders),
+    // else none. Whatever such a page stores marks the dossier modified.
     TPageDocument* pageDocument(Base b) const;
-    // The order page. Whatever it stores marks the dossier modified.
-    TPageCommande* pageCommande() const;
 
     Base pageActive() const { return m_pageActive; }
     void setPageActive(Base b);
@@ -161,30 +158,22 @@ public:
     // page's base, written as one set to the file (Echange::cheminExport).
     void Exporte(const QString& chemin, const TProgression& progression = {});
 
-    // The tenant card as the tenant page shows it, edits not stored included.
-    TCarteLocataire carteLocataire() const;
-    // Nouvelle quittance, Nouvelle échéance, Nouveau reçu (NouvQtc, NouvEch, NouvRecu): shows
-    // the page of `b` with a new document for the tenant on the card.
+    // The card of the tenant or supplier page `b` as it shows it, edits not stored included.
+    TCarteTiers carteTiers(Base b) const;
+    // Nouvelle quittance, Nouvelle échéance, Nouveau reçu, Nouvelle commande (NouvQtc, NouvEch,
+    // NouvRecu, NouvCmd): shows the page of `b` with a new document for the tenant or supplier
+    // on the card.
     void NouvDocument(Base b);
-    // The "..." beside the tenant number on the page of `b`: the tenant page is stored first,
-    // so that the document takes the card's last edits.
-    void ChoisitLocataire(Base b, const QString& numero);
-    // "Valider" on the receipt page; false when nothing was done.
-    bool ValideQuittance();
+    // The "..." beside the tenant number or supplier code on the page of `b`: the tenant or
+    // supplier page is stored first, so that the document takes the card's last edits.
+    void ChoisitTiers(Base b, const QString& numero);
+    // "Valider" on the page of `b`; false when nothing was done.
+    bool ValideDocument(Base b);
     // Shows on the tenant page the tenant numbered `numero` (LitLoc); false when none is.
     bool LitLoc(const QString& numero);
     // Arrivée/départ once the dialog closed: a new receipt for the tenant on the card with the
     // rent, charges and taxes given back; an empty rent (the dialog cancelled) makes none.
     void Arrivee(const TMontantsLoyer& montants);
-
-    // Nouvelle commande (NouvCmd): shows the order page with a new order for the supplier on
-    // the supplier card.
-    void NouvCmd();
-    // The "..." beside the supplier code: the supplier page is stored first, so that the order
-    // takes the card's last edits.
-    void ChoisitFournisseur(const QString& code);
-    // "Valider" on the order page; false when nothing was done.
-    bool ValideCommande();
 
     // The order parameters and the account numbers, as their dialogs show them and give them
     // back (Parc, Compte). The parameters set the amount format from the decimals.

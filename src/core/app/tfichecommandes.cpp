@@ -1,34 +1,7 @@
-// The orders and their parameters, and the account numbers of the journal.
+// The order parameters and the account numbers of the journal.
 
 #include "core/app/tfiche.h"
-#include "core/purchasing/tpagecommande.h"
-
-TPageCommande* TFiche::pageCommande() const {
-    return dynamic_cast<TPageCommande*>(page(Base::Commandes));
-}
-
-void TFiche::NouvCmd() {
-    TPageCommande* commandes = pageCommande();
-    const TPageEnregistrement* fournisseurs = pageFiche(Base::Fournisseurs);
-    if (!commandes || !fournisseurs)
-        return;
-    const TCarteFournisseur carte = TCarteFournisseur::depuisPage(*fournisseurs);
-    AffichePage(Base::Commandes);
-    commandes->CreePour(carte);
-}
-
-void TFiche::ChoisitFournisseur(const QString& code) {
-    if (TPageCommande* commandes = pageCommande()) {
-        EcritPage(Base::Fournisseurs);
-        commandes->choisitFournisseur(code, base(Base::Fournisseurs));
-    }
-}
-
-bool TFiche::ValideCommande() {
-    TPageCommande* commandes = pageCommande();
-    TPageEnregistrement* fournisseurs = pageFiche(Base::Fournisseurs);
-    return commandes && fournisseurs && commandes->Valider(*fournisseurs);
-}
+#include "core/documents/tpagedocument.h"
 
 TParametresCommandes TFiche::parametresCommandes() const {
     return {{m_reglages.tauxTVA1, m_reglages.tauxTVA2, m_reglages.tauxTVA3},
@@ -44,7 +17,7 @@ void TFiche::Parc(const TParametresCommandes& parametres) {
     m_contexte.tauxEuro = 6.55957;
     m_contexte.fmtMontant = FormatMontant(parametres.nbDecimales, m_contexte.fmtMontant);
     SetListe(ListeValeurs::Reglements, parametres.reglements);
-    if (TPageCommande* commandes = pageCommande())
+    if (TPageDocument* commandes = pageDocument(Base::Commandes))
         commandes->Calcule();
 }
 

@@ -1,5 +1,7 @@
 #include "core/documents/descriptiondocument.h"
 
+#include <algorithm>
+
 bool TDescriptionDocument::a(ChampDocument champ) const {
     return ligne(champ) > 0;
 }
@@ -9,6 +11,16 @@ int TDescriptionDocument::ligne(ChampDocument champ) const {
         if (champs[i].champ == champ)
             return i + 1;
     return 0;
+}
+
+int TDescriptionDocument::longueurMax(ChampDocument champ) const {
+    const int l = ligne(champ);
+    return l > 0 ? champs[l - 1].longueurMax : 0;
+}
+
+bool TDescriptionDocument::calculAuFil() const {
+    return std::any_of(colonnes.begin(), colonnes.end(),
+                       [](const TColonneGrille& c) { return c.calcule; });
 }
 
 QString TDescriptionDocument::tagDuNumero(const QString& sorte) const {
@@ -44,6 +56,15 @@ QList<ChampDocument> copiesAvecCoordonnees(const QList<ChampDocument>& champs) {
     return champs + QList<ChampDocument>{C::Adresse1, C::Adresse2, C::Adresse3, C::Adresse4};
 }
 
+// The widest designation a row takes.
+constexpr int LongueurDesignation = 41;
+
+QList<TColonneGrille> colonnes() {
+    return {
+        {QStringLiteral("Désignation"), LongueurDesignation},
+        {QStringLiteral("Montant"), 0, true, true, TColonneGrille::Fin::EntreeOuTab, true, true}};
+}
+
 QStringList modes(const QString& premier, const QString& second) {
     return {premier, second, QStringLiteral("Virement"), QStringLiteral("Carte bancaire"),
             QStringLiteral("Autre")};
@@ -63,18 +84,30 @@ const TDescriptionDocument& quittance() {
                                         {C::Au, QStringLiteral("au")}} +
                   coordonnees(QStringLiteral("Coordonnées du locataire")) +
                   QList<TChampDocument>{{C::Valide, QString()}},
+        .colonnes = colonnes(),
+        .colonneDesignation = TGrilleDocument::Designation,
+        .calcul = CalculeLoyers,
+        .tva = false,
         .tagNumero = QStringLiteral("NUMQ"),
         .numeroSelonSorte = false,
         .tagLigne = QStringLiteral("QUIT"),
         .copies = copiesAvecCoordonnees({C::Date, C::Locataire, C::Mode, C::Mois, C::Du, C::Au}),
         .modes = modes(QStringLiteral("Chèque"), QStringLiteral("Espèces")),
         .sortes = {},
-        .locataireRequis = true,
+        .champTiers = C::Locataire,
+        .baseTiers = Base::Locataires,
+        .nomTiers = QStringLiteral("locataire"),
+        .sansTiers = QStringLiteral("il n'a pas de numéro de locataire"),
         .lignesDuLocataire = true,
+        .numeroSelonCle = false,
         .memo = true,
         .enLettres = false,
         .statutNonValide = QStringLiteral("Quittance non validée"),
         .statutValide = QStringLiteral("Quittance validée"),
+        .statutValidation = QStringLiteral("Quittance validée"),
+        .libelleHistorique = QStringLiteral("Loyer "),
+        .champHistorique = C::Mois,
+        .restockeApresValidation = false,
         .titreRecherche = QStringLiteral("Chercher quittance"),
         .questionRecherche = QStringLiteral("Numéro de quittance"),
     };
@@ -91,18 +124,30 @@ const TDescriptionDocument& avis() {
                                         {C::Du, QStringLiteral("Du")},
                                         {C::Au, QStringLiteral("au")}} +
                   coordonnees(QStringLiteral("Coordonnées du locataire")),
+        .colonnes = colonnes(),
+        .colonneDesignation = TGrilleDocument::Designation,
+        .calcul = CalculeLoyers,
+        .tva = false,
         .tagNumero = QStringLiteral("NUMA"),
         .numeroSelonSorte = false,
         .tagLigne = QStringLiteral("AVIS"),
         .copies = copiesAvecCoordonnees({C::Date, C::Locataire, C::Mois, C::Du, C::Au}),
         .modes = {},
         .sortes = {},
-        .locataireRequis = true,
+        .champTiers = C::Locataire,
+        .baseTiers = Base::Locataires,
+        .nomTiers = QStringLiteral("locataire"),
+        .sansTiers = QStringLiteral("il n'a pas de numéro de locataire"),
         .lignesDuLocataire = true,
+        .numeroSelonCle = false,
         .memo = true,
         .enLettres = false,
         .statutNonValide = {},
         .statutValide = {},
+        .statutValidation = {},
+        .libelleHistorique = {},
+        .champHistorique = C::Mois,
+        .restockeApresValidation = false,
         .titreRecherche = QStringLiteral("Chercher avis d'échéance"),
         .questionRecherche = QStringLiteral("Numéro d'avis"),
     };
@@ -118,18 +163,30 @@ const TDescriptionDocument& recu() {
                                         {C::Mode, QStringLiteral("Mode de réglement")},
                                         {C::Sorte, QStringLiteral("Type de document")}} +
                   coordonnees(QStringLiteral("Coordonnées du payeur")),
+        .colonnes = colonnes(),
+        .colonneDesignation = TGrilleDocument::Designation,
+        .calcul = CalculeLoyers,
+        .tva = false,
         .tagNumero = QStringLiteral("NUMR"),
         .numeroSelonSorte = true,
         .tagLigne = QStringLiteral("FACT"),
         .copies = copiesAvecCoordonnees({C::Date, C::Locataire, C::Mode, C::Sorte}),
         .modes = modes(QStringLiteral("Espèces"), QStringLiteral("Chèque")),
         .sortes = {QStringLiteral("Reçu"), QStringLiteral("Facture"), QStringLiteral("Avoir     ")},
-        .locataireRequis = false,
+        .champTiers = C::Locataire,
+        .baseTiers = Base::Locataires,
+        .nomTiers = QStringLiteral("locataire"),
+        .sansTiers = {},
         .lignesDuLocataire = false,
+        .numeroSelonCle = false,
         .memo = false,
         .enLettres = true,
         .statutNonValide = {},
         .statutValide = {},
+        .statutValidation = {},
+        .libelleHistorique = {},
+        .champHistorique = C::Mois,
+        .restockeApresValidation = false,
         .titreRecherche = QStringLiteral("Chercher reçu"),
         .questionRecherche = QStringLiteral("Numéro de reçu"),
     };
@@ -137,11 +194,3 @@ const TDescriptionDocument& recu() {
 }
 
 } // namespace Documents
-
-const TDescriptionDocument* descriptionDocument(Base base) {
-    for (const TDescriptionDocument* d :
-         {&Documents::quittance(), &Documents::avis(), &Documents::recu()})
-        if (d->base == base)
-            return d;
-    return nullptr;
-}

@@ -14,7 +14,7 @@ void TDepart::Init(const QString& nom, const TMontantsLoyer& mensuels, const QDa
     Calculs();
 }
 
-void TDepart::Init(const TCarteLocataire& carte) {
+void TDepart::Init(const TCarteTiers& carte) {
     const QDate today = Clock::today();
     Init(carte.coordonnees.value(0),
          {carte.montants.loyer.trimmed(), carte.montants.charges.trimmed(),

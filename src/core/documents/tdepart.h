@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/documents/cartelocataire.h"
+#include "core/documents/cartetiers.h"
 
 #include <QDate>
 #include <QString>
@@ -17,7 +17,7 @@ public:
     // that is not a number stops with the conversion message.
     void Init(const QString& nom, const TMontantsLoyer& mensuels, const QDate& du, const QDate& au);
     // The same for the tenant on the card, over the current month.
-    void Init(const TCarteLocataire& carte);
+    void Init(const TCarteTiers& carte);
 
     // Computes again from the monthly amounts: run when "Du", "au" or "Nb jours" is left. An
     // amount of 0,1 or less leaves its field as it was.

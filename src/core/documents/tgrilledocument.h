@@ -16,7 +16,10 @@ struct TColonneGrille {
     bool aDroite = false; // amounts and quantities, right-aligned
     bool virgule = false; // a full stop typed becomes a comma
     Fin fin = Fin::Aucune;
-    bool montant = false; // a number typed must be an amount a document shows (LitMontant)
+    bool montant = false;   // a number typed must be an amount a document shows (LitMontant)
+    bool calcule = false;   // a cell typed computes the totals again
+    QString defaut = {};    // what an empty cell takes when the input of its row ends
+    QString enteteTTC = {}; // the header of an order priced tax included, when it differs
 };
 
 // The line grid of a document: rent documents have "Désignation" and "Montant", orders seven

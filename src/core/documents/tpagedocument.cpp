@@ -15,11 +15,6 @@ using C = ChampDocument;
 
 const QString FormatDate = QStringLiteral("dd/MM/yyyy");
 
-QList<TColonneGrille> colonnes() {
-    return {{QStringLiteral("Désignation"), TPageDocument::LongueurDesignation},
-            {QStringLiteral("Montant"), 0, true, true, TColonneGrille::Fin::EntreeOuTab, true}};
-}
-
 bool estDate(ChampDocument champ) {
     return champ == C::Date || champ == C::Du || champ == C::Au;
 }
@@ -28,11 +23,16 @@ bool estDate(ChampDocument champ) {
 
 TPageDocument::TPageDocument(const TDescriptionDocument& description, TListeBase& base,
                              const TContextePage& contexte, QObject* parent)
-    : TPageLignes(base, contexte, colonnes(), description.tagLigne, description.memo, parent),
+    : TPageLignes(base, contexte, description.colonnes, description.tagLigne, description.memo,
+                  parent),
       m_description(description) {
     if (m_description.a(C::Mois))
         m_mois = ListeMois(Clock::today());
     reinitialise();
+}
+
+TParametresCalcul TPageDocument::parametres(const TContextePage& contexte) {
+    return {false, contexte.tauxTVA(), contexte.tauxEuro, contexte.fmtMontant, contexte.mesure};
 }
 
 QDate TPageDocument::date(ChampDocument champ) const {
@@ -47,31 +47,41 @@ QStringList TPageDocument::liste(ChampDocument champ) const {
         return m_description.sortes;
     case C::Mois:
         return m_mois;
+    case C::Reglement:
+        return m_reglements;
     default:
         return {};
     }
 }
 
+void TPageDocument::setReglements(const QStringList& reglements) {
+    m_reglements = reglements;
+}
+
 QString TPageDocument::statut() const {
     if (!m_description.validation())
         return QString();
-    return validee() ? m_description.statutValide : m_description.statutNonValide;
+    if (!validee())
+        return m_description.statutNonValide;
+    return m_vientDEtreValidee ? m_description.statutValidation : m_description.statutValide;
 }
 
 void TPageDocument::entre(ChampDocument champ, const QString& texte) {
-    const QString ligne = TListeBase::surUneLigne(texte);
+    QString ligne = TListeBase::surUneLigne(texte);
     if (champ == C::Numero) {
         setChamp(champ, numeroSaisi(ligne));
     } else if (estDate(champ)) {
         setChamp(champ, DateToStr(StrToDate(ligne)));
     } else {
+        if (const int longueur = m_description.longueurMax(champ); longueur > 0)
+            ligne.truncate(longueur);
         TListeBase::verifieLigne(ligne);
         setChamp(champ, ligne);
     }
 }
 
 void TPageDocument::saisitChamp(ChampDocument champ, const QString& texte) {
-    if (!m_description.a(champ) || champ == C::Valide)
+    if (!m_description.a(champ) || champ == C::Valide || champ == C::PrixTTC)
         return;
     entre(champ, texte);
     saisi();
@@ -91,9 +101,12 @@ void TPageDocument::saisitDate(ChampDocument champ, const QDate& date) {
     saisi();
 }
 
-void TPageDocument::celluleSaisie(int colonne) {
-    if (colonne == TGrilleDocument::Montant)
-        Calcule();
+void TPageDocument::saisitTTC(bool ttc) {
+    if (!m_description.a(C::PrixTTC) || this->ttc() == ttc || m_grille.figee())
+        return;
+    setChamp(C::PrixTTC, ttc ? PrixAvecTaxe : PrixHorsTaxe);
+    saisi();
+    Calcule();
 }
 
 int TPageDocument::numero() const {
@@ -104,36 +117,35 @@ QString TPageDocument::raisonInvalide() const {
     const QString numero = champ(C::Numero);
     if (numero.isEmpty() || numero[0] == u' ')
         return QStringLiteral("il n'a pas de numéro");
-    if (m_description.locataireRequis && champ(C::Locataire).isEmpty())
-        return QStringLiteral("il n'a pas de numéro de locataire");
+    if (!m_description.sansTiers.isEmpty() && champ(m_description.champTiers).isEmpty())
+        return m_description.sansTiers;
     for (int ligne = 0; ligne < m_lignes; ++ligne)
-        if (!m_grille.cellule(ligne, TGrilleDocument::Designation).isEmpty())
+        if (!m_grille.cellule(ligne, m_description.colonneDesignation).isEmpty())
             return QString();
     return QStringLiteral("aucune ligne n'a de désignation");
 }
 
 void TPageDocument::Calcule() {
-    double total = 0;
-    for (int ligne = 0; ligne < m_grille.rowCount(); ++ligne) {
-        const QString montant = m_grille.cellule(ligne, TGrilleDocument::Montant);
-        if (montant.isEmpty())
-            continue;
-        const std::optional<double> valeur = ValeurMontant(montant);
-        if (!valeur)
-            continue; // left as typed, counts nothing
-        const double montre = MontantAffiche(m_contexte.fmtMontant, *valeur);
-        m_grille.setCellule(
-            ligne, TGrilleDocument::Montant,
-            Rset(FormatFloat(m_contexte.fmtMontant, montre), AlignementMontant, m_contexte.mesure));
-        total = Real48(total + montre);
+    for (int c = 0; c < m_grille.columnCount(); ++c) {
+        const TColonneGrille& colonne = m_description.colonnes[c];
+        if (!colonne.enteteTTC.isEmpty())
+            m_grille.setEntete(c, ttc() ? colonne.enteteTTC : colonne.entete);
     }
-    const double francs = Real48(total * m_contexte.tauxEuro);
-    m_totalEuros = FormatFloat(m_contexte.fmtMontant, total);
-    m_totalFrancs = FormatFloat(m_contexte.fmtMontant, francs);
+    QList<QStringList> lignes;
+    lignes.reserve(m_grille.rowCount());
+    for (int ligne = 0; ligne < m_grille.rowCount(); ++ligne)
+        lignes.append(m_grille.ligne(ligne));
+    TParametresCalcul p = parametres(m_contexte);
+    p.ttc = ttc();
+    m_totaux = m_description.calcul(lignes, p);
+    for (int ligne = 0; ligne < lignes.size(); ++ligne)
+        for (int c = 0; c < m_grille.columnCount(); ++c)
+            if (lignes[ligne][c] != m_grille.cellule(ligne, c))
+                m_grille.setCellule(ligne, c, lignes[ligne][c]);
     m_enLettres.clear();
     if (m_description.enLettres) {
         try {
-            m_enLettres = MontantEnLettres(total);
+            m_enLettres = MontantEnLettres(m_totaux.ttc);
         } catch (const UserError&) {
             // A total beyond the words is shown in figures only.
         }
@@ -147,54 +159,27 @@ void TPageDocument::reinitialise() {
     setChamp(C::Date, DateToStr(today));
     setChamp(C::Mode, m_description.modes.value(0));
     setChamp(C::Sorte, m_description.sortes.value(0));
+    setChamp(C::Reglement, m_reglements.value(0));
     setChamp(C::Mois, TexteMois(today));
     setChamp(C::Du, DateToStr(PremierJour(today)));
     setChamp(C::Au, DateToStr(DernierJour(today)));
+    setChamp(C::PrixTTC, PrixHorsTaxe);
     setChamp(C::Valide, QStringLiteral("N"));
+    m_vientDEtreValidee = false;
     videLignes();
 }
 
 void TPageDocument::lit() {
     // A key without block shows a blank document, not validated, whatever was shown before.
     reinitialise();
-    const int nbChamps = int(m_description.champs.size());
-    const TBlocLu bloc = m_base.read(m_base.courant, nbChamps, nbChamps + 1);
-    if (bloc.trouve) {
-        for (int i = 0; i < nbChamps; ++i) {
-            const ChampDocument champ = m_description.champs[i].champ;
-            const QString& texte = bloc.champs[i];
-            switch (champ) {
-            case C::Numero:
-                setChamp(champ, texte.mid(LongueurTagNumero).trimmed());
-                break;
-            case C::Date:
-            case C::Du:
-            case C::Au:
-                // A date that does not read keeps its default; the fields after it are read.
-                try {
-                    setChamp(champ, DateToStr(StrToDate(texte)));
-                } catch (const UserError&) {
-                }
-                break;
-            case C::Mode:
-            case C::Sorte:
-            case C::Mois:
-                if (!texte.isEmpty())
-                    setChamp(champ, texte);
-                break;
-            case C::Locataire:
-            case C::Adresse1:
-            case C::Adresse2:
-            case C::Adresse3:
-            case C::Adresse4:
-                setChamp(champ, texte);
-                break;
-            case C::Valide:
-                setChamp(champ, texte == QLatin1String("Y") ? texte : QStringLiteral("N"));
-                break;
-            }
-        }
-        litLignes(bloc.tags);
+    if (const std::optional<TBlocDocument> bloc =
+            LitBlocDocument(m_description, m_base, m_base.courant)) {
+        for (int c = 0; c < NbChampsDocument; ++c)
+            if (bloc->champs[c])
+                setChamp(ChampDocument(c), *bloc->champs[c]);
+        if (m_description.numeroSelonCle && champ(C::Numero).isEmpty())
+            setChamp(C::Numero, QString::number(m_base.courant));
+        litLignes(bloc->lignes, bloc->memo);
     }
     finLecture(validee());
     if (champ(C::Numero).isEmpty())

@@ -1,5 +1,5 @@
-// The commands of a rent document page: new documents, the tenant picked, validation,
-// search, copy and paste, and the deletion of a line.
+// The commands of a document page: new documents, the tenant or supplier picked, validation,
+// search, copy and paste.
 #include "core/documents/tpagedocument.h"
 
 #include "core/common/clock.h"
@@ -41,9 +41,9 @@ void TPageDocument::remplitLignes(const TMontantsLoyer& montants) {
         pose(m_lignes - 1, QStringLiteral("APL"), u'-' + montants.apl.trimmed());
 }
 
-void TPageDocument::CreePour(const TCarteLocataire& carte) {
+void TPageDocument::CreePour(const TCarteTiers& carte) {
     Cree();
-    remplitSiVide(C::Locataire, carte.numero);
+    remplitSiVide(m_description.champTiers, carte.numero);
     for (int i = 0; i < 4; ++i)
         remplitSiVide(coordonnee(i), carte.coordonnees.value(i));
     if (m_description.lignesDuLocataire)
@@ -53,19 +53,21 @@ void TPageDocument::CreePour(const TCarteLocataire& carte) {
     emit relue();
 }
 
-void TPageDocument::choisitLocataire(const QString& numero, const TListeBase& locataires) {
-    entre(C::Locataire, numero);
-    const int cle = Locataire::description().cle(locataires, champ(C::Locataire));
-    if (cle >= 0) {
-        const TCarteLocataire carte = TCarteLocataire::depuisBloc(locataires, cle);
+void TPageDocument::choisitTiers(const QString& numero, const TListeBase& tiers) {
+    const ChampDocument champ = m_description.champTiers;
+    entre(champ, numero);
+    if (const std::optional<TCarteTiers> carte =
+            TCarteTiers::cherche(m_description.baseTiers, tiers, this->champ(champ))) {
         for (int i = 0; i < 4; ++i)
-            entre(coordonnee(i), carte.coordonnees.value(i));
+            entre(coordonnee(i), carte->coordonnees.value(i));
         // A validated document keeps the lines its total was posted with.
         if (m_description.lignesDuLocataire && !m_grille.figee())
-            remplitLignes(carte.montants);
+            remplitLignes(carte->montants);
     }
     saisi();
-    Calcule();
+    // A kind that computes only at the end of a row leaves the rows being typed as they are.
+    if (m_description.calculAuFil())
+        Calcule();
     emit relue();
 }
 
@@ -75,23 +77,29 @@ void TPageDocument::setValidee(bool validee) {
     emit validationChange();
 }
 
-bool TPageDocument::Valider(TPageEnregistrement& locataires) {
+bool TPageDocument::Valider(TPageEnregistrement& tiers) {
     if (!m_description.validation() || validee())
         return false;
     verifieValidable();
-    const bool trouve = locataires.litNumero(champ(C::Locataire));
-    if (trouve && locataires.grille().premiereLigneLibre() < 0)
+    const QString numero = champ(m_description.champTiers);
+    const bool trouve = tiers.litNumero(numero);
+    if (trouve && tiers.grille().premiereLigneLibre() < 0)
         throw UserError(
-            QStringLiteral("L'historique du locataire %1 est plein").arg(champ(C::Locataire)));
+            QStringLiteral("L'historique du %1 %2 est plein").arg(m_description.nomTiers, numero));
+    m_vientDEtreValidee = true;
     setValidee(true);
     m_modifie = true;
     ecrit();
+    // Stored again at the next store, as the record window does after validating an order.
+    if (m_description.restockeApresValidation)
+        m_modifie = true;
     if (trouve) {
-        locataires.dateHistorique = Clock::today();
-        locataires.libelleHistorique = QStringLiteral("Loyer ") + champ(C::Mois);
-        locataires.montantHistorique = m_totalEuros;
-        locataires.ajouteHistorique();
-        locataires.ecrit();
+        tiers.dateHistorique = Clock::today();
+        tiers.libelleHistorique =
+            m_description.libelleHistorique + champ(m_description.champHistorique);
+        tiers.montantHistorique = m_totaux.texteTTC;
+        tiers.ajouteHistorique();
+        tiers.ecrit();
         emit stockee();
     }
     return true;

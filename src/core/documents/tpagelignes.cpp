@@ -53,10 +53,6 @@ void TPageLignes::entreCellule(int ligne, int colonne, const QString& texte) {
     m_grille.setCellule(ligne, colonne, cellule);
 }
 
-void TPageLignes::celluleSaisie(int) {}
-
-void TPageLignes::avantCalcul(int) {}
-
 void TPageLignes::saisitCellule(int ligne, int colonne, const QString& texte) {
     if (m_grille.figee() || ligne < 0 || ligne >= m_grille.rowCount() || colonne < 0 ||
         colonne >= m_grille.columnCount())
@@ -64,13 +60,18 @@ void TPageLignes::saisitCellule(int ligne, int colonne, const QString& texte) {
     entreCellule(ligne, colonne, texte);
     m_lignes = std::max(m_lignes, ligne + 1);
     saisi();
-    celluleSaisie(colonne);
+    if (m_grille.colonne(colonne).calcule)
+        Calcule();
 }
 
 int TPageLignes::finLigne(int ligne) {
     if (m_grille.figee() || ligne < 0 || ligne >= m_grille.rowCount())
         return ligne;
-    avantCalcul(ligne);
+    for (int c = 0; c < m_grille.columnCount(); ++c) {
+        const QString& defaut = m_grille.colonne(c).defaut;
+        if (!defaut.isEmpty() && m_grille.cellule(ligne, c).isEmpty())
+            m_grille.setCellule(ligne, c, defaut);
+    }
     m_lignes = std::max(m_lignes, ligne + 1);
     saisi();
     Calcule();
@@ -128,13 +129,10 @@ QList<QStringList> TPageLignes::lignesDuBloc(const QList<TLigneTag>& tags, const
     return lignes;
 }
 
-void TPageLignes::litLignes(const QList<TLigneTag>& tags) {
+void TPageLignes::litLignes(const QList<QStringList>& lignes, const QStringList& memo) {
     if (m_avecMemo)
-        for (const TLigneTag& tag : tags)
-            if (tag.tag == QLatin1String("MEMO"))
-                m_memo.append(tag.valeur);
+        m_memo = memo;
     const int colonnes = m_grille.columnCount();
-    const QList<QStringList> lignes = lignesDuBloc(tags, m_tagLigne, colonnes);
     m_grille.vide(lignes.size());
     for (int ligne = 0; ligne < lignes.size(); ++ligne)
         for (int c = 0; c < colonnes; ++c)

@@ -8,9 +8,9 @@
 #include <QObject>
 #include <QStringList>
 
-// What the document pages share, rent documents and purchase orders alike: a numbered
-// document per block of a base, its line grid with the rows in use, its memo, the grid's
-// focus, the computation of the totals and the moves that make a new document. A user edit
+// The grid part of the document page: a numbered document per block of a base, its line grid
+// with the rows in use, its memo, the grid's focus, the computation of the totals and the
+// moves that make a new document. A user edit
 // goes through a saisit... method, which raises the page's flag; a text that the dossier's
 // files cannot hold is refused with its message and the field or cell keeps its text.
 class TPageLignes : public QObject, public TPage {
@@ -31,10 +31,11 @@ public:
 
     void saisitMemo(const QString& texte);
     // A cell typed or pasted, as its column takes it; a row beyond the rows in use brings them
-    // up to it.
+    // up to it. A column that computes as it is typed computes the totals again.
     void saisitCellule(int ligne, int colonne, const QString& texte);
-    // Enter (and for some columns Tab) ending the input of a row: the totals computed again,
-    // the rows in use brought up to it. Gives the row to go on with, in the first column.
+    // Enter (and for some columns Tab) ending the input of a row: its empty cells given their
+    // column's default, the totals computed again, the rows in use brought up to it. Gives the row
+    // to go on with, in the first column.
     int finLigne(int ligne);
     // The grid takes and loses the focus: Supprimer ligne acts only while it has it.
     void entreGrille();
@@ -77,14 +78,10 @@ protected:
     static QString numeroSaisi(const QString& texte);
     // A cell as the grid takes it, refused when the block could not hold its row.
     void entreCellule(int ligne, int colonne, const QString& texte);
-    // What a cell typed into a column does besides; nothing by default.
-    virtual void celluleSaisie(int colonne);
-    // What ending a row does before the totals are computed; nothing by default.
-    virtual void avantCalcul(int ligne);
     // Empties the grid and the memo.
     void videLignes();
-    // The grid's rows and the memo of a block read: its tagged lines, in order.
-    void litLignes(const QList<TLigneTag>& tags);
+    // The grid's rows and the memo of a block read.
+    void litLignes(const QList<QStringList>& lignes, const QStringList& memo);
     // The block's lines of the rows in use and of the memo, after the header.
     QStringList lignesBloc() const;
     // The number a new document gets, or an empty text when the base's numbers do not convert:

@@ -47,7 +47,7 @@ QList<TCandidat> locatairesActuels(const TListeBase& locataires, const QDate& jo
 }
 
 // Why a tenant gets no receipt, before any is made; empty when he gets one.
-QString raisonSansQuittance(const TCandidat& c, const TCarteLocataire& carte,
+QString raisonSansQuittance(const TCandidat& c, const TCarteTiers& carte,
                             const QSet<QString>& deja) {
     if (deja.contains(c.numero.trimmed()))
         return QStringLiteral("quittance déjà faite pour ce mois");
@@ -87,12 +87,13 @@ TBilanMois QuittancesDuMois(TFiche& fiche, const QString& mois, bool valider,
 
     QSet<QString> deja = dejaQuittances(fiche.base(Base::Quittances), mois);
     const QList<TCandidat> actuels = locatairesActuels(fiche.base(Base::Locataires), premier);
-    QList<TCarteLocataire> cartes;
+    QList<TCarteTiers> cartes;
     qsizetype aFaire = 0;
     {
         QSet<QString> prevus = deja;
         for (const TCandidat& c : actuels) {
-            cartes.append(TCarteLocataire::depuisBloc(fiche.base(Base::Locataires), c.cle));
+            cartes.append(
+                TCarteTiers::depuisBloc(Base::Locataires, fiche.base(Base::Locataires), c.cle));
             if (raisonSansQuittance(c, cartes.constLast(), prevus).isEmpty()) {
                 prevus.insert(c.numero.trimmed());
                 ++aFaire;
@@ -117,7 +118,7 @@ TBilanMois QuittancesDuMois(TFiche& fiche, const QString& mois, bool valider,
         if (avancement && !avancement(i, actuels.size()))
             return annule();
         const TCandidat& c = actuels[i];
-        const TCarteLocataire& carte = cartes[i];
+        const TCarteTiers& carte = cartes[i];
         TQuittanceDuMois q{c.numero, c.nom, {}, plein};
         if (q.raison.isEmpty())
             q.raison = raisonSansQuittance(c, carte, deja);

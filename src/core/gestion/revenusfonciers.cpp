@@ -4,7 +4,7 @@
 #include "core/common/conversions.h"
 #include "core/common/usererror.h"
 #include "core/documents/descriptiondocument.h"
-#include "core/purchasing/tpagecommande.h"
+#include "core/documents/tpagedocument.h"
 #include "core/records/locataire.h"
 #include "core/records/lot.h"
 
@@ -71,7 +71,7 @@ Montants montantsQuittance(const TBlocLu& bloc, const QString& tag) {
 }
 
 double depensesCommandes(TFiche& fiche, int annee) {
-    TPageCommande* page = fiche.pageCommande();
+    TPageDocument* page = fiche.pageDocument(Base::Commandes);
     if (!page)
         return 0;
     fiche.EcritPage(Base::Commandes);
@@ -81,8 +81,7 @@ double depensesCommandes(TFiche& fiche, int annee) {
     for (const TListeBase::Position& bloc : base.blocs()) {
         base.courant = bloc.cle;
         page->lit();
-        const QDate date =
-            QDate::fromString(page->champ(ChampCommande::Date), QStringLiteral("dd/MM/yyyy"));
+        const QDate date = page->date(ChampDocument::Date);
         if (page->validee() && date.year() == annee)
             total = Real48(total + page->totaux().ttc);
     }

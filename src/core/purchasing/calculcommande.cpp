@@ -18,7 +18,7 @@ struct LigneLue {
 
 // Reads a row in the order of its conversions, formatting what it reads as it goes; the first
 // number that does not read ends the reading.
-LigneLue lisLigne(QStringList& cellules, const TParametresCommande& p) {
+LigneLue lisLigne(QStringList& cellules, const TParametresCalcul& p) {
     LigneLue lue;
     try {
         const QString quantite = cellules[Quantite].trimmed();
@@ -38,13 +38,32 @@ LigneLue lisLigne(QStringList& cellules, const TParametresCommande& p) {
     return lue;
 }
 
-QString texte(const TParametresCommande& p, double valeur) {
+QString texte(const TParametresCalcul& p, double valeur) {
     return FormatFloat(p.fmtMontant, valeur);
 }
 
 } // namespace
 
-TTotauxCommande CalculeCommande(QList<QStringList>& lignes, const TParametresCommande& p) {
+QList<TColonneGrille> ColonnesCommande() {
+    using Fin = TColonneGrille::Fin;
+    return {{QStringLiteral("Réf"), 15},
+            {QStringLiteral("Désignation"), 80, false, true},
+            {QStringLiteral("Quantité"), 20, true, true, Fin::Entree},
+            {QStringLiteral("Prix Unitaire"), 20, true, true, Fin::Entree, true},
+            {QStringLiteral("R (%)"), 10, false, true, Fin::Entree},
+            {QStringLiteral("Montant H.T."),
+             20,
+             true,
+             true,
+             Fin::Entree,
+             false,
+             false,
+             {},
+             QStringLiteral("Montant TTC")},
+            {QStringLiteral("T"), 2, false, true, Fin::Entree, false, false, QStringLiteral("1")}};
+}
+
+TTotauxDocument CalculeCommande(QList<QStringList>& lignes, const TParametresCalcul& p) {
     std::array<double, 3> buckets{};
     for (QStringList& cellules : lignes) {
         const QString quantite = cellules[Quantite].trimmed();
@@ -60,7 +79,7 @@ TTotauxCommande CalculeCommande(QList<QStringList>& lignes, const TParametresCom
         cellules[Montant] = Rset(texte(p, montant), AlignementMontantCommande, p.mesure);
     }
 
-    TTotauxCommande t;
+    TTotauxDocument t;
     std::array<double, 3> tva{};
     for (int k = 0; k < 3; ++k) {
         if (p.ttc) {
@@ -80,9 +99,6 @@ TTotauxCommande CalculeCommande(QList<QStringList>& lignes, const TParametresCom
         t.ttc = Real48(somme + tva[0] + tva[1] + tva[2]);
     }
     t.francs = Real48(t.ttc * p.tauxEuro);
-    t.texteHT = texte(p, t.ht);
-    t.texteTVA = texte(p, t.tva);
-    t.texteTTC = texte(p, t.ttc);
-    t.texteFrancs = texte(p, t.francs);
+    FormateTotaux(t, p);
     return t;
 }

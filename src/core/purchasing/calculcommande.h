@@ -1,38 +1,16 @@
 #pragma once
 
 #include "core/common/montants.h"
-
+#include "core/documents/calculdocument.h"
+#include "core/documents/tgrilledocument.h"
 #include <QList>
 #include <QStringList>
-
 #include <array>
 
 // The columns of an order's line grid.
 namespace ColonneCommande {
 enum : int { Ref, Designation, Quantite, PrixUnitaire, Remise, Montant, Tva, NbColonnes };
 }
-
-// What an order's computation needs: the pricing mode, the three VAT rates in percent, the
-// francs per euro and the amount format with the text measure of the window's font.
-struct TParametresCommande {
-    bool ttc = false; // prices tax included
-    std::array<double, 3> tauxTVA{};
-    double tauxEuro = 6.55957;
-    QString fmtMontant = QStringLiteral("0.00");
-    TMesureTexte mesure;
-};
-
-// The four totals of an order, as values and as the texts shown (formatted, not aligned).
-struct TTotauxCommande {
-    double ht = 0;
-    double tva = 0;
-    double ttc = 0;
-    double francs = 0;
-    QString texteHT;
-    QString texteTVA;
-    QString texteTTC;
-    QString texteFrancs;
-};
 
 // Computes an order (Calculec): each row with a quantity gets its quantity right-aligned,
 // its unit price formatted, its VAT code ("1" when empty) and its amount, quantity × price
@@ -42,8 +20,13 @@ struct TTotauxCommande {
 // intermediate value passes through the 6-byte real. A number that does not read ends the
 // reading of its row; what was not read counts as zero, and a row whose VAT code was not
 // read adds to no bucket. Each row holds the seven cells of ColonneCommande.
-TTotauxCommande CalculeCommande(QList<QStringList>& lignes, const TParametresCommande& p);
+TTotauxDocument CalculeCommande(QList<QStringList>& lignes, const TParametresCalcul& p);
 
 // The widths in pixels that quantities and amounts are right-aligned to.
 constexpr int AlignementQuantite = 80;
 constexpr int AlignementMontantCommande = 90;
+
+// The order's grid, the longest cells such that a stored row, amounts aligned with blanks,
+// stays within what a tagged line of a block holds. Enter gives a row without VAT code the
+// code "1".
+QList<TColonneGrille> ColonnesCommande();

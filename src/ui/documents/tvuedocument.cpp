@@ -2,10 +2,13 @@
 
 #include "core/app/tfiche.h"
 #include "core/documents/tpagedocument.h"
+#include "core/purchasing/calculcommande.h"
 #include "ui/common/questions.h"
 #include "ui/documents/elementsdocument.h"
+#include "ui/documents/panneautotaux.h"
 #include "ui/printing/actionsimpression.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -15,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTableView>
@@ -34,6 +38,17 @@ bool estPeriode(ChampDocument champ) {
     return champ == C::Mois || champ == C::Du || champ == C::Au;
 }
 
+bool estTiers(ChampDocument champ) {
+    return champ == C::Locataire || champ == C::Fournisseur;
+}
+
+QStringList elements(const QComboBox* combo) {
+    QStringList textes;
+    for (int i = 0; i < combo->count(); ++i)
+        textes << combo->itemText(i);
+    return textes;
+}
+
 } // namespace
 
 TVueDocument::TVueDocument(TFiche& fiche, Base base, QWidget* parent)
@@ -51,7 +66,7 @@ TVueDocument::TVueDocument(TFiche& fiche, Base base, QWidget* parent)
         f->setVerticalSpacing(3);
     }
     for (const TChampDocument& champ : d.champs) {
-        if (champ.champ == C::Valide)
+        if (champ.champ == C::Valide || champ.champ == C::PrixTTC)
             continue;
         QWidget* widget = creeChamp(champ);
         if (estAdresse(champ.champ)) {
@@ -67,6 +82,8 @@ TVueDocument::TVueDocument(TFiche& fiche, Base base, QWidget* parent)
         label->setBuddy(m_widgets[int(champ.champ)]);
         (estPeriode(champ.champ) ? periode : entete)->addRow(label, widget);
     }
+    if (d.a(C::PrixTTC))
+        entete->addRow(creeModesPrix());
     auto* haut = new QHBoxLayout;
     haut->addLayout(entete);
     // A kind without a period leaves its form empty, and out of the page.
@@ -80,19 +97,27 @@ TVueDocument::TVueDocument(TFiche& fiche, Base base, QWidget* parent)
     }
     haut->addStretch();
 
-    auto* bas = new QHBoxLayout;
-    bas->addWidget(creeGrilleDocument());
-    bas->addWidget(creeTotaux(), 1);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(haut);
-    layout->addLayout(bas, 1);
-    if (d.memo)
-        layout->addWidget(creeMemo(QStringLiteral("Mémo")));
+    auto* bas = new QHBoxLayout;
+    if (d.tva) {
+        // An order's seven columns take the page's width; the remarks and totals go below.
+        layout->addWidget(creeGrilleDocument(), 1);
+        bas->addWidget(creeMemo(QStringLiteral("Remarques")), 1);
+        bas->addWidget(creeTotaux());
+        layout->addLayout(bas);
+    } else {
+        bas->addWidget(creeGrilleDocument());
+        bas->addWidget(creeTotaux(), 1);
+        layout->addLayout(bas, 1);
+        if (d.memo)
+            layout->addWidget(creeMemo(QStringLiteral("Mémo")));
+    }
 
     connect(&m_page, &TPageDocument::relue, this, &TVueDocument::afficheTout);
     connect(&m_page, &TPageDocument::champChange, this, &TVueDocument::affiche);
-    connect(&m_page, &TPageDocument::totauxChange, this, &TVueDocument::afficheTotaux);
+    connect(&m_page, &TPageDocument::totauxChange, this,
+            [this] { m_totaux->afficheTotaux(m_page); });
     connect(&m_page, &TPageDocument::validationChange, this, &TVueDocument::afficheValidation);
     afficheTout();
 }
@@ -117,12 +142,13 @@ QWidget* TVueDocument::creeChamp(const TChampDocument& champ) {
     }
     case C::Mode:
     case C::Sorte:
-    case C::Mois: {
+    case C::Mois:
+    case C::Reglement: {
         auto* combo = new QComboBox;
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->addItems(m_page.liste(c));
-        combo->setMinimumContentsLength(c == C::Mois ? 14 : 12);
+        combo->setMinimumContentsLength(c == C::Mois ? 14 : c == C::Reglement ? 24 : 12);
         connect(combo, &QComboBox::activated, this,
                 [this, c, combo] { saisit(c, combo->currentText()); });
         // The month sets the period once typed; the other choices take every key.
@@ -140,10 +166,12 @@ QWidget* TVueDocument::creeChamp(const TChampDocument& champ) {
     }
     case C::Numero:
     case C::Locataire:
+    case C::Fournisseur:
     case C::Adresse1:
     case C::Adresse2:
     case C::Adresse3:
     case C::Adresse4:
+    case C::PrixTTC:
     case C::Valide: {
         auto* edit = new QLineEdit;
         connect(edit, &QLineEdit::textEdited, this,
@@ -153,21 +181,14 @@ QWidget* TVueDocument::creeChamp(const TChampDocument& champ) {
                 QRegularExpression(QStringLiteral("\\d{0,9}")), edit));
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 9 +
                                 16);
-        } else if (c == C::Locataire) {
+        } else if (estTiers(c)) {
             edit->setMaxLength(5);
             edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("W")) * 5 + 8);
-            auto* choix = new QPushButton(QStringLiteral("..."));
-            choix->setAutoDefault(false);
-            choix->setToolTip(QStringLiteral("Choisir le locataire"));
-            choix->setAccessibleName(choix->toolTip());
-            choix->setFixedWidth(choix->fontMetrics().horizontalAdvance(QStringLiteral("...")) +
-                                 16);
-            connect(choix, &QPushButton::clicked, this, &TVueDocument::choisitLocataire);
             place = new QWidget;
             auto* ligne = new QHBoxLayout(place);
             ligne->setContentsMargins(0, 0, 0, 0);
             ligne->addWidget(edit);
-            ligne->addWidget(choix);
+            ligne->addWidget(creeChoixTiers());
         } else {
             edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
         }
@@ -180,8 +201,45 @@ QWidget* TVueDocument::creeChamp(const TChampDocument& champ) {
     return place ? place : widget;
 }
 
+QWidget* TVueDocument::creeChoixTiers() {
+    auto* choix = new QPushButton(QStringLiteral("..."));
+    choix->setAutoDefault(false);
+    choix->setToolTip(QStringLiteral("Choisir le ") + m_page.description().nomTiers);
+    choix->setAccessibleName(choix->toolTip());
+    choix->setFixedWidth(choix->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 16);
+    connect(choix, &QPushButton::clicked, this, &TVueDocument::choisitTiers);
+    return choix;
+}
+
+QLayout* TVueDocument::creeModesPrix() {
+    m_ht = new QRadioButton(QStringLiteral("Commande H.T."));
+    m_ttc = new QRadioButton(QStringLiteral("Commande TTC"));
+    auto* mode = new QButtonGroup(this);
+    mode->addButton(m_ht);
+    mode->addButton(m_ttc);
+    connect(m_ttc, &QRadioButton::toggled, this, [this](bool ttc) {
+        if (!m_miseAJour)
+            m_page.saisitTTC(ttc);
+    });
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(m_ht);
+    modes->addWidget(m_ttc);
+    modes->addStretch();
+    return modes;
+}
+
 QWidget* TVueDocument::creeGrilleDocument() {
     QTableView* vue = creeGrille();
+    if (m_page.description().tva) {
+        using namespace ColonneCommande;
+        const int largeurs[NbColonnes] = {80, 0, 100, 120, 40, 120, 24};
+        for (int c = 0; c < NbColonnes; ++c)
+            if (largeurs[c] > 0)
+                vue->setColumnWidth(c, largeurs[c]);
+        vue->horizontalHeader()->setSectionResizeMode(Designation, QHeaderView::Stretch);
+        vue->setMinimumWidth(720);
+        return vue;
+    }
     const int designation = vue->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40 + 8;
     const int montant = vue->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 14 + 8;
     vue->setColumnWidth(TGrilleDocument::Designation, designation);
@@ -191,50 +249,24 @@ QWidget* TVueDocument::creeGrilleDocument() {
     return vue;
 }
 
-QWidget* TVueDocument::creeTotaux() {
-    const TDescriptionDocument& d = m_page.description();
-    auto* panneau = new QWidget;
-    auto* colonne = new QVBoxLayout(panneau);
-    colonne->setContentsMargins(0, 0, 0, 0);
-    auto* totaux = new QFormLayout;
-    totaux->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    m_euros = totalAffiche(QStringLiteral("TOTAL Euros"));
-    m_francs = totalAffiche(QStringLiteral("Francs"));
-    for (QLabel* total : {m_euros, m_francs})
-        totaux->addRow(total->accessibleName(), total);
-    colonne->addLayout(totaux);
-    if (d.enLettres) {
-        m_enLettres = valeurAffichee(QStringLiteral("Somme en lettres"), Qt::AlignLeft);
-        m_enLettres->setWordWrap(true);
-        colonne->addWidget(m_enLettres);
-    }
-    if (d.validation()) {
-        m_statut = valeurAffichee(QStringLiteral("Statut"), Qt::AlignLeft);
-        QFont gras = m_statut->font();
-        gras.setBold(true);
-        m_statut->setFont(gras);
-        colonne->addWidget(m_statut);
-    }
-    colonne->addStretch();
+TPanneauTotaux* TVueDocument::creeTotaux() {
+    m_totaux = new TPanneauTotaux(m_page.description());
     auto* creer = new QPushButton(QStringLiteral("Créer"));
-    creer->setAutoDefault(false);
     connect(creer, &QPushButton::clicked, this, [this] {
         if (execute([this] { m_page.Cree(); }))
             focusChamp();
     });
-    colonne->addWidget(creer, 0, Qt::AlignLeft);
-    if (d.validation()) {
+    m_totaux->ajouteBouton(creer);
+    if (m_page.description().validation()) {
         m_valider = new QPushButton(QStringLiteral("Valider"));
-        m_valider->setAutoDefault(false);
         connect(m_valider, &QPushButton::clicked, this,
-                [this] { execute([this] { m_fiche.ValideQuittance(); }); });
-        colonne->addWidget(m_valider, 0, Qt::AlignLeft);
+                [this] { execute([this] { m_fiche.ValideDocument(m_base); }); });
+        m_totaux->ajouteBouton(m_valider);
     }
     auto* imprimer = new QPushButton(QStringLiteral("Imprimer"));
-    imprimer->setAutoDefault(false);
     connect(imprimer, &QPushButton::clicked, this, [this] { ImprimeDocument(m_fiche, m_base); });
-    colonne->addWidget(imprimer, 0, Qt::AlignLeft);
-    return panneau;
+    m_totaux->ajouteBouton(imprimer);
+    return m_totaux;
 }
 
 void TVueDocument::focusChamp() {
@@ -251,13 +283,13 @@ void TVueDocument::saisit(ChampDocument champ, const QString& texte) {
         affiche(champ);
 }
 
-void TVueDocument::choisitLocataire() {
+void TVueDocument::choisitTiers() {
     execute([this] {
-        const QString numero =
-            Questions::instance().code(Base::Locataires, m_fiche.base(Base::Locataires));
+        const Base tiers = m_page.description().baseTiers;
+        const QString numero = Questions::instance().code(tiers, m_fiche.base(tiers));
         if (numero.isEmpty())
             return;
-        m_fiche.ChoisitLocataire(m_base, numero);
+        m_fiche.ChoisitTiers(m_base, numero);
         focusChamp();
     });
 }
@@ -275,24 +307,30 @@ void TVueDocument::affiche(ChampDocument champ) {
 }
 
 void TVueDocument::afficheTout() {
+    // The payment conditions come from the settings, which may have changed them.
+    m_miseAJour = true;
+    for (const TChampDocument& champ : m_page.description().champs)
+        if (auto* combo = qobject_cast<QComboBox*>(widgetChamp(champ.champ));
+            combo && elements(combo) != m_page.liste(champ.champ)) {
+            combo->clear();
+            combo->addItems(m_page.liste(champ.champ));
+        }
+    if (m_ttc)
+        (m_page.ttc() ? m_ttc : m_ht)->setChecked(true);
+    m_miseAJour = false;
     for (const TChampDocument& champ : m_page.description().champs)
         affiche(champ.champ);
     afficheMemo();
-    afficheTotaux();
+    m_totaux->afficheTotaux(m_page);
     afficheValidation();
 }
 
-void TVueDocument::afficheTotaux() {
-    m_euros->setText(m_page.totalEuros());
-    m_francs->setText(m_page.totalFrancs());
-    if (m_enLettres)
-        m_enLettres->setText(m_page.enLettres());
-}
-
 void TVueDocument::afficheValidation() {
-    if (m_statut)
-        m_statut->setText(m_page.statut());
+    m_totaux->afficheStatut(m_page.statut());
     if (m_valider)
         m_valider->setEnabled(!m_page.validee());
     grille()->setEnabled(!m_page.grille().figee());
+    for (QRadioButton* mode : {m_ht, m_ttc})
+        if (mode)
+            mode->setEnabled(!m_page.validee());
 }

@@ -5,15 +5,15 @@
 
 #include <array>
 
-class QLabel;
 class QPushButton;
+class QRadioButton;
 class TFiche;
 class TPageDocument;
+class TPanneauTotaux;
 
-// The widgets of a rent document page (receipt, due notice, payment receipt), built from the
+// The widgets of a document page (receipt, due notice, payment receipt, order), built from the
 // kind's description and bound to its page model: a user edit goes to the model, a change of
-// the model refreshes the widgets. The totals, the status and the amount in words are labels
-// whose accessible name is their caption.
+// the model refreshes the widgets.
 class TVueDocument : public TVueLignes {
     Q_OBJECT
 
@@ -26,23 +26,23 @@ public:
 
 private:
     QWidget* creeChamp(const TChampDocument& champ);
+    QWidget* creeChoixTiers();
+    QLayout* creeModesPrix();
     QWidget* creeGrilleDocument();
-    QWidget* creeTotaux();
+    TPanneauTotaux* creeTotaux();
     // A user edit of a field, handed to the page; a refused one shows the page's text again.
     void saisit(ChampDocument champ, const QString& texte);
-    void choisitLocataire();
+    void choisitTiers();
     void affiche(ChampDocument champ);
     void afficheTout();
-    void afficheTotaux();
     void afficheValidation();
 
     TFiche& m_fiche;
     Base m_base;
     TPageDocument& m_page;
     std::array<QWidget*, NbChampsDocument> m_widgets{};
-    QLabel* m_euros = nullptr;
-    QLabel* m_francs = nullptr;
-    QLabel* m_enLettres = nullptr;
-    QLabel* m_statut = nullptr;
+    TPanneauTotaux* m_totaux = nullptr;
     QPushButton* m_valider = nullptr;
+    QRadioButton* m_ht = nullptr;
+    QRadioButton* m_ttc = nullptr;
 };

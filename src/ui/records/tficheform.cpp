@@ -6,7 +6,6 @@
 #include "core/documents/tpagedocument.h"
 #include "ui/common/questions.h"
 #include "ui/documents/tvuedocument.h"
-#include "ui/purchasing/tvuecommande.h"
 #include "ui/records/tpagevue.h"
 #include "ui/records/tvuefiche.h"
 
@@ -22,7 +21,8 @@ QString nomDePage(Base base) {
     return QString::fromUtf8(descriptionBase(base).onglet);
 }
 
-// The view of a base's page: the widgets of its card, its rent document or its order.
+// The view of a base's page: the widgets of its card or of its documents; an empty page for
+// a page of neither kind, whose view is installed apart.
 TPageVue* creeVue(TFiche& fiche, Base base) {
     TPageVue* vue = nullptr;
     if (TPageEnregistrement* page = fiche.pageFiche(base))
@@ -30,7 +30,7 @@ TPageVue* creeVue(TFiche& fiche, Base base) {
     else if (fiche.pageDocument(base))
         vue = new TVueDocument(fiche, base);
     else
-        vue = new TVueCommande(fiche);
+        vue = new TPageVue;
     vue->setObjectName(nomDePage(base));
     return vue;
 }
@@ -121,7 +121,7 @@ void TFicheForm::Coller() {
 void TFicheForm::Liste() {
     execute([&] {
         const Base base = m_fiche.pageActive();
-        if (m_fiche.pageDocument(base) || base == Base::Commandes) {
+        if (m_fiche.pageDocument(base)) {
             // The document on screen is stored first, so that the list shows it.
             m_fiche.EcritPage(base);
             const std::optional<int> cle = Questions::instance().document(base, m_fiche.base(base));
@@ -142,12 +142,12 @@ void TFicheForm::NouveauDocument(Base base) {
 }
 
 void TFicheForm::ChercheDocument(Base base) {
-    const TDescriptionDocument* description = descriptionDocument(base);
     TPageDocument* page = m_fiche.pageDocument(base);
-    if (!description || !page)
+    if (!page)
         return;
+    const TDescriptionDocument& description = page->description();
     const std::optional<QString> numero = Questions::instance().saisie(
-        description->titreRecherche, description->questionRecherche, QString());
+        description.titreRecherche, description.questionRecherche, QString());
     if (numero)
         agit([&] { page->Cherche(*numero); });
 }
@@ -161,15 +161,11 @@ void TFicheForm::SupLigne1() {
 }
 
 void TFicheForm::NouvelleCommande() {
-    agit([&] { m_fiche.NouvCmd(); });
+    agit([&] { m_fiche.NouvDocument(Base::Commandes); });
 }
 
 void TFicheForm::ChercheCommande() {
-    TPageCommande* page = m_fiche.pageCommande();
-    const std::optional<QString> numero = Questions::instance().saisie(
-        QStringLiteral("Chercher Commande"), QStringLiteral("Numéro de commande"), QString());
-    if (numero)
-        agit([&] { page->Cherche(*numero); });
+    ChercheDocument(Base::Commandes);
 }
 
 bool TFicheForm::touche(int touche, Qt::KeyboardModifiers modificateurs, bool executer) {

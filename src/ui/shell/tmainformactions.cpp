@@ -43,7 +43,7 @@ void TMainForm::nouveauDocument(Base base) {
 
 void TMainForm::arriveeDepart() {
     TDepart depart;
-    if (!execute([&] { depart.Init(m_fiche->carteLocataire()); }) ||
+    if (!execute([&] { depart.Init(m_fiche->carteTiers(Base::Locataires)); }) ||
         !Questions::instance().depart(depart))
         return;
     m_ficheForm->Arrivee(depart.Result());

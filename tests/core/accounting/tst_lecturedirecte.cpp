@@ -2,8 +2,7 @@
 #include "core/common/clock.h"
 #include "core/documents/documentlu.h"
 #include "core/documents/tpagedocument.h"
-#include "core/purchasing/commandelue.h"
-#include "core/purchasing/tpagecommande.h"
+#include "core/purchasing/descriptioncommande.h"
 #include "statsessai.h"
 
 #include <QTest>
@@ -23,7 +22,7 @@ QStringList avecLigne(QStringList bloc, int ligne, const QString& texte) {
 // An order's block with its pricing mode line and its rows.
 QStringList commande(int cle, const QString& mode, const QStringList& lignes) {
     QStringList bloc = blocCommande(cle, "200305001", "DUPONT", "Dupont SA", lignes);
-    bloc[BlocCommande::LigneTTC] = mode;
+    bloc[Documents::commande().ligne(ChampDocument::PrixTTC)] = mode;
     return bloc;
 }
 
@@ -61,7 +60,7 @@ private slots:
             const QString fmt = fiche.contexte().fmtMontant;
             for (int cle = 0; cle < base.nb; ++cle) {
                 const std::optional<TDocumentLu> lu =
-                    LitDocument(page.description(), base, cle, fmt, Clock::today());
+                    LitDocument(page.description(), base, cle, {.fmtMontant = fmt}, Clock::today());
                 QCOMPARE(lu.has_value(), base.find(cle) >= 0);
                 if (!lu)
                     continue;
@@ -69,17 +68,18 @@ private slots:
                 page.lit();
                 QCOMPARE(lu->numero, page.champ(ChampDocument::Numero));
                 QCOMPARE(lu->date, page.date(ChampDocument::Date));
-                QCOMPARE(lu->locataire, page.champ(ChampDocument::Locataire));
+                QCOMPARE(lu->tiers, page.champ(ChampDocument::Locataire));
                 QCOMPARE(lu->adresse1, page.champ(ChampDocument::Adresse1));
-                QCOMPARE(lu->totalEuros, page.totalEuros());
+                QCOMPARE(lu->totaux.texteTTC, page.totalEuros());
                 const TGrilleDocument& grille = page.grille();
                 for (int ligne = 0; ligne < grille.rowCount(); ++ligne) {
-                    const TLigneDocument attendu =
-                        ligne < lu->lignes.size() ? lu->lignes[ligne] : TLigneDocument{};
+                    const QStringList attendu = ligne < lu->lignes.size()
+                                                    ? lu->lignes[ligne]
+                                                    : QStringList(TGrilleDocument::NbColonnes);
                     QCOMPARE(grille.cellule(ligne, TGrilleDocument::Designation),
-                             attendu.designation);
+                             attendu[TGrilleDocument::Designation]);
                     QCOMPARE(grille.cellule(ligne, TGrilleDocument::Montant).trimmed(),
-                             attendu.montant);
+                             attendu[TGrilleDocument::Montant]);
                 }
             }
         }
@@ -101,24 +101,27 @@ private slots:
         remplitBase(fiche, Base::Commandes, lignes);
         TListeBase& base = fiche.base(Base::Commandes);
         base.nb = 6; // keys 0 to 5, 3 without block
-        TPageCommande& page = *fiche.pageCommande();
-        const TParametresCommande calcul = TPageCommande::parametres(fiche.contexte());
+        TPageDocument& page = *fiche.pageDocument(Base::Commandes);
+        const TParametresCalcul calcul = TPageDocument::parametres(fiche.contexte());
+        const auto lit = [&](int cle) {
+            return LitDocument(page.description(), base, cle, calcul, Clock::today());
+        };
         for (int cle = 0; cle < base.nb; ++cle) {
-            const std::optional<TCommandeLue> lue = LitCommande(base, cle, calcul);
+            const std::optional<TDocumentLu> lue = lit(cle);
             QCOMPARE(lue.has_value(), base.find(cle) >= 0);
             if (!lue)
                 continue;
             base.courant = cle;
             page.lit();
-            QCOMPARE(lue->fournisseur, page.champ(ChampCommande::Fournisseur));
-            QCOMPARE(lue->adresse1, page.champ(ChampCommande::Adresse1));
-            const TTotauxCommande& attendu = page.totaux();
+            QCOMPARE(lue->tiers, page.champ(ChampDocument::Fournisseur));
+            QCOMPARE(lue->adresse1, page.champ(ChampDocument::Adresse1));
+            const TTotauxDocument& attendu = page.totaux();
             QCOMPARE(lue->totaux.texteHT, attendu.texteHT);
             QCOMPARE(lue->totaux.texteTVA, attendu.texteTVA);
             QCOMPARE(lue->totaux.texteTTC, attendu.texteTTC);
             QCOMPARE(lue->totaux.texteFrancs, attendu.texteFrancs);
         }
-        QCOMPARE(LitCommande(base, 1, calcul)->totaux.texteTTC, QString("80,00"));
+        QCOMPARE(lit(1)->totaux.texteTTC, QString("80,00"));
     }
 };
 

@@ -72,7 +72,7 @@ private slots:
         QTemporaryDir dir;
         fiche.Sauve(dir.filePath("d.loc"));
         QVERIFY(!fiche.dossierModifie());
-        QVERIFY(fiche.ValideQuittance());
+        QVERIFY(fiche.ValideDocument(Base::Quittances));
         QVERIFY(fiche.dossierModifie());
         const TListeBase& tenants = fiche.base(Base::Locataires);
         QCOMPARE(tenants.courant, 1);
@@ -81,7 +81,7 @@ private slots:
                                 "2026\t"));
         QCOMPARE(tenants.line(tenants.find(0) + 27), TListeBase::closingLine(0));
         QCOMPARE(fiche.base(Base::Quittances).line(12), QString("Y"));
-        QVERIFY(!fiche.ValideQuittance());
+        QVERIFY(!fiche.ValideDocument(Base::Quittances));
 
         fiche.NouvDocument(Base::Recus);
         TPageDocument& recu = *fiche.pageDocument(Base::Recus);
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(fiche.pageFiche(Base::Locataires)->champ(Locataire::NomSoc), QString("Dupré"));
 
         fiche.pageFiche(Base::Locataires)->saisitChamp(Locataire::NomSoc, "Dupré SA");
-        fiche.ChoisitLocataire(Base::Avis, "1001");
+        fiche.ChoisitTiers(Base::Avis, "1001");
         QCOMPARE(fiche.pageDocument(Base::Avis)->champ(ChampDocument::Adresse1),
                  QString("Dupré SA"));
         QVERIFY(fiche.dossierModifie());

@@ -3,7 +3,7 @@
 #include "core/common/clock.h"
 #include "core/documents/tpagedocument.h"
 #include "core/printing/tcanevasenregistre.h"
-#include "core/purchasing/tpagecommande.h"
+#include "core/purchasing/calculcommande.h"
 #include "core/records/fournisseur.h"
 #include "core/records/locataire.h"
 
@@ -83,8 +83,8 @@ private slots:
         QVERIFY(textes(*recu).contains("Date 10/12/2026"));
 
         fiche.AffichePage(Base::Commandes);
-        TPageCommande& commande = *fiche.pageCommande();
-        commande.saisitChamp(ChampCommande::Adresse1, "Bernard SA");
+        TPageDocument& commande = *fiche.pageDocument(Base::Commandes);
+        commande.saisitChamp(ChampDocument::Adresse1, "Bernard SA");
         commande.saisitCellule(0, ColonneCommande::Designation, "Porte");
         commande.saisitCellule(0, ColonneCommande::Quantite, "2");
         commande.saisitCellule(0, ColonneCommande::PrixUnitaire, "100");

@@ -9,7 +9,7 @@
 inline const TContextePage contexte;
 
 inline QString aligne(const QString& montant) {
-    return Rset(montant, TPageDocument::AlignementMontant, contexte.mesure);
+    return Rset(montant, AlignementMontant, contexte.mesure);
 }
 
 // The description of a document kind by its name: "avis", "reçu", else the rent receipt.

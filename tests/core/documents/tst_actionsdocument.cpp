@@ -63,9 +63,9 @@ QStringList rangees(const TPageDocument& page) {
 
 // A receipt for `numero` with the lines of rent 450, charges 50, APL 100.
 void prepare(TPageDocument& page, const QString& numero) {
-    TCarteLocataire carte{numero,
-                          {"Dupré", "12 rue des Lilas", "", "75005 Paris"},
-                          {"450,00", "50,00", "", "100,00"}};
+    TCarteTiers carte{numero,
+                      {"Dupré", "12 rue des Lilas", "", "75005 Paris"},
+                      {"450,00", "50,00", "", "100,00"}};
     page.CreePour(carte);
 }
 
@@ -361,7 +361,7 @@ private slots:
         QVERIFY(!page.grille().setData(page.grille().index(0, 1), "1"));
         page.entreGrille();
         page.SupLigne1(0);
-        page.choisitLocataire("A7", tenants);
+        page.choisitTiers("A7", tenants);
         QCOMPARE(rangees(page), lignes);
         QCOMPARE(page.totalEuros(), QString("410,00"));
         QCOMPARE(page.champ(ChampDocument::Locataire), QString("A7"));
@@ -380,7 +380,7 @@ private slots:
         page.lit();
         page.saisitCellule(0, TGrilleDocument::Designation, "Régularisation");
         page.saisitCellule(5, TGrilleDocument::Designation, "Frais de relance");
-        page.choisitLocataire("1001", tenants);
+        page.choisitTiers("1001", tenants);
         QCOMPARE(page.champ(ChampDocument::Adresse1), QString("Dupré"));
         QCOMPARE(page.champ(ChampDocument::Adresse2), QString("12 rue des Lilas"));
         QCOMPARE(page.champ(ChampDocument::Adresse4), QString("75005 Paris"));
@@ -388,7 +388,7 @@ private slots:
                                              "APL|-100,00"}));
         QCOMPARE(page.totalEuros(), QString("400,00"));
 
-        page.choisitLocataire("10", tenants);
+        page.choisitTiers("10", tenants);
         QCOMPARE(page.champ(ChampDocument::Locataire), QString("10"));
         QCOMPARE(page.champ(ChampDocument::Adresse1), QString("Dupré"));
         QVERIFY(page.modifie());

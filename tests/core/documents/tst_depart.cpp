@@ -68,14 +68,14 @@ private slots:
     void fromTheTenantCard() {
         Clock::Fixed clock(QDateTime(QDate(2026, 2, 10), QTime(9, 0)));
         TDepart depart;
-        depart.Init(TCarteLocataire{"10001", {"Dupré"}, {"   600,00", "    60,00", "", "100"}});
+        depart.Init(TCarteTiers{"10001", {"Dupré"}, {"   600,00", "    60,00", "", "100"}});
         QCOMPARE(depart.du(), QDate(2026, 2, 1));
         QCOMPARE(depart.au(), QDate(2026, 2, 28));
         QCOMPARE(depart.jours(), QString("28"));
         QCOMPARE(depart.montant(TDepart::Loyer), QString("560,00"));
 
         try {
-            depart.Init(TCarteLocataire{"10001", {"Dupré"}, {"6OO", "", "", ""}});
+            depart.Init(TCarteTiers{"10001", {"Dupré"}, {"6OO", "", "", ""}});
             QFAIL("a rent that is not a number stops the dialog");
         } catch (const UserError& e) {
             QCOMPARE(e.message(), QString("'6OO' n'est pas une valeur flottante correcte"));

@@ -1,8 +1,8 @@
 #include "gestionessai.h"
 
 #include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
 #include "core/gestion/revenusfonciers.h"
-#include "core/purchasing/tpagecommande.h"
 
 #include <QTest>
 
@@ -111,7 +111,8 @@ private slots:
                                         .arg(c)
                                         .arg(t.lignes[r].value(c), attendu[r][c])));
         // The order page is left on the order it showed.
-        QCOMPARE(fiche.pageCommande()->champ(ChampCommande::Numero), QString("202604001"));
+        QCOMPARE(fiche.pageDocument(Base::Commandes)->champ(ChampDocument::Numero),
+                 QString("202604001"));
     }
 };
 

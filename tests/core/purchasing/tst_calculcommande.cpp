@@ -89,7 +89,7 @@ private slots:
         QList<QStringList> grille;
         for (const QString& ligne : lignes)
             grille << rangee(ligne);
-        const TTotauxCommande t =
+        const TTotauxDocument t =
             CalculeCommande(grille, {ttc, {19.6, 5.5, 2.1}, 6.55957, format, mesure});
         QCOMPARE((QStringList{t.texteHT, t.texteTVA, t.texteTTC, t.texteFrancs}), totaux);
         QStringList calcules;

@@ -1,6 +1,8 @@
 #include "core/common/clock.h"
 #include "core/common/usererror.h"
-#include "core/purchasing/tpagecommande.h"
+#include "core/documents/tpagedocument.h"
+#include "core/purchasing/calculcommande.h"
+#include "core/purchasing/descriptioncommande.h"
 #include "core/records/fournisseur.h"
 #include "core/records/tpageenregistrement.h"
 
@@ -9,7 +11,7 @@
 
 namespace {
 
-using C = ChampCommande;
+using C = ChampDocument;
 using namespace ColonneCommande;
 
 // A supplier block: code, name, two address lines, postal code and town.
@@ -37,7 +39,7 @@ TContextePage contexteCommandes() {
 }
 
 // An order for supplier 10001 with a line at each of the first two rates.
-void remplit(TPageCommande& page) {
+void remplit(TPageDocument& page) {
     page.saisitChamp(C::Fournisseur, "10001");
     page.saisitChamp(C::Adresse1, "Bernard");
     page.saisitChamp(C::Adresse4, "69002 Lyon");
@@ -81,7 +83,7 @@ private slots:
         base.assign(lignes);
         base.nb = int(numeros.size());
         base.courant = base.nb;
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         QCOMPARE(page.numero(), attendu);
         page.lit();
         QCOMPARE(page.champ(C::Numero), QString::number(attendu));
@@ -91,7 +93,7 @@ private slots:
         TListeBase base;
         base.assign({TListeBase::openingLine(0), "NUMC2003A", TListeBase::closingLine(0)});
         base.nb = 1;
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         try {
             page.Cree();
             QFAIL("no message");
@@ -103,7 +105,7 @@ private slots:
     // The block as stored, and the page it reads back into.
     void storeAndRead() {
         TListeBase base;
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.setReglements({"A réception", "Réglement à 30 jours"});
         page.lit();
         remplit(page);
@@ -138,10 +140,10 @@ private slots:
         QCOMPARE(page.totaux().texteTVA, QString("41,88"));
         QCOMPARE(page.totaux().texteTTC, QString("341,88"));
 
-        TPageCommande relue(base, m_contexte);
+        TPageDocument relue(Documents::commande(), base, m_contexte);
         relue.lit();
-        for (int c = 0; c < NbChampsCommande; ++c)
-            QCOMPARE(relue.champ(ChampCommande(c)), page.champ(ChampCommande(c)));
+        for (int c = 0; c < NbChampsDocument; ++c)
+            QCOMPARE(relue.champ(ChampDocument(c)), page.champ(ChampDocument(c)));
         QCOMPARE(relue.grille().ligne(1), page.grille().ligne(1));
         QCOMPARE(relue.lignes(), 3);
         QCOMPARE(relue.memo(), page.memo());
@@ -151,7 +153,7 @@ private slots:
 
     void taxIncludedIsStoredAndRead() {
         TListeBase base;
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.lit();
         remplit(page);
         page.saisitTTC(true);
@@ -160,7 +162,7 @@ private slots:
         QCOMPARE(page.totaux().texteTTC, QString("300,00"));
         QVERIFY(page.ecrit());
         QCOMPARE(base.line(9), QString("TTCY"));
-        TPageCommande relue(base, m_contexte);
+        TPageDocument relue(Documents::commande(), base, m_contexte);
         relue.lit();
         QVERIFY(relue.ttc());
         QCOMPARE(relue.totaux().texteTTC, QString("300,00"));
@@ -179,11 +181,11 @@ private slots:
         QFETCH(int, manque);
         QFETCH(QString, raison);
         TListeBase base;
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.lit();
         remplit(page);
         if (manque >= 0)
-            page.saisitChamp(ChampCommande(manque), "");
+            page.saisitChamp(ChampDocument(manque), "");
         else
             for (int ligne = 0; ligne < 2; ++ligne)
                 page.saisitCellule(ligne, Designation, "");
@@ -203,20 +205,20 @@ private slots:
     // Enter gives the default code, and goes down while fewer than 20 rows are in use.
     void enterInTheGrid() {
         TListeBase base;
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.lit();
         page.saisitCellule(0, Designation, "Vis");
         page.saisitCellule(0, Quantite, "4.5");
         QCOMPARE(page.grille().cellule(0, Quantite), QString("4,5"));
         QCOMPARE(page.finLigne(0), 1);
-        QCOMPARE(page.grille().cellule(0, Tva), TPageCommande::CodeTVADefaut);
+        QCOMPARE(page.grille().cellule(0, Tva), QString("1"));
         QCOMPARE(page.finLigne(19), 19);
         QCOMPARE(page.lignes(), 20);
     }
 
     void deleteALine() {
         TListeBase base;
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.lit();
         remplit(page);
         page.SupLigne1(0);
@@ -233,9 +235,9 @@ private slots:
     void pickASupplier() {
         TListeBase base;
         TListeBase liste = fournisseurs();
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.lit();
-        page.choisitFournisseur("10001", liste);
+        page.choisitTiers("10001", liste);
         QCOMPARE(page.champ(C::Adresse1), QString("Bernard"));
         QCOMPARE(page.champ(C::Adresse2), QString("3 rue Haute"));
         QCOMPARE(page.champ(C::Adresse4), QString("69002 Lyon"));
@@ -247,10 +249,10 @@ private slots:
         TListeBase liste = fournisseurs();
         TPageEnregistrement fiches(Fournisseur::description(), liste, m_contexte);
         fiches.lit();
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.lit();
         remplit(page);
-        QSignalSpy stockee(&page, &TPageCommande::stockee);
+        QSignalSpy stockee(&page, &TPageDocument::stockee);
         QVERIFY(page.Valider(fiches));
         QCOMPARE(page.statut(), QString("Cmde validée"));
         QVERIFY(page.grille().figee());
@@ -265,7 +267,7 @@ private slots:
         QCOMPARE(stockee.count(), 2);
         QVERIFY(!page.Valider(fiches));
 
-        TPageCommande relue(base, m_contexte);
+        TPageDocument relue(Documents::commande(), base, m_contexte);
         relue.lit();
         QCOMPARE(relue.statut(), QString("Commande validée"));
         QVERIFY(relue.grille().figee());
@@ -277,7 +279,7 @@ private slots:
         TPageEnregistrement fiches(Fournisseur::description(), liste, m_contexte);
         fiches.lit();
         const QStringList avant = liste.lines();
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.lit();
         remplit(page);
         page.saisitChamp(C::Fournisseur, "1000");
@@ -290,7 +292,7 @@ private slots:
     // its tag, may look like a block's line; a TAB or a line break in a cell becomes a blank.
     void hostileTexts() {
         TListeBase base;
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.lit();
         for (const QString& texte :
              {QString("<BLOC0001>"), QString("</BLOC0000>"), QString::fromUtf8("\u0141ódź")}) {
@@ -309,7 +311,7 @@ private slots:
 
     void searchCopyAndPaste() {
         TListeBase base;
-        TPageCommande page(base, m_contexte);
+        TPageDocument page(Documents::commande(), base, m_contexte);
         page.lit();
         remplit(page);
         page.Cree();

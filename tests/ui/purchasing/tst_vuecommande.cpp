@@ -6,7 +6,7 @@
 #include "core/common/textfile.h"
 #include "ui/accounting/tcomptes.h"
 #include "ui/accounting/tparamc.h"
-#include "ui/purchasing/tvuecommande.h"
+#include "ui/documents/tvuedocument.h"
 #include "ui/records/tvuefiche.h"
 #include "ui/shell/tmainform.h"
 
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(code, QString("10001"));
 
         form.action(Action::NouvelleCommande)->trigger();
-        auto* vue = form.findChild<TVueCommande*>("Commandes");
+        auto* vue = form.findChild<TVueDocument*>("Commandes");
         QVERIFY(vue && vue->isVisible());
         QCOMPARE(QApplication::focusWidget(), champ(vue, "Coordonnées du fournisseur"));
         QCOMPARE(champ(vue, "N° de commande")->text(), QString("202612001"));
