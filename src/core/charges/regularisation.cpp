@@ -58,6 +58,17 @@ QString TRegularisation::libelle() const {
 
 namespace Regularisation {
 
+QStringList adresse(const TListeBase& locataires, qsizetype ouverture) {
+    namespace L = Locataire;
+    const auto champ = [&](int ligne) { return locataires.champ(ouverture, ligne).trimmed(); };
+    QStringList lignes;
+    for (int ligne : {int(L::Adresse), int(L::Adresse2)})
+        if (!champ(ligne).isEmpty())
+            lignes.append(champ(ligne));
+    lignes.append((champ(L::CodePostal) + u' ' + champ(L::Ville)).trimmed());
+    return lignes;
+}
+
 QString provision() {
     return QStringLiteral("Provision pour charges");
 }
@@ -67,8 +78,8 @@ QString libelle(int annee) {
 }
 
 QList<TRegularisation> Calcule(const TListeBase& locataires, const TListeBase& lots,
-                               const TListeBase& quittances, const TListeBase& charges,
-                               int annee, const QString& lot) {
+                               const TListeBase& quittances, const TListeBase& charges, int annee,
+                               const QString& lot) {
     namespace L = Locataire;
     const QDate debut(annee, 1, 1);
     const QDate fin(annee, 12, 31);
@@ -90,6 +101,7 @@ QList<TRegularisation> Calcule(const TListeBase& locataires, const TListeBase& l
             continue;
         r.locataire = locataires.champ(bloc.ligne, L::Numero).trimmed();
         r.nom = locataires.champ(bloc.ligne, L::NomSoc).trimmed();
+        r.adresse = Regularisation::adresse(locataires, bloc.ligne);
         r.lot = numLot;
         for (const TListeBase::Position& l : lots.blocs())
             if (lots.champ(l.ligne, Lot::Numero).trimmed() == numLot)

@@ -14,6 +14,7 @@ struct TTableau;
 struct TRegularisation {
     QString locataire; // the tenant's number
     QString nom;
+    QStringList adresse; // the card's address lines, postal code and town
     QString lot;
     QString nomLot;
     int annee = 0;
@@ -35,6 +36,10 @@ struct TRegularisation {
 
 namespace Regularisation {
 
+// The address lines of the tenant card opening at `ouverture`: its two address lines when
+// filled, then postal code and town.
+QStringList adresse(const TListeBase& locataires, qsizetype ouverture);
+
 // The designation of the receipt rows that the settlement counts.
 QString provision();
 // The label of a settlement's receipt row and history line for `annee`.
@@ -44,8 +49,8 @@ QString libelle(int annee);
 // `annee`, in the order of the tenant base. A tenant's occupancy runs from his entry (the start
 // of his lease when the card has none) to his leaving; a tenant without either date has none.
 QList<TRegularisation> Calcule(const TListeBase& locataires, const TListeBase& lots,
-                               const TListeBase& quittances, const TListeBase& charges,
-                               int annee, const QString& lot = {});
+                               const TListeBase& quittances, const TListeBase& charges, int annee,
+                               const QString& lot = {});
 
 // The grid of the results: "N° locataire", "Nom/Soc", "N° lot", "Période", "Jours",
 // "Charges réelles", "Quote-part", "Provisions", "Solde".

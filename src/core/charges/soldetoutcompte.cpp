@@ -63,10 +63,7 @@ TSoldeToutCompte Calcule(const TFiche& fiche, const QString& numero, const QDate
         throw UserError(QStringLiteral("Fiche locataire %1 non trouvée").arg(s.locataire));
     const auto champ = [&](int ligne) { return locataires.champ(ouverture, ligne).trimmed(); };
     s.nom = champ(L::NomSoc);
-    for (int ligne : {int(L::Adresse), int(L::Adresse2)})
-        if (!champ(ligne).isEmpty())
-            s.adresse.append(champ(ligne));
-    s.adresse.append((champ(L::CodePostal) + u' ' + champ(L::Ville)).trimmed());
+    s.adresse = Regularisation::adresse(locataires, ouverture);
     s.sortie = QDate::fromString(champ(L::Sorti), QStringLiteral("dd/MM/yyyy"));
     if (!s.sortie.isValid())
         s.sortie = jour;
@@ -79,9 +76,9 @@ TSoldeToutCompte Calcule(const TFiche& fiche, const QString& numero, const QDate
         if (ligne.value(0).trimmed() == s.locataire && !ligne.value(4).isEmpty())
             s.moisImpayes = ligne.value(4).split(QStringLiteral(", "));
 
-    const QList<TRegularisation> regularisations = Regularisation::Calcule(
-        locataires, fiche.base(Base::Lots), fiche.base(Base::Quittances),
-        fiche.annexe(Annexe::Charges), s.sortie.year());
+    const QList<TRegularisation> regularisations =
+        Regularisation::Calcule(locataires, fiche.base(Base::Lots), fiche.base(Base::Quittances),
+                                fiche.annexe(Annexe::Charges), s.sortie.year());
     for (const TRegularisation& r : regularisations) {
         if (r.locataire != s.locataire)
             continue;
