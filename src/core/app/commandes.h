@@ -79,6 +79,9 @@ enum class Commande {
     ListeRecus,
     QuittancesDuMois,
     RevisionLoyers,
+    ChargesReelles,
+    RegularisationCharges,
+    SoldeToutCompte,
     EnvoyerCourriel,
     LocationSupprimerLigne,
     // "&Achat"
@@ -124,6 +127,7 @@ enum class Commande {
     Proprietaire,
     TypesDeLots,
     FamillesFournisseurs,
+    CategoriesCharges,
     ParametresCommande,
     Comptes,
     OuvrirAutomatiquement,

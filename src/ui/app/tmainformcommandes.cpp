@@ -3,6 +3,7 @@
 
 #include "accounting/commandesstats.h"
 #include "app/tfiche.h"
+#include "charges/commandescharges.h"
 #include "commandesbase.h"
 #include "documents/tdepart.h"
 #include "documents/tpagedocument.h"
@@ -155,6 +156,17 @@ void TMainForm::lance(Commande commande) {
         RevisionLoyers(*m_fiche, this);
         applique(ensemblePage(m_fiche->pageActive()));
         break;
+    case C::ChargesReelles:
+        SaisieChargesReelles(*m_fiche, this);
+        break;
+    case C::RegularisationCharges:
+        RegularisationDesCharges(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
+    case C::SoldeToutCompte:
+        SoldeDeToutCompte(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
     case C::EnvoyerCourriel:
         EnvoieDocument(*m_fiche, m_fiche->pageActive());
         break;
@@ -289,6 +301,9 @@ void TMainForm::lance(Commande commande) {
         break;
     case C::FamillesFournisseurs:
         FamFournis(*m_fiche, this);
+        break;
+    case C::CategoriesCharges:
+        CategoriesCharges(*m_fiche, this);
         break;
     case C::ParametresCommande:
         Parc(*m_fiche, this);
