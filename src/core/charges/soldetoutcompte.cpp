@@ -68,7 +68,11 @@ TSoldeToutCompte Calcule(const TFiche& fiche, const QString& numero, const QDate
     if (!s.sortie.isValid())
         s.sortie = jour;
     s.caution = valeur(champ(L::Caution));
-    s.loyerMensuel = valeur(champ(L::TotalDu));
+    // A card without "Total dû" owes its rent and charges a month.
+    s.loyerMensuel =
+        champ(L::TotalDu).isEmpty()
+            ? arrondi(valeur(champ(L::LoyerActuel)) + valeur(champ(L::ChargesActuelles)))
+            : valeur(champ(L::TotalDu));
 
     const TTableau impayes =
         LoyersImpayes(locataires, fiche.base(Base::Quittances), std::max(jour, s.sortie));

@@ -30,7 +30,8 @@ struct TSoldeToutCompte {
     double caution = 0;
     QList<TDeduction> deductions;
     QStringList moisImpayes;
-    double loyerMensuel = 0; // the card's "Total dû", what each unpaid month owes
+    // What each unpaid month owes: the card's "Total dû", else its rent and charges.
+    double loyerMensuel = 0;
     std::optional<TRegularisation> charges;
     // The exit inventory matches the entry one: one month to return the deposit, else two.
     bool etatsConformes = true;

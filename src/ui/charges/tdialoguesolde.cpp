@@ -32,6 +32,7 @@ QLabel* valeur(QFormLayout* formulaire, const QString& libelle, const QString& t
     champ->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     champ->setFocusPolicy(Qt::StrongFocus);
     champ->setAccessibleName(libelle);
+    champ->setWordWrap(true);
     etiquette->setBuddy(champ);
     formulaire->addRow(etiquette, champ);
     return champ;

@@ -88,6 +88,17 @@ private slots:
         QVERIFY(!SoldeToutCompte::Calcule(fiche, "10001", Clock::today()).charges);
     }
 
+    // Without "Total dû", a month owes the card's rent and charges.
+    void unpaidMonthWithoutTotalDu() {
+        TFiche fiche;
+        dossier(fiche, false);
+        TListeBase& base = fiche.base(Base::Locataires);
+        for (qsizetype i = 0; i < base.lineCount(); ++i)
+            if (base.line(i) == "   540,00")
+                base.setLine(i, QString());
+        QCOMPARE(SoldeToutCompte::Calcule(fiche, "10001", Clock::today()).impayes(), 540.0);
+    }
+
     void unknownTenantIsRefused() {
         TFiche fiche;
         dossier(fiche, false);
