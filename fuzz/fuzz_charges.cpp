@@ -3,8 +3,8 @@
 
 #include "invariants.h"
 
-#include "charges/chargesreelles.h"
-#include "store/tlistebase.h"
+#include "core/charges/chargesreelles.h"
+#include "core/store/tlistebase.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TListeBase base;

@@ -1,10 +1,10 @@
-#include "impcharges.h"
+#include "core/charges/impcharges.h"
 
-#include "common/conversions.h"
-#include "documents/documentlu.h"
-#include "printing/tfeuille.h"
-#include "regularisation.h"
-#include "soldetoutcompte.h"
+#include "core/charges/regularisation.h"
+#include "core/charges/soldetoutcompte.h"
+#include "core/common/conversions.h"
+#include "core/documents/documentlu.h"
+#include "core/printing/tfeuille.h"
 
 namespace {
 

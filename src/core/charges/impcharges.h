@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/entete.h"
-#include "printing/tcanevas.h"
+#include "core/printing/entete.h"
+#include "core/printing/tcanevas.h"
 
 #include <QDate>
 #include <QList>

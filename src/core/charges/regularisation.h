@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chargesreelles.h"
+#include "core/charges/chargesreelles.h"
 
 #include <QDate>
 #include <QList>

@@ -1,12 +1,12 @@
-#include "soldetoutcompte.h"
+#include "core/charges/soldetoutcompte.h"
 
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "documents/documentlu.h"
-#include "gestion/loyersimpayes.h"
-#include "records/locataire.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/documents/documentlu.h"
+#include "core/gestion/loyersimpayes.h"
+#include "core/records/locataire.h"
 
 namespace {
 

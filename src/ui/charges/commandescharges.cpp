@@ -1,12 +1,12 @@
-#include "commandescharges.h"
+#include "ui/charges/commandescharges.h"
 
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "records/locataire.h"
-#include "tdialoguechargesreelles.h"
-#include "tdialogueregularisation.h"
-#include "tdialoguesolde.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/records/locataire.h"
+#include "ui/charges/tdialoguechargesreelles.h"
+#include "ui/charges/tdialogueregularisation.h"
+#include "ui/charges/tdialoguesolde.h"
+#include "ui/common/questions.h"
 
 void SaisieChargesReelles(TFiche& fiche, QWidget* parent) {
     if (!execute([&] { fiche.EcritPage(Base::Lots); }))

@@ -1,12 +1,12 @@
-#include "tdialoguechargesreelles.h"
+#include "ui/charges/tdialoguechargesreelles.h"
 
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "charges/chargesreelles.h"
-#include "common/clock.h"
-#include "common/usererror.h"
-#include "documents/documentlu.h"
-#include "records/locataire.h"
+#include "core/app/tfiche.h"
+#include "core/charges/chargesreelles.h"
+#include "core/common/clock.h"
+#include "core/common/usererror.h"
+#include "core/documents/documentlu.h"
+#include "core/records/locataire.h"
+#include "ui/common/questions.h"
 
 #include <QComboBox>
 #include <QFormLayout>

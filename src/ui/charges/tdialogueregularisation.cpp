@@ -1,15 +1,15 @@
-#include "tdialogueregularisation.h"
+#include "ui/charges/tdialogueregularisation.h"
 
-#include "app/impressions.h"
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "charges/impcharges.h"
-#include "charges/reporter.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "printing/exportpdf.h"
-#include "printing/imprimante.h"
-#include "records/locataire.h"
+#include "core/app/impressions.h"
+#include "core/app/tfiche.h"
+#include "core/charges/impcharges.h"
+#include "core/charges/reporter.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/records/locataire.h"
+#include "ui/common/questions.h"
+#include "ui/printing/exportpdf.h"
+#include "ui/printing/imprimante.h"
 
 #include <QComboBox>
 #include <QFormLayout>

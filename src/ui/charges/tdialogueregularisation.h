@@ -1,7 +1,7 @@
 #pragma once
 
-#include "charges/regularisation.h"
-#include "gestion/ttableau.h"
+#include "core/charges/regularisation.h"
+#include "core/gestion/ttableau.h"
 
 #include <QDialog>
 

@@ -1,13 +1,13 @@
-#include "tdialoguesolde.h"
+#include "ui/charges/tdialoguesolde.h"
 
-#include "app/impressions.h"
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "charges/impcharges.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "printing/exportpdf.h"
-#include "printing/imprimante.h"
+#include "core/app/impressions.h"
+#include "core/app/tfiche.h"
+#include "core/charges/impcharges.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "ui/common/questions.h"
+#include "ui/printing/exportpdf.h"
+#include "ui/printing/imprimante.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

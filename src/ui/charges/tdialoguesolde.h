@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charges/soldetoutcompte.h"
+#include "core/charges/soldetoutcompte.h"
 
 #include <QDialog>
 

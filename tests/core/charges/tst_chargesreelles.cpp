@@ -1,9 +1,9 @@
 #include "../../common/fichiersessai.h"
 
-#include "app/tfiche.h"
-#include "charges/chargesreelles.h"
-#include "common/usererror.h"
-#include "store/tlistebase.h"
+#include "core/app/tfiche.h"
+#include "core/charges/chargesreelles.h"
+#include "core/common/usererror.h"
+#include "core/store/tlistebase.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "../../common/references.h"
 #include "../printing/impressionessai.h"
 
-#include "charges/impcharges.h"
-#include "charges/soldetoutcompte.h"
+#include "core/charges/impcharges.h"
+#include "core/charges/soldetoutcompte.h"
 
 #include <QTest>
 

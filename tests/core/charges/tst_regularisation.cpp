@@ -1,11 +1,11 @@
 #include "../gestion/gestionessai.h"
 
-#include "charges/chargesreelles.h"
-#include "charges/regularisation.h"
-#include "charges/reporter.h"
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "gestion/ttableau.h"
+#include "core/charges/chargesreelles.h"
+#include "core/charges/regularisation.h"
+#include "core/charges/reporter.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
+#include "core/gestion/ttableau.h"
 
 #include <QTest>
 

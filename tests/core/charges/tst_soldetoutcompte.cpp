@@ -1,8 +1,8 @@
 #include "../gestion/gestionessai.h"
 
-#include "charges/chargesreelles.h"
-#include "charges/soldetoutcompte.h"
-#include "common/clock.h"
+#include "core/charges/chargesreelles.h"
+#include "core/charges/soldetoutcompte.h"
+#include "core/common/clock.h"
 
 #include <QTest>
 

@@ -1,13 +1,13 @@
 #include "../../common/fichiersessai.h"
 #include "../scriptedquestions.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "charges/tdialoguechargesreelles.h"
-#include "charges/tdialogueregularisation.h"
-#include "charges/tdialoguesolde.h"
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "records/locataire.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
+#include "core/records/locataire.h"
+#include "ui/charges/tdialoguechargesreelles.h"
+#include "ui/charges/tdialogueregularisation.h"
+#include "ui/charges/tdialoguesolde.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -91,10 +91,10 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         questions.repondFichier(loc);
-        form.action(Commande::Ouvrir)->trigger();
+        form.action(Action::Ouvrir)->trigger();
 
         dansLeDialogue<TDialogueChargesReelles>(
-            form.action(Commande::ChargesReelles), [](TDialogueChargesReelles& d) {
+            form.action(Action::ChargesReelles), [](TDialogueChargesReelles& d) {
                 QCOMPARE(d.lot()->currentText(), QString("1 Studio"));
                 QCOMPARE(d.annee()->value(), 2025);
                 QCOMPARE(d.grille()->item(0, 0)->text(), QString("Eau"));
@@ -104,7 +104,7 @@ private slots:
 
         const QString decompte = dir.filePath("decompte.pdf");
         dansLeDialogue<TDialogueRegularisation>(
-            form.action(Commande::RegularisationCharges), [&](TDialogueRegularisation& d) {
+            form.action(Action::RegularisationCharges), [&](TDialogueRegularisation& d) {
                 QCOMPARE(d.vue()->model()->rowCount(), 1);
                 QCOMPARE(d.vue()->model()->index(0, 8).data().toString(), QString("-56,00"));
                 questions.repondFichier(decompte);
@@ -125,11 +125,11 @@ private slots:
         QCOMPARE(quittance->grille().cellule(2, 0), QString("Régularisation des charges 2025"));
         QCOMPARE(quittance->grille().cellule(2, 1).trimmed(), QString("-56,00"));
 
-        form.action(Commande::PageLocataires)->trigger();
-        QVERIFY(form.action(Commande::SoldeToutCompte)->isEnabled());
+        form.action(Action::PageLocataires)->trigger();
+        QVERIFY(form.action(Action::SoldeToutCompte)->isEnabled());
         const QString solde = dir.filePath("solde.pdf");
         dansLeDialogue<TDialogueSolde>(
-            form.action(Commande::SoldeToutCompte), [&](TDialogueSolde& d) {
+            form.action(Action::SoldeToutCompte), [&](TDialogueSolde& d) {
                 d.deductions()->setItem(0, 0, new QTableWidgetItem("Nettoyage"));
                 d.deductions()->setItem(0, 1, new QTableWidgetItem("80,00"));
                 questions.repondFichier(solde);
@@ -141,7 +141,7 @@ private slots:
         QVERIFY(texteSolde.contains("À déduire : Nettoyage"));
         QVERIFY(texteSolde.contains("Dépôt de garantie reçu"));
 
-        form.action(Commande::Enregistrer)->trigger();
+        form.action(Action::Enregistrer)->trigger();
         QVERIFY(contenu(dir.filePath("essai.chr")).contains("Eau\t365,00"));
         QVERIFY(
             contenu(dir.filePath("essai.qtc")).contains("QUITR\xe9gularisation des charges 2025"));
