@@ -41,6 +41,7 @@ ORDRE = [
     "tools",
     "app",
     "gestion",
+    "charges",
 ]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]')

@@ -6,6 +6,9 @@
 #include "core/app/fichiersortie.h"
 #include "core/app/impressions.h"
 #include "core/app/tfiche.h"
+#include "core/charges/impcharges.h"
+#include "core/charges/soldetoutcompte.h"
+#include "core/common/clock.h"
 #include "core/common/usererror.h"
 #include "core/documents/tpagedocument.h"
 #include "core/printing/pdf.h"
@@ -35,16 +38,38 @@ bool cherche(TFiche& fiche, Base base, const QString& numero) {
     return false;
 }
 
+const QString Decompte = QStringLiteral("decompte");
+const QString Solde = QStringLiteral("solde");
+
+// The tenant's "Décompte de charges" of `annee`, or his "Solde de tout compte" as of today.
+TTravailImpression documentLocataire(const TFiche& fiche, const QString& sorte,
+                                     const QString& numero, int annee) {
+    const TProprietaire entete = proprietaire(fiche.reglages().lignesProprio);
+    if (sorte == Solde)
+        return travailSolde(SoldeToutCompte::Calcule(fiche, numero, Clock::today()), entete,
+                            Clock::today());
+    QList<TRegularisation> decompte;
+    for (const TRegularisation& r : Regularisation::Calcule(
+             fiche.base(Base::Locataires), fiche.base(Base::Lots), fiche.base(Base::Quittances),
+             fiche.annexe(Annexe::Charges), annee))
+        if (r.locataire == numero)
+            decompte.append(r);
+    if (decompte.isEmpty())
+        throw UserError(
+            QStringLiteral("Le locataire %1 n'a occupé aucun lot en %2").arg(numero).arg(annee));
+    return travailDecomptes(decompte, entete, Clock::today());
+}
+
 } // namespace
 
 QStringList sortesDocumentPdf() {
-    return motsDe(Sortes);
+    return motsDe(Sortes) << Decompte << Solde;
 }
 
 void DocumentPdf(const QString& sorte, const QString& numero, const QString& dossier,
-                 const QString& pdf, const QString& repertoireReglages) {
+                 const QString& pdf, const QString& repertoireReglages, int annee) {
     const TSorte* choisie = entreeDe(Sortes, sorte);
-    if (!choisie)
+    if (!choisie && sorte != Decompte && sorte != Solde)
         throw UserError(QStringLiteral("Document inconnu : %1 (%2)")
                             .arg(sorte, sortesDocumentPdf().join(QStringLiteral(", "))));
 
@@ -53,6 +78,10 @@ void DocumentPdf(const QString& sorte, const QString& numero, const QString& dos
     ChargeDossier(fiche, dossier, repertoireReglages);
 
     const QString numeroCherche = numero.trimmed();
+    if (!choisie) {
+        EcritPdf(documentLocataire(fiche, sorte, numeroCherche, annee), pdf);
+        return;
+    }
     if (!cherche(fiche, choisie->base, numeroCherche))
         throw UserError(QString::fromUtf8(choisie->introuvable).arg(numeroCherche));
     EcritPdf(*ImpDocument(fiche, choisie->base), pdf);

@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // The documents that can be written to a PDF file from the command line, by the words that
-// name them: "quittance", "avis", "recu", "commande".
+// name them: "quittance", "avis", "recu", "commande", then the tenant's "decompte" (of the
+// charges of a year) and "solde" (de tout compte), whose number is the tenant's.
 QStringList sortesDocumentPdf();
 
 // Opens the dossier, finds the document of that kind and number (for "recu" a payment receipt
@@ -13,5 +14,6 @@ QStringList sortesDocumentPdf();
 // settings files of `repertoireReglages`, as the window reads them at start. `pdf` may be no
 // file of the dossier, of the settings or of the copies (refusSortie). Throws UserError
 // (unknown kind, dossier not opened, no such document, file not written).
+// `annee` is the year of a "decompte".
 void DocumentPdf(const QString& sorte, const QString& numero, const QString& dossier,
-                 const QString& pdf, const QString& repertoireReglages);
+                 const QString& pdf, const QString& repertoireReglages, int annee = 0);

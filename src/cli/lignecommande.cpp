@@ -4,6 +4,7 @@
 #include "cli/rapports.h"
 #include "cli/verification.h"
 #include "core/app/programme.h"
+#include "core/common/clock.h"
 #include "core/common/conversions.h"
 #include "core/common/usererror.h"
 
@@ -30,8 +31,17 @@ int verifier(const TArguments& arguments, QTextStream& sortie) {
 
 int pdf(const TArguments& arguments, QTextStream& sortie) {
     const QString fichier = arguments.valeurs.value(QStringLiteral("-o"));
+    const QString option = QStringLiteral("--annee");
+    int annee = Clock::today().year() - 1;
+    if (arguments.valeurs.contains(option)) {
+        bool ok = false;
+        annee = arguments.valeurs.value(option).toInt(&ok);
+        if (!ok || annee < 1900 || annee > 9999)
+            throw UserError(QStringLiteral("Année non valide pour --annee : %1")
+                                .arg(arguments.valeurs.value(option)));
+    }
     DocumentPdf(arguments.operandes.at(0), arguments.operandes.at(1), arguments.operandes.at(2),
-                fichier, QDir::currentPath());
+                fichier, QDir::currentPath(), annee);
     sortie << QStringLiteral("%1 %2 écrit dans %3")
                   .arg(arguments.operandes.at(0), arguments.operandes.at(1),
                        QDir::toNativeSeparators(fichier))
@@ -66,7 +76,7 @@ QList<TCommande> table() {
     return {
         {QStringLiteral("--verifier"),
          QStringLiteral("--verifier DOSSIER.loc [--reparer]"),
-         QStringLiteral("Vérifie les sept fichiers du dossier : pour chaque base, les fiches "
+         QStringLiteral("Vérifie les fichiers du dossier : pour chaque base, les fiches "
                         "trouvées, réparées et les doublons retirés. Avec --reparer, enregistre "
                         "le dossier réparé (les fichiers remplacés sont gardés en sauvegarde)."),
          {QStringLiteral("DOSSIER.loc")},
@@ -75,13 +85,15 @@ QList<TCommande> table() {
          {QStringLiteral("--reparer")},
          verifier},
         {QStringLiteral("--pdf"),
-         QStringLiteral("--pdf %1 NUMERO DOSSIER.loc -o FICHIER.pdf")
+         QStringLiteral("--pdf %1 NUMERO DOSSIER.loc [--annee AAAA] -o FICHIER.pdf")
              .arg(sortesDocumentPdf().join(u'|')),
          QStringLiteral("Écrit en PDF le document de ce numéro, tel que l'imprime sa page ; "
-                        "l'en-tête du propriétaire vient des fichiers de réglages du "
+                        "pour decompte (décompte de charges de l'année --annee, l'année passée "
+                        "par défaut) et solde (solde de tout compte), NUMERO est le N° locataire. "
+                        "L'en-tête du propriétaire vient des fichiers de réglages du "
                         "répertoire courant."),
          {QStringLiteral("DOCUMENT"), QStringLiteral("NUMERO"), QStringLiteral("DOSSIER.loc")},
-         {QStringLiteral("-o")},
+         {QStringLiteral("-o"), QStringLiteral("--annee")},
          {QStringLiteral("-o")},
          {},
          pdf},

@@ -1,5 +1,6 @@
 #include "../common/fichiersessai.h"
 #include "core/app/tfiche.h"
+#include "core/charges/chargesreelles.h"
 #include "core/common/clock.h"
 #include "core/common/etapesfichiers.h"
 #include "core/documents/tpagedocument.h"
@@ -52,6 +53,9 @@ QString dossierEssai(const QTemporaryDir& dir) {
     for (int ligne = 3; ligne <= 26; ++ligne)
         locataire << (ligne == Locataire::LoyerActuel        ? QStringLiteral("   450,00")
                       : ligne == Locataire::ChargesActuelles ? QStringLiteral("    50,00")
+                      : ligne == Locataire::NumLot           ? QStringLiteral("1 Studio")
+                      : ligne == Locataire::Entre            ? QStringLiteral("01/07/2025")
+                      : ligne == Locataire::Caution          ? QStringLiteral("   900,00")
                                                              : QString());
     locataire << TListeBase::closingLine(0);
     fiche.base(Base::Locataires).assign(locataire);
@@ -60,6 +64,7 @@ QString dossierEssai(const QTemporaryDir& dir) {
     for (Base b : {Base::Quittances, Base::Avis})
         fiche.NouvDocument(b);
     fiche.AffichePage(Base::Locataires);
+    ChargesReelles::Ecrit(fiche.annexe(Annexe::Charges), {"1", 2025, {{"Eau", "365,00"}}});
     const QString chemin = dir.filePath(QStringLiteral("essai.loc"));
     fiche.Sauve(chemin);
     for (const char* extension : {"rcu", "cmd"}) {
@@ -116,7 +121,8 @@ private slots:
         QCOMPARE(r.code, 0);
         for (const char* ligne :
              {"tarvinel [DOSSIER.loc]", "tarvinel --verifier DOSSIER.loc [--reparer]",
-              "tarvinel --pdf quittance|avis|recu|commande NUMERO DOSSIER.loc -o FICHIER.pdf",
+              "tarvinel --pdf quittance|avis|recu|commande|decompte|solde NUMERO DOSSIER.loc "
+              "[--annee AAAA] -o FICHIER.pdf",
               "tarvinel --journal DOSSIER.loc --du JJ/MM/AAAA --au JJ/MM/AAAA [--fec] -o FICHIER",
               "tarvinel --statistiques mois|locataires|lots|fournisseurs DOSSIER.loc",
               "tarvinel --version"})
@@ -140,29 +146,39 @@ private slots:
         QTest::addColumn<QString>("sorte");
         QTest::addColumn<QString>("numero");
         QTest::addColumn<QString>("titre");
+        QTest::addColumn<QStringList>("options");
         QTest::newRow("quittance") << "quittance"
                                    << "202612001"
-                                   << "Quittance N° 202612001";
+                                   << "Quittance N° 202612001" << QStringList();
         QTest::newRow("avis") << "avis"
                               << "202612001"
-                              << "Avis N° 202612001";
+                              << "Avis N° 202612001" << QStringList();
         QTest::newRow("recu") << "recu"
                               << "200104001"
-                              << "N° 200104001";
+                              << "N° 200104001" << QStringList();
         QTest::newRow("commande") << "commande"
                                   << "200102001"
-                                  << "200102001";
+                                  << "200102001" << QStringList();
+        QTest::newRow("decompte") << "decompte"
+                                  << "10001"
+                                  << "Période du 01/07/2025 au 31/12/2025, soit 184 jours sur 365"
+                                  << QStringList{"--annee", "2025"};
+        QTest::newRow("solde") << "solde"
+                               << "10001"
+                               << "Dépôt de garantie reçu" << QStringList();
     }
     void pdf() {
         QFETCH(QString, sorte);
         QFETCH(QString, numero);
         QFETCH(QString, titre);
+        QFETCH(QStringList, options);
         QTemporaryDir dir;
         const QString dossier = dossierEssai(dir);
         const QString fichier = dir.filePath(sorte + QStringLiteral(".pdf"));
-        const Resultat r = tarvinel(
-            {QStringLiteral("--pdf"), sorte, numero, dossier, QStringLiteral("-o"), fichier},
-            dir.path());
+        const Resultat r = tarvinel(QStringList{QStringLiteral("--pdf"), sorte, numero, dossier,
+                                                QStringLiteral("-o"), fichier} +
+                                        options,
+                                    dir.path());
         QCOMPARE(r.erreurs, QString());
         QCOMPARE(r.code, 0);
         QVERIFY(r.sortie.contains(fichier));
@@ -365,6 +381,8 @@ private slots:
         const QString sain = tarvinel({QStringLiteral("--verifier"), dossier}, dir.path()).sortie;
         QVERIFY(sain.contains(QStringLiteral(
             "Quittances (essai.qtc) : 1 fiche(s) trouvée(s), 0 réparée(s), 0 doublon(s)")));
+        QVERIFY(sain.contains(QStringLiteral(
+            "Charges réelles (essai.chr) : 1 fiche(s) trouvée(s), 0 réparée(s), 0 doublon(s)")));
         QVERIFY(sain.endsWith(QStringLiteral("Le dossier est sain.\n")));
 
         const QString lots = dir.filePath(QStringLiteral("essai.lot"));
@@ -375,6 +393,7 @@ private slots:
         const QByteArray bloc = copie.readAll();
         copie.close();
         ajoute(avis, bloc);
+        ajoute(dir.filePath(QStringLiteral("essai.chr")), "<BLOC0001>\r\n2\r\n");
 
         const Resultat verif = tarvinel({QStringLiteral("--verifier"), dossier}, dir.path());
         QCOMPARE(verif.code, 1);
@@ -383,6 +402,9 @@ private slots:
                  qPrintable(verif.sortie));
         QVERIFY2(verif.sortie.contains(QStringLiteral("Avis d'échéance (essai.ech) : 2 fiche(s) "
                                                       "trouvée(s), 0 réparée(s), 1 doublon(s)")),
+                 qPrintable(verif.sortie));
+        QVERIFY2(verif.sortie.contains(QStringLiteral("Charges réelles (essai.chr) : 2 fiche(s) "
+                                                      "trouvée(s), 1 réparée(s), 0 doublon(s)")),
                  qPrintable(verif.sortie));
         QVERIFY(verif.sortie.endsWith(
             QStringLiteral("Le dossier doit être réparé : relancez avec --reparer.\n")));
@@ -451,6 +473,7 @@ private slots:
             QTest::addRow("%s through a folder", commande)
                 << c << "Sauvegardes/../essai.qtc" << dossier;
             QTest::addRow("%s companion", commande) << c << "essai.rcu" << dossier;
+            QTest::addRow("%s extra file", commande) << c << "essai.chr" << dossier;
             QTest::addRow("%s messages", commande) << c << "essai.oms" << dossier;
             QTest::addRow("%s settings", commande) << c << "Tarvinel.ini" << reglages;
             QTest::addRow("%s notepad", commande) << c << "Dravenel.nte" << reglages;

@@ -107,6 +107,9 @@ constexpr std::array<TDefAction, NbCommandes> Definitions = {{
     {C::ListeRecus, "&Liste des &reçus             F2", Location, {false, Garde, "R"}},
     {C::QuittancesDuMois, "&Quittances du mois...", Location, {false, Active, Toutes}},
     {C::RevisionLoyers, "Ré&vision des loyers...", Location, {false, Active, Toutes}},
+    {C::ChargesReelles, "C&harges réelles...", Location, {false, Active, Toutes}},
+    {C::RegularisationCharges, "Ré&gularisation des charges...", Location, {false, Active, Toutes}},
+    {C::SoldeToutCompte, "Solde de &tout compte...", Location, {false, Active, "T"}},
     {C::EnvoyerCourriel, "Envo&yer par e-mail...", Location, {false, Garde, "QAR"}},
     // Enabled by the document pages while their line grid has the focus.
     {C::LocationSupprimerLigne, "Supprimer &ligne", Location, {false, Garde, HorsPages}},
@@ -160,6 +163,7 @@ constexpr std::array<TDefAction, NbCommandes> Definitions = {{
     {C::Proprietaire, "&Propriétaire", Parametres, {true, Garde, HorsPages}},
     {C::TypesDeLots, "&Types de lots", Parametres, {true, Active, Toutes}},
     {C::FamillesFournisseurs, "Familles fo&urnisseurs", Parametres, {true, Garde, HorsPages}},
+    {C::CategoriesCharges, "Catégories de c&harges", Parametres, {true, Garde, HorsPages}},
     {C::ParametresCommande,
      "&Commande",
      Parametres,

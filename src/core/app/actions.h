@@ -79,6 +79,9 @@ enum class Action {
     ListeRecus,
     QuittancesDuMois,
     RevisionLoyers,
+    ChargesReelles,
+    RegularisationCharges,
+    SoldeToutCompte,
     EnvoyerCourriel,
     LocationSupprimerLigne,
     // "&Achat"
@@ -124,6 +127,7 @@ enum class Action {
     Proprietaire,
     TypesDeLots,
     FamillesFournisseurs,
+    CategoriesCharges,
     ParametresCommande,
     Comptes,
     OuvrirAutomatiquement,

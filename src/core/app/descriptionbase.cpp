@@ -43,6 +43,14 @@ constexpr bool enOrdre() {
 }
 static_assert(enOrdre(), "one row per base, in the order of Base and of the pages' letters");
 
+constexpr bool annexesEnOrdre() {
+    for (int i = 0; i < NbAnnexes; ++i)
+        if (indexOf(Annexes[i].annexe) != i)
+            return false;
+    return true;
+}
+static_assert(annexesEnOrdre(), "one row per extra file, in the order of Annexe");
+
 template <typename Test> const TDescriptionBase& premiere(Test test) {
     for (const TDescriptionBase& d : Descriptions)
         if (test(d))
@@ -66,4 +74,13 @@ const TDescriptionBase& descriptionBase(ListeImprimee liste) {
 
 QString extensionOf(Base base) {
     return QString::fromLatin1(descriptionBase(base).extension);
+}
+
+QString extensionOf(Annexe annexe) {
+    return QString::fromLatin1(Annexes[indexOf(annexe)].extension);
+}
+
+QString extensionFichier(int fichier) {
+    return fichier < NbBases ? extensionOf(static_cast<Base>(fichier))
+                             : extensionOf(Annexes[fichier - NbBases].annexe);
 }

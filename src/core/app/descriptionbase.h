@@ -50,3 +50,6 @@ const TDescriptionBase& descriptionBase(SorteImprimee sorte);
 const TDescriptionBase& descriptionBase(ListeImprimee liste);
 
 QString extensionOf(Base base);
+QString extensionOf(Annexe annexe);
+// The extension of the file of rank `fichier` among the dossier's NbFichiers.
+QString extensionFichier(int fichier);

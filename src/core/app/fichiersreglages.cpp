@@ -31,8 +31,11 @@ std::array<ChampIni, 18> champsIni(QString& chemin, TReglages& r, TSelections& s
             &r.compteTaxe,    &r.compteAPL};
 }
 
-const std::array<QString, 3> SectionsCbx = {
-    QStringLiteral("[TYPE]"), QStringLiteral("[FOURNISSEUR]"), QStringLiteral("[REGLEMENT]")};
+const std::array<QString, 4> SectionsCbx = {
+    QStringLiteral("[TYPE]"), QStringLiteral("[FOURNISSEUR]"), QStringLiteral("[REGLEMENT]"),
+    QStringLiteral("[CHARGES]")};
+
+constexpr std::size_t SectionsPremieres = 3;
 
 QString fichier(const QString& repertoire, const QString& nom) {
     return resolveFileName(QDir(repertoire).filePath(nom));
@@ -151,8 +154,11 @@ void ChargeCombo(const QString& repertoire, TReglages& reglages) {
     if (!TextFile::exists(nom))
         return;
     const QStringList lignes = TextFile::read(nom, MaxOctetsReglages);
-    for (QStringList& liste : reglages.listes)
-        liste.clear();
+    // The first three lists are what the file holds, whatever sections it has; a list added
+    // since keeps what it offers by default in a file written before it existed.
+    for (std::size_t i = 0; i < SectionsCbx.size(); ++i)
+        if (i < SectionsPremieres || lignes.contains(SectionsCbx[i]))
+            reglages.listes[i].clear();
     QStringList* courante = nullptr;
     for (const QString& ligne : lignes) {
         const auto section = std::find(SectionsCbx.begin(), SectionsCbx.end(), ligne);

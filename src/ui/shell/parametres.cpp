@@ -52,6 +52,11 @@ void FamFournis(TFiche& fiche, QWidget* parent) {
                QStringLiteral("Les familles de fournisseurs"), QStringLiteral("Famille"), parent);
 }
 
+void CategoriesCharges(TFiche& fiche, QWidget* parent) {
+    editeListe(fiche, ListeValeurs::CategoriesCharges, QStringLiteral("Les catégories de charges"),
+               QStringLiteral("Catégorie"), parent);
+}
+
 void Parc(TFiche& fiche, QWidget* parent) {
     TParamc dialogue(parent);
     dialogue.Init(fiche.parametresCommandes());

@@ -19,6 +19,8 @@ void Design(TFiche& fiche, QWidget* parent);
 
 // "Familles fo&urnisseurs": the supplier families, edited in "Les familles de fournisseurs".
 void FamFournis(TFiche& fiche, QWidget* parent);
+// "Catégories de charges": the categories offered for the real charges.
+void CategoriesCharges(TFiche& fiche, QWidget* parent);
 
 // "&Commande": the order parameters, edited in "Paramètres de la commande"; the amount format
 // follows the decimals.

@@ -5,6 +5,7 @@
 #include "core/documents/tdepart.h"
 #include "core/documents/tpagedocument.h"
 #include "ui/accounting/actionsstats.h"
+#include "ui/charges/actionscharges.h"
 #include "ui/common/questions.h"
 #include "ui/gestion/actionsgestion.h"
 #include "ui/printing/actionsimpression.h"
@@ -154,6 +155,17 @@ void TMainForm::lance(Action choix) {
         RevisionLoyers(*m_fiche, this);
         applique(ensemblePage(m_fiche->pageActive()));
         break;
+    case C::ChargesReelles:
+        SaisieChargesReelles(*m_fiche, this);
+        break;
+    case C::RegularisationCharges:
+        RegularisationDesCharges(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
+    case C::SoldeToutCompte:
+        SoldeDeToutCompte(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
     case C::EnvoyerCourriel:
         EnvoieDocument(*m_fiche, m_fiche->pageActive());
         break;
@@ -288,6 +300,9 @@ void TMainForm::lance(Action choix) {
         break;
     case C::FamillesFournisseurs:
         FamFournis(*m_fiche, this);
+        break;
+    case C::CategoriesCharges:
+        CategoriesCharges(*m_fiche, this);
         break;
     case C::ParametresCommande:
         Parc(*m_fiche, this);

@@ -104,6 +104,8 @@ void TMainForm::creeMenus() {
     location->addSeparator();
     ajoute(location, {C::QuittancesDuMois, C::RevisionLoyers, C::EnvoyerCourriel});
     location->addSeparator();
+    ajoute(location, {C::ChargesReelles, C::RegularisationCharges, C::SoldeToutCompte});
+    location->addSeparator();
     ajoute(location, {C::LocationSupprimerLigne});
 
     QMenu* achat = menu(QStringLiteral("&Achat"), 7);
@@ -142,7 +144,7 @@ void TMainForm::creeMenus() {
 
     QMenu* parametres = menu(QStringLiteral("&Paramètres"), 10);
     ajoute(parametres, {C::Proprietaire, C::TypesDeLots, C::FamillesFournisseurs,
-                        C::ParametresCommande, C::Comptes});
+                        C::CategoriesCharges, C::ParametresCommande, C::Comptes});
     parametres->addSeparator();
     ajoute(parametres, {C::OuvrirAutomatiquement});
 

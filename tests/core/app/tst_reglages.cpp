@@ -342,7 +342,10 @@ private slots:
                  QByteArray("[TYPE]\r\nT2\r\nStudio\r\n\r\nGarage\r\nT2\r\n"
                             "[FOURNISSEUR]\r\nPlombier\r\n\xC9lectricien\r\n"
                             "[REGLEMENT]\r\nComptant\r\nA r\xE9"
-                            "ception\r\n"));
+                            "ception\r\n"
+                            "[CHARGES]\r\nEau\r\nChauffage collectif\r\nTaxe d'enl\xE8vement "
+                            "des ordures m\xE9nag\xE8res\r\nEntretien des parties communes\r\n"
+                            "Ascenseur\r\n\xC9lectricit\xE9 des parties communes\r\n"));
 
         TFiche relue;
         QSignalSpy changes(&relue, &TFiche::listeValeursChange);
@@ -385,6 +388,20 @@ private slots:
         QCOMPARE(fiche.reglages().liste(ListeValeurs::TypesLots), types);
         QCOMPARE(fiche.reglages().liste(ListeValeurs::FamillesFournisseurs), familles);
         QCOMPARE(fiche.reglages().liste(ListeValeurs::Reglements), reglements);
+        // A file without the charges categories, written before they existed, keeps them.
+        QCOMPARE(fiche.reglages().liste(ListeValeurs::CategoriesCharges),
+                 categoriesChargesParDefaut());
+    }
+
+    void categoriesDeChargesEditeesEtRelues() {
+        QTemporaryDir dir;
+        TFiche fiche;
+        fiche.SetListe(ListeValeurs::CategoriesCharges, {"Eau", "Gardiennage"});
+        fiche.SauveCombo(dir.path());
+        TFiche relue;
+        relue.ChargeCombo(dir.path());
+        QCOMPARE(relue.reglages().liste(ListeValeurs::CategoriesCharges),
+                 QStringList({"Eau", "Gardiennage"}));
     }
 
     void nomsDeFichierSansEgardALaCasse() {

@@ -240,7 +240,10 @@ private slots:
                             "[REGLEMENT]\r\nA r\xe9"
                             "ception\r\nR\xe9glement \xe0 30 jours\r\n"
                             "R\xe9glement \xe0 60 jours\r\nR\xe9glement \xe0 90 jours\r\n"
-                            "En votre aimable r\xe9glement\r\n"));
+                            "En votre aimable r\xe9glement\r\n"
+                            "[CHARGES]\r\nEau\r\nChauffage collectif\r\nTaxe d'enl\xe8vement "
+                            "des ordures m\xe9nag\xe8res\r\nEntretien des parties communes\r\n"
+                            "Ascenseur\r\n\xc9lectricit\xe9 des parties communes\r\n"));
         QCOMPARE(contenu(r.demarrage("Tarvinel.soc")),
                  QByteArray("SCI Les Tilleuls\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
 

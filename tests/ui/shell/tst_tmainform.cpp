@@ -114,6 +114,9 @@ const Attendu Table[] = {
     {"&Location", "&Quittances du mois...", false, '+', "TFLQACR"},
     {"&Location", "Ré&vision des loyers...", false, '+', "TFLQACR"},
     {"&Location", "Envo&yer par e-mail...", false, ' ', "QAR"},
+    {"&Location", "C&harges réelles...", false, '+', "TFLQACR"},
+    {"&Location", "Ré&gularisation des charges...", false, '+', "TFLQACR"},
+    {"&Location", "Solde de &tout compte...", false, '+', "T"},
     {"&Location", "Supprimer &ligne", false, ' ', nullptr},
 
     {"&Achat", "&Précédent             PgUp", false, '-', "C"},
@@ -158,6 +161,7 @@ const Attendu Table[] = {
     {"&Paramètres", "&Propriétaire", true, ' ', nullptr},
     {"&Paramètres", "&Types de lots", true, '+', "TFLQACR"},
     {"&Paramètres", "Familles fo&urnisseurs", true, ' ', nullptr},
+    {"&Paramètres", "Catégories de c&harges", true, ' ', nullptr},
     {"&Paramètres", "&Commande", true, ' ', nullptr},
     {"&Paramètres", "C&omptes", true, ' ', nullptr},
     {"&Paramètres", "&Ouvrir automatiquement", true, ' ', nullptr},
