@@ -162,7 +162,7 @@ void TFiche::Charge(const QString& path, bool lectureSeule) {
             SignatureFichier& signature = signatures[indexOf(b)];
             signature = SignatureFichier::etat(fichier);
             const QByteArray octets = TListeBase::octetsFichier(fichier);
-            signature.empreinte = SignatureFichier::empreinteDe(octets);
+            signature.octets = octets;
             liste.assignBytes(octets);
         }
         liste.nb = liste.countBlocks();
@@ -214,9 +214,12 @@ void TFiche::ecritDossier(const std::array<QString, NbBases>& fichiers,
     Sauvegardes::elague(principal);
 }
 
-void TFiche::noteSignatures() {
-    for (Base b : ToutesLesBases)
-        m_signatures[indexOf(b)] = SignatureFichier::de(fichier(b));
+void TFiche::noteSignatures(const std::array<QByteArray, NbBases>& ecrits) {
+    for (Base b : ToutesLesBases) {
+        SignatureFichier& signature = m_signatures[indexOf(b)];
+        signature = SignatureFichier::etat(fichier(b));
+        signature.octets = ecrits[indexOf(b)];
+    }
 }
 
 QStringList TFiche::fichiersChanges() const {
@@ -245,11 +248,18 @@ void TFiche::Sauve(const QString& path) {
     for (TListeBase& b : m_bases)
         b.squize();
     const std::array<QString, NbBases> fichiers = cheminsDossier(resolveFileName(path));
+    std::array<QByteArray, NbBases> ecrits;
+    for (Base b : ToutesLesBases)
+        ecrits[indexOf(b)] = base(b).bytes(fichiers[indexOf(b)]);
     ecritDossier(fichiers, [&](AtomicFileSet& files, Base b) {
-        files.addLines(fichiers[indexOf(b)], base(b).lines());
+        files.add(fichiers[indexOf(b)], ecrits[indexOf(b)]);
     });
+    // Each base now stands on the bytes of its file, as if it had just been opened: the texts
+    // of the lines changed since are let go.
+    for (Base b : ToutesLesBases)
+        base(b).assignBytes(ecrits[indexOf(b)]);
     m_fichiers = fichiers;
-    noteSignatures();
+    noteSignatures(ecrits);
     m_dossierModifie = false;
     m_lectureSeule = false;
     setTitre(path);

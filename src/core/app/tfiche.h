@@ -203,7 +203,7 @@ private:
     void ecritDossier(const std::array<QString, NbBases>& fichiers,
                       const std::function<void(AtomicFileSet&, Base)>& contenu);
     void relitPages();
-    void noteSignatures();
+    void noteSignatures(const std::array<QByteArray, NbBases>& ecrits);
     // Throws UserError when `path` is the dossier opened read-only.
     void refuseLectureSeule(const QString& path) const;
     // Offers a value list in the choice fields of the pages that take it.
