@@ -108,6 +108,17 @@ qsizetype unePasse(const TListeBase& base, const QString& texte) {
     return -1;
 }
 
+// The resident memory of the process, in bytes, as the system counts it.
+qint64 memoireResidente() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& ligne : status.readAll().split('\n'))
+        if (ligne.startsWith("VmRSS:"))
+            return ligne.mid(6).trimmed().split(' ').constFirst().toLongLong() * 1024;
+    return 0;
+}
+
 template <typename F> void add(const char* name, F&& run) {
     benchmark::RegisterBenchmark(name, std::forward<F>(run))
         ->Unit(benchmark::kMillisecond)
@@ -432,9 +443,12 @@ int main(int argc, char** argv) {
         for (const QString& f : dossierFiles(loc))
             bytes += QFileInfo(f).size();
         qsizetype lines = 0;
+        qint64 residente = 0;
         {
+            const qint64 avant = memoireResidente();
             TFiche fiche;
             fiche.Charge(loc);
+            residente = memoireResidente() - avant;
             for (Base b : ToutesLesBases)
                 lines += fiche.base(b).lineCount();
         }
@@ -448,6 +462,8 @@ int main(int argc, char** argv) {
         RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
         printSummary(reporter, bytes, lines);
+        std::printf("Resident memory taken by the open dossier: %.1f MB, %.2f x its bytes\n",
+                    double(residente) / 1e6, double(residente) / double(bytes));
         resumeStatistiques(reporter);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tarvinel_bench: %s\n", e.what());
