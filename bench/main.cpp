@@ -445,10 +445,9 @@ int main(int argc, char** argv) {
         qsizetype lines = 0;
         qint64 residente = 0;
         {
-            const qint64 avant = memoireResidente();
             TFiche fiche;
             fiche.Charge(loc);
-            residente = memoireResidente() - avant;
+            residente = memoireResidente();
             for (Base b : ToutesLesBases)
                 lines += fiche.base(b).lineCount();
         }
@@ -462,7 +461,7 @@ int main(int argc, char** argv) {
         RatioReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
         printSummary(reporter, bytes, lines);
-        std::printf("Resident memory taken by the open dossier: %.1f MB, %.2f x its bytes\n",
+        std::printf("Resident memory of the process, the dossier open: %.1f MB, %.2f x its bytes\n",
                     double(residente) / 1e6, double(residente) / double(bytes));
         resumeStatistiques(reporter);
     } catch (const std::exception& e) {
