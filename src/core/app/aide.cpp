@@ -1,4 +1,4 @@
-#include "aide.h"
+#include "core/app/aide.h"
 
 #include <QFile>
 #include <QTextDocument>

@@ -1,10 +1,10 @@
-#include "tlistebase.h"
+#include "core/store/tlistebase.h"
 
-#include "common/conversions.h"
-#include "common/cp1252.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
-#include "decoupage.h"
+#include "core/common/conversions.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
+#include "core/store/decoupage.h"
 
 #include <algorithm>
 #include <climits>
