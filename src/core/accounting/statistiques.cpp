@@ -18,11 +18,11 @@ QHash<QString, QString> indexe(const TListeBase& base, int decalage) {
     for (const TListeBase::Position& p : blocs) {
         const qsizetype fin = base.finContenu(p.ligne);
         const auto ligne = [&](int n) {
-            return p.ligne + n < fin ? QStringView(base.line(p.ligne + n)) : QStringView();
+            return p.ligne + n < fin ? base.line(p.ligne + n) : QString();
         };
-        const QString cle = ligne(1).toString();
+        const QString cle = ligne(1);
         if (!index.contains(cle))
-            index.insert(cle, ligne(decalage).toString());
+            index.insert(cle, ligne(decalage));
     }
     return index;
 }

@@ -168,7 +168,7 @@ void TFiche::Charge(const QString& path, bool lectureSeule) {
             SignatureFichier& signature = signatures[f];
             signature = SignatureFichier::etat(fichier);
             const QByteArray octets = TListeBase::octetsFichier(fichier);
-            signature.empreinte = SignatureFichier::empreinteDe(octets);
+            signature.octets = octets;
             liste.assignBytes(octets);
         }
         liste.nb = liste.countBlocks();
@@ -222,9 +222,12 @@ void TFiche::ecritDossier(const std::array<QString, NbFichiers>& fichiers,
     Sauvegardes::elague(principal);
 }
 
-void TFiche::noteSignatures() {
-    for (int f = 0; f < NbFichiers; ++f)
-        m_signatures[f] = SignatureFichier::de(m_fichiers[f]);
+void TFiche::noteSignatures(const std::array<QByteArray, NbFichiers>& ecrits) {
+    for (int f = 0; f < NbFichiers; ++f) {
+        SignatureFichier& signature = m_signatures[f];
+        signature = SignatureFichier::etat(m_fichiers[f]);
+        signature.octets = ecrits[f];
+    }
 }
 
 QStringList TFiche::fichiersChanges() const {
@@ -253,11 +256,16 @@ void TFiche::Sauve(const QString& path) {
     for (int f = 0; f < NbFichiers; ++f)
         liste(f).squize();
     const std::array<QString, NbFichiers> fichiers = cheminsDossier(resolveFileName(path));
-    ecritDossier(fichiers, [&](AtomicFileSet& files, int f) {
-        files.addLines(fichiers[f], liste(f).lines());
-    });
+    std::array<QByteArray, NbFichiers> ecrits;
+    for (int f = 0; f < NbFichiers; ++f)
+        ecrits[f] = liste(f).bytes(fichiers[f]);
+    ecritDossier(fichiers, [&](AtomicFileSet& files, int f) { files.add(fichiers[f], ecrits[f]); });
+    // Each base now stands on the bytes of its file, as if it had just been opened: the texts
+    // of the lines changed since are let go.
+    for (int f = 0; f < NbFichiers; ++f)
+        liste(f).assignBytes(ecrits[f]);
     m_fichiers = fichiers;
-    noteSignatures();
+    noteSignatures(ecrits);
     m_dossierModifie = false;
     m_lectureSeule = false;
     setTitre(path);

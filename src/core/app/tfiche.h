@@ -203,7 +203,7 @@ private:
     // Every list of the dossier by the rank of its file.
     TListeBase& liste(int fichier);
     void relitPages();
-    void noteSignatures();
+    void noteSignatures(const std::array<QByteArray, NbFichiers>& ecrits);
     // Throws UserError when `path` is the dossier opened read-only.
     void refuseLectureSeule(const QString& path) const;
     // Offers a value list in the choice fields of the pages that take it.

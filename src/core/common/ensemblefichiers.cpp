@@ -1,6 +1,5 @@
 #include "core/common/ensemblefichiers.h"
 
-#include "core/common/cp1252.h"
 #include "core/common/etapesfichiers.h"
 #include "core/common/usererror.h"
 
@@ -38,10 +37,6 @@ UserError uncopyable(const QString& folder) {
                          .arg(QDir::toNativeSeparators(parent.filePath()), why));
 }
 
-UserError unencodable(const QString& line, const QString& path) {
-    return UserError(Cp1252::refus(line, QStringLiteral("le fichier ") + path));
-}
-
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
 }
@@ -73,35 +68,6 @@ void syncFolder(const QString& path) {
 bool writeBytes(QFile& file, const char* data, qsizetype size) {
     return EtapesFichiers::autorise(Etape::Ecriture, file.fileName()) &&
            file.write(data, size) == size;
-}
-
-// Writes the lines as CR LF text in the code page, through a buffer of bounded size that stays
-// in the processor's cache.
-bool writeLines(QFile& file, const QStringList& lines, const QString& pathForMessages) {
-    QByteArray buffer(256 * 1024, Qt::Uninitialized);
-    qsizetype used = 0;
-    auto flush = [&] {
-        const bool ok = writeBytes(file, buffer.constData(), used);
-        used = 0;
-        return ok;
-    };
-    for (const QString& line : lines) {
-        const qsizetype size = line.size() + 2;
-        if (used + size > buffer.size()) {
-            if (!flush())
-                return false;
-            if (size > buffer.size())
-                buffer.resize(size);
-        }
-        char* out = buffer.data() + used;
-        const qsizetype bad = Cp1252::encodeTo(line, out);
-        if (bad >= 0)
-            throw unencodable(line, pathForMessages);
-        out[line.size()] = '\r';
-        out[line.size() + 1] = '\n';
-        used += size;
-    }
-    return flush();
 }
 
 // Creates `path` with what `write` puts in it, synced to the disk; false when refused.
@@ -207,11 +173,7 @@ bool finish(const QString& journal, const QString& copyTemporary, const QString&
 } // namespace
 
 void AtomicFileSet::add(const QString& path, const QByteArray& content) {
-    m_files.append({path, content, {}, false});
-}
-
-void AtomicFileSet::addLines(const QString& path, const QStringList& lines) {
-    m_files.append({path, {}, lines, true});
+    m_files.append({path, content});
 }
 
 void AtomicFileSet::writeTemporaries() {
@@ -223,17 +185,9 @@ void AtomicFileSet::writeTemporaries() {
     for (const Entry& entry : std::as_const(m_files)) {
         const QString temporary = temporaryOf(entry.path);
         written.append(temporary);
-        bool ok = false;
-        try {
-            ok = writeFile(temporary, [&](QFile& file) {
-                return entry.encode
-                           ? writeLines(file, entry.lines, entry.path)
-                           : writeBytes(file, entry.content.constData(), entry.content.size());
-            });
-        } catch (const UserError&) {
-            discard();
-            throw;
-        }
+        const bool ok = writeFile(temporary, [&](QFile& file) {
+            return writeBytes(file, entry.content.constData(), entry.content.size());
+        });
         if (!ok) {
             discard();
             throw unwritable(entry.path);

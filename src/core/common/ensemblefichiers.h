@@ -18,9 +18,6 @@
 class AtomicFileSet {
 public:
     void add(const QString& path, const QByteArray& content);
-    // A text file given by its lines, encoded as they are written: the whole file is never
-    // held in memory as bytes. A line that cannot be encoded fails the commit like a write.
-    void addLines(const QString& path, const QStringList& lines);
     // The renames simply follow one another (enough for one file).
     void commit();
 
@@ -47,8 +44,6 @@ private:
     struct Entry {
         QString path;
         QByteArray content;
-        QStringList lines;
-        bool encode = false;
     };
     void writeTemporaries();
     QStringList takePaths();

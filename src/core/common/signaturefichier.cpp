@@ -1,13 +1,10 @@
 #include "core/common/signaturefichier.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 
 #include <sys/stat.h>
 
 namespace {
-
-constexpr auto Algorithme = QCryptographicHash::Sha256;
 
 SignatureFichier etatDe(const QString& chemin) {
     struct stat info;
@@ -20,30 +17,18 @@ SignatureFichier etatDe(const QString& chemin) {
             {}};
 }
 
-// The digest of a file's bytes, read a piece at a time; empty when it cannot be read.
-QByteArray empreinteFichier(const QString& chemin) {
+// The bytes of a file; empty when it cannot be read.
+QByteArray octetsFichier(const QString& chemin) {
     QFile fichier(chemin);
-    QCryptographicHash hash(Algorithme);
-    if (!fichier.open(QIODevice::ReadOnly) || !hash.addData(&fichier))
+    if (!fichier.open(QIODevice::ReadOnly))
         return {};
-    return hash.result();
+    return fichier.readAll();
 }
 
 } // namespace
 
-SignatureFichier SignatureFichier::de(const QString& chemin) {
-    SignatureFichier s = etatDe(chemin);
-    if (s.present)
-        s.empreinte = empreinteFichier(chemin);
-    return s;
-}
-
 SignatureFichier SignatureFichier::etat(const QString& chemin) {
     return etatDe(chemin);
-}
-
-QByteArray SignatureFichier::empreinteDe(const QByteArray& octets) {
-    return QCryptographicHash::hash(octets, Algorithme);
 }
 
 bool SignatureFichier::decrit(const QString& chemin) const {
@@ -53,6 +38,5 @@ bool SignatureFichier::decrit(const QString& chemin) const {
     if (!present || (maintenant.taille == taille && maintenant.modification == modification &&
                      maintenant.inode == inode))
         return true;
-    return maintenant.taille == taille && !empreinte.isEmpty() &&
-           empreinteFichier(chemin) == empreinte;
+    return maintenant.taille == taille && octetsFichier(chemin) == octets;
 }

@@ -17,16 +17,8 @@ QString ligneNumero(const TListeBase& base, const TListeBase::Position& bloc) {
 } // namespace
 
 int ProchainNumero(const TListeBase& base, const QString& tag, const QDate& today) {
-    int plusGrand = today.year() * 100000 + today.month() * 1000;
-    for (const TListeBase::Position& bloc : base.blocs()) {
-        const QString ligne = ligneNumero(base, bloc);
-        if (!ligne.startsWith(tag))
-            continue;
-        const QString numero = ligne.mid(tag.size()).trimmed();
-        if (!numero.isEmpty())
-            plusGrand = std::max(plusGrand, StrToInt(numero));
-    }
-    return plusGrand + 1;
+    const int debutMois = today.year() * 100000 + today.month() * 1000;
+    return std::max(debutMois, base.plusGrandNumero(tag).value_or(debutMois)) + 1;
 }
 
 int NumerosLibres(int prochain) {

@@ -4,9 +4,11 @@
 #include "core/common/cp1252.h"
 #include "core/common/textfile.h"
 #include "core/common/usererror.h"
+#include "core/store/decoupage.h"
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -27,33 +29,49 @@ int parseKey(QStringView digits) {
 } // namespace
 
 void TListeBase::setLine(qsizetype i, const QString& text) {
-    m_lines[i] = text;
+    oublie(m_lignes[i]);
+    m_lignes[i] = nouvelle(text);
     invalidate();
+    ramasse();
 }
 
 void TListeBase::append(const QString& text) {
-    m_lines.append(text);
+    m_lignes.append(nouvelle(text));
     invalidate();
 }
 
 void TListeBase::insert(qsizetype i, const QString& text) {
-    m_lines.insert(i, text);
+    m_lignes.insert(i, nouvelle(text));
     invalidate();
 }
 
 void TListeBase::removeAt(qsizetype i) {
-    m_lines.removeAt(i);
+    retire(i, 1);
     invalidate();
+    ramasse();
 }
 
 void TListeBase::clear() {
-    m_lines.clear();
+    m_octets.clear();
+    m_lignes.clear();
+    m_textes.clear();
+    m_textesOublies = 0;
     invalidate();
 }
 
 void TListeBase::assign(const QStringList& lines) {
-    m_lines = lines;
-    invalidate();
+    clear();
+    m_lignes.reserve(lines.size());
+    for (const QString& l : lines)
+        m_lignes.append(nouvelle(l));
+}
+
+QStringList TListeBase::lines() const {
+    QStringList out;
+    out.reserve(m_lignes.size());
+    for (const Ligne& l : m_lignes)
+        out.append(texte(l));
+    return out;
 }
 
 QByteArray TListeBase::octetsFichier(const QString& path) {
@@ -65,12 +83,150 @@ void TListeBase::load(const QString& path) {
 }
 
 void TListeBase::assignBytes(const QByteArray& bytes) {
-    invalidate();
+    clear();
+    m_octets = bytes;
     m_structure.marques.clear();
     m_structure.parCle.fill(-1, 10000);
-    m_lines =
-        TextFile::decodeLines(bytes, [this](qsizetype i, const QString& line) { marque(i, line); });
+    const char* const data = m_octets.constData();
+    Decoupage::lignes(data, m_octets.size(), [&](qsizetype debut, qsizetype longueur) {
+        const Ligne l{quint32(debut), qint32(longueur)};
+        if (longueur >= 5 && data[debut] == '<')
+            marque(m_lignes.size(), analyse(l));
+        m_lignes.append(l);
+    });
     m_structureValid = true;
+}
+
+QByteArray TListeBase::bytes(const QString& pathForMessages) const {
+    // Runs of lines that lie one after the other in the file read, each ended there by CR LF,
+    // are copied as they were; a base left as it was read is its file's bytes themselves.
+    const char* const source = m_octets.constData();
+    const auto finiCrLf = [&](const Ligne& l) {
+        const qsizetype fin = qsizetype(l.valeur) + l.longueur;
+        return l.longueur >= 0 && fin + 1 < m_octets.size() && source[fin] == '\r' &&
+               source[fin + 1] == '\n';
+    };
+    qsizetype total = 0;
+    qsizetype suite = 0;
+    bool tel = true;
+    for (const Ligne& l : m_lignes) {
+        total += taille(l) + 2;
+        tel = tel && finiCrLf(l) && qsizetype(l.valeur) == suite;
+        suite = total;
+    }
+    if (tel && total == m_octets.size())
+        return m_octets;
+    QByteArray out(total, Qt::Uninitialized);
+    char* o = out.data();
+    qsizetype debut = 0;
+    qsizetype fin = 0;
+    const auto copie = [&] {
+        std::memcpy(o, source + debut, size_t(fin - debut));
+        o += fin - debut;
+        debut = fin = 0;
+    };
+    for (const Ligne& l : m_lignes) {
+        if (finiCrLf(l)) {
+            if (fin != qsizetype(l.valeur))
+                copie();
+            if (fin == 0)
+                debut = l.valeur;
+            fin = qsizetype(l.valeur) + l.longueur + 2;
+            continue;
+        }
+        copie();
+        const QString t = texte(l);
+        if (Cp1252::encodeTo(t, o) >= 0)
+            throw UserError(Cp1252::refus(t, QStringLiteral("le fichier ") + pathForMessages));
+        o += t.size();
+        *o++ = '\r';
+        *o++ = '\n';
+    }
+    copie();
+    return out;
+}
+
+TListeBase::Ligne TListeBase::nouvelle(const QString& text) {
+    if (const Analyse a = analyse(text); a.saine)
+        return structurale(a.cle, a.sorte == Sorte::Ouverture);
+    m_textes.append(text);
+    return {quint32(m_textes.size() - 1), Texte};
+}
+
+TListeBase::Ligne TListeBase::structurale(int key, bool ouvre) {
+    return {quint32(key), ouvre ? Ouvrante : Fermante};
+}
+
+QString TListeBase::texte(const Ligne& l) const {
+    switch (l.longueur) {
+    case Texte:
+        return m_textes[l.valeur];
+    case Ouvrante:
+        return openingLine(int(l.valeur));
+    case Fermante:
+        return closingLine(int(l.valeur));
+    default:
+        return Cp1252::decode(m_octets.constData() + l.valeur, l.longueur);
+    }
+}
+
+qsizetype TListeBase::taille(const Ligne& l) const {
+    switch (l.longueur) {
+    case Texte:
+        return m_textes[l.valeur].size();
+    case Ouvrante:
+        return 10;
+    case Fermante:
+        return 11;
+    default:
+        return l.longueur;
+    }
+}
+
+TListeBase::Analyse TListeBase::analyse(const Ligne& l) const {
+    if (l.longueur == Ouvrante || l.longueur == Fermante)
+        return {l.longueur == Ouvrante ? Sorte::Ouverture : Sorte::Fermeture, int(l.valeur), true};
+    if (l.longueur == Texte)
+        return analyse(m_textes[l.valeur]);
+    // Bytes: the structural words, the digits and ">" are ASCII, one byte each.
+    Analyse a;
+    const char* const p = m_octets.constData() + l.valeur;
+    const qsizetype n = l.longueur;
+    const bool ferme = n >= 6 && std::memcmp(p, "</BLOC", 6) == 0;
+    if (!ferme && !(n >= 5 && std::memcmp(p, "<BLOC", 5) == 0))
+        return a;
+    a.sorte = ferme ? Sorte::Fermeture : Sorte::Ouverture;
+    const qsizetype chiffres = ferme ? 6 : 5;
+    a.cle = n < chiffres + 4 ? -1 : 0;
+    for (qsizetype i = chiffres; a.cle >= 0 && i < chiffres + 4; ++i)
+        a.cle = p[i] >= '0' && p[i] <= '9' ? a.cle * 10 + (p[i] - '0') : -1;
+    a.saine = a.cle >= 0 && n == chiffres + 5 && p[chiffres + 4] == '>';
+    return a;
+}
+
+void TListeBase::retire(qsizetype index, qsizetype count) {
+    for (qsizetype i = index; i < index + count; ++i)
+        oublie(m_lignes[i]);
+    m_lignes.remove(index, count);
+}
+
+void TListeBase::oublie(const Ligne& l) {
+    if (l.longueur == Texte)
+        ++m_textesOublies;
+}
+
+void TListeBase::ramasse() {
+    if (m_textesOublies < 1024 || m_textesOublies * 2 < m_textes.size())
+        return;
+    QStringList gardes;
+    gardes.reserve(m_textes.size() - m_textesOublies);
+    for (Ligne& l : m_lignes)
+        if (l.longueur == Texte) {
+            gardes.append(m_textes[l.valeur]);
+            l.valeur = quint32(gardes.size() - 1);
+        }
+    m_textes = gardes;
+    m_textesOublies = 0;
 }
 
 QString TListeBase::keyText(int key) {
@@ -130,17 +286,14 @@ const TListeBase::Structure& TListeBase::structure() const {
     if (!m_structureValid) {
         m_structure.marques.clear();
         m_structure.parCle.fill(-1, 10000);
-        for (qsizetype i = 0; i < m_lines.size(); ++i)
-            marque(i, m_lines[i]);
+        for (qsizetype i = 0; i < m_lignes.size(); ++i)
+            marque(i, analyse(m_lignes[i]));
         m_structureValid = true;
     }
     return m_structure;
 }
 
-void TListeBase::marque(qsizetype index, const QString& l) const {
-    if (l.size() < 5 || l[0] != u'<')
-        return;
-    const Analyse a = analyse(l);
+void TListeBase::marque(qsizetype index, const Analyse& a) const {
     if (a.sorte == Sorte::Contenu)
         return;
     const bool ouvre = a.sorte == Sorte::Ouverture;
@@ -165,7 +318,7 @@ QList<TListeBase::Position> TListeBase::blocs() const {
 
 QString TListeBase::champ(qsizetype ouverture, int ligne) const {
     const qsizetype i = ouverture + ligne;
-    return ligne >= 1 && i < finContenu(ouverture) ? m_lines[i] : QString();
+    return ligne >= 1 && i < finContenu(ouverture) ? line(i) : QString();
 }
 
 TListeBase::Etendue TListeBase::etendue(qsizetype index) const {
@@ -177,7 +330,7 @@ TListeBase::Etendue TListeBase::etendue(qsizetype index) const {
         return {index + 1, index + 1};
     const auto suivante = ouverture + 1;
     if (suivante == marques.end())
-        return {m_lines.size(), m_lines.size()};
+        return {m_lignes.size(), m_lignes.size()};
     const bool fermePropre =
         !suivante->ouvre && suivante->cle >= 0 && suivante->cle == ouverture->cle;
     return {suivante->ligne, suivante->ligne + (fermePropre ? 1 : 0)};
@@ -188,34 +341,38 @@ bool TListeBase::store(int key, const QStringList& body, Place place) {
         verifieLigne(l);
     const qsizetype at = find(key);
     if (at >= 0) {
-        m_lines.remove(at, etendue(at).fin - at);
+        retire(at, etendue(at).fin - at);
         invalidate();
     }
-    if (at < 0 || at >= m_lines.size() || place == Place::EnFin) {
+    QList<Ligne> block;
+    block.reserve(body.size() + 2);
+    block.append(nouvelle(openingLine(key)));
+    for (const QString& l : body)
+        block.append(nouvelle(l));
+    block.append(nouvelle(closingLine(key)));
+    if (at < 0 || at >= m_lignes.size() || place == Place::EnFin) {
         // No reserve of the exact size here: the list must grow by steps, or a run of blocks
         // added one after the other (an import) would copy the whole base at each one.
-        const qsizetype ouverture = m_lines.size();
-        m_lines.append(openingLine(key));
-        m_lines.append(body);
-        m_lines.append(closingLine(key));
+        const qsizetype ouverture = m_lignes.size();
+        m_lignes.append(block);
         // A block added after the others, none of its body lines structural, leaves the rest
         // where it was: its two lines are marked instead of working the whole structure out
         // again, so that a run of new blocks (an import) stays one pass.
         if (m_structureValid) {
-            marque(ouverture, m_lines[ouverture]);
-            marque(m_lines.size() - 1, m_lines.constLast());
+            marque(ouverture, analyse(m_lignes[ouverture]));
+            marque(m_lignes.size() - 1, analyse(m_lignes.constLast()));
+            noteNumero(ouverture);
+        } else {
+            m_numeros.valide = false;
         }
         nb = std::max(nb, key + 1);
+        ramasse();
         return true;
     }
-    QStringList block;
-    block.reserve(body.size() + 2);
-    block.append(openingLine(key));
-    block.append(body);
-    block.append(closingLine(key));
-    m_lines.insert(at, block.size(), QString());
-    std::move(block.begin(), block.end(), m_lines.begin() + at);
+    m_lignes.insert(at, block.size(), Ligne{});
+    std::copy(block.begin(), block.end(), m_lignes.begin() + at);
     invalidate();
+    ramasse();
     return false;
 }
 
@@ -228,10 +385,10 @@ TBlocLu TListeBase::read(int key, int fieldCount, int walkFrom) const {
     const qsizetype fin = etendue(at).finContenu;
     for (int offset = 1; offset <= fieldCount; ++offset) {
         const qsizetype i = at + offset;
-        bloc.champs.append(i < fin ? m_lines[i] : QString());
+        bloc.champs.append(i < fin ? line(i) : QString());
     }
     for (qsizetype i = at + std::max(walkFrom, 1); i < fin; ++i) {
-        const QString& l = m_lines[i];
+        const QString l = line(i);
         if (l.size() >= 4)
             bloc.tags.append({l.left(4), l.mid(4, MaxTag)});
     }
@@ -288,10 +445,10 @@ int TListeBase::nextNumber() const {
     int largest = 10000;
     for (const Marque& m : structure().marques) {
         const qsizetype premier = m.ligne + 1;
-        if (!m.ouvre || premier >= m_lines.size() || m_lines[premier].isEmpty() ||
-            analyse(m_lines[premier]).sorte != Sorte::Contenu)
+        if (!m.ouvre || premier >= m_lignes.size() || taille(m_lignes[premier]) == 0 ||
+            analyse(m_lignes[premier]).sorte != Sorte::Contenu)
             continue;
-        largest = std::max(largest, StrToInt(m_lines[premier]));
+        largest = std::max(largest, StrToInt(line(premier)));
     }
     // Past the largest integer there is no number to give: it would not read back.
     if (largest == INT_MAX)
@@ -300,13 +457,49 @@ int TListeBase::nextNumber() const {
     return largest + 1;
 }
 
+std::optional<int> TListeBase::plusGrandNumero(const QString& tag) const {
+    if (m_numeros.valide && m_numeros.tag == tag)
+        return m_numeros.plusGrand;
+    m_numeros = {false, tag, std::nullopt};
+    for (const Marque& m : structure().marques)
+        if (m.ouvre && m.saine && m.ligne + 1 < m_lignes.size()) {
+            const QString ligne = line(m.ligne + 1);
+            if (!ligne.startsWith(tag))
+                continue;
+            const QString numero = ligne.mid(tag.size()).trimmed();
+            if (!numero.isEmpty())
+                m_numeros.plusGrand =
+                    std::max(m_numeros.plusGrand.value_or(INT_MIN), StrToInt(numero));
+        }
+    m_numeros.valide = true;
+    return m_numeros.plusGrand;
+}
+
+void TListeBase::noteNumero(qsizetype ouverture) const {
+    if (!m_numeros.valide)
+        return;
+    const QString ligne = ouverture + 1 < m_lignes.size() ? line(ouverture + 1) : QString();
+    if (!ligne.startsWith(m_numeros.tag))
+        return;
+    const QString numero = ligne.mid(m_numeros.tag.size()).trimmed();
+    if (numero.isEmpty())
+        return;
+    // A number that does not convert is left to the next call, which gives its message.
+    try {
+        m_numeros.plusGrand = std::max(m_numeros.plusGrand.value_or(INT_MIN), StrToInt(numero));
+    } catch (const UserError&) {
+        m_numeros.valide = false;
+    }
+}
+
 void TListeBase::supprime(int key) {
     // A new card not stored yet has no block and is not counted: nothing to renumber.
     const qsizetype at = find(key);
     if (at >= 0) {
-        m_lines.remove(at, etendue(at).fin - at);
+        retire(at, etendue(at).fin - at);
         invalidate();
         renum(key);
+        ramasse();
     }
     courant = std::clamp(courant, 0, std::max(nb - 1, 0));
 }
@@ -314,7 +507,7 @@ void TListeBase::supprime(int key) {
 void TListeBase::renum(int deletedKey) {
     for (const Marque& m : structure().marques)
         if (m.cle > deletedKey)
-            m_lines[m.ligne] = m.ouvre ? openingLine(m.cle - 1) : closingLine(m.cle - 1);
+            m_lignes[m.ligne] = structurale(m.cle - 1, m.ouvre);
     invalidate();
     nb = std::max(nb - 1, 0);
 }
@@ -322,8 +515,9 @@ void TListeBase::renum(int deletedKey) {
 void TListeBase::supBloc(int key) {
     const qsizetype at = find(key);
     if (at >= 0) {
-        m_lines.remove(at, etendue(at).fin - at);
+        retire(at, etendue(at).fin - at);
         invalidate();
+        ramasse();
     }
 }
 
@@ -390,17 +584,18 @@ bool TListeBase::verif() {
         throw UserError(QStringLiteral("Le fichier contient plus de %1 fiches").arg(MaxBlocs));
     std::stable_sort(starts.begin(), starts.end(),
                      [](const Start& a, const Start& b) { return a.key < b.key; });
-    QStringList rebuilt;
-    rebuilt.reserve(m_lines.size() + starts.size());
+    QList<Ligne> rebuilt;
+    rebuilt.reserve(m_lignes.size() + starts.size());
     for (int newKey = 0; newKey < starts.size(); ++newKey) {
         const qsizetype first = starts[newKey].index;
-        rebuilt.append(openingLine(newKey));
+        rebuilt.append(structurale(newKey, true));
         const qsizetype fin = etendue(first).finContenu;
         for (qsizetype i = first + 1; i < fin; ++i)
-            rebuilt.append(m_lines[i]);
-        rebuilt.append(closingLine(newKey));
+            rebuilt.append(m_lignes[i]);
+        rebuilt.append(structurale(newKey, false));
     }
-    assign(rebuilt);
+    m_lignes = rebuilt;
+    invalidate();
     nb = int(starts.size());
     return true;
 }
@@ -409,9 +604,10 @@ void TListeBase::squize() {
     const QList<Marque>& marques = structure().marques;
     const auto premiere =
         std::find_if(marques.begin(), marques.end(), [](const Marque& m) { return m.ouvre; });
-    const qsizetype first = premiere == marques.end() ? m_lines.size() : premiere->ligne;
+    const qsizetype first = premiere == marques.end() ? m_lignes.size() : premiere->ligne;
     if (first > 0) {
-        m_lines.remove(0, first);
+        retire(0, first);
         invalidate();
+        ramasse();
     }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // A tagged line read from a block: "MEMO", "DATA", "QUIT"... and its value (cut to 255).
 struct TLigneTag {
@@ -19,6 +22,9 @@ struct TBlocLu {
 
 // One base of the dossier: an ordered list of text lines holding blocks
 // "<BLOCnnnn>" ... "</BLOCnnnn>", with its block count and the key shown on its page.
+// A base read from a file keeps that file's bytes and where each line lies in them: a line is
+// decoded when it is read, and a line left unchanged is written back as the bytes it was read
+// from.
 class TListeBase {
 public:
     static constexpr int MaxBlocs = 9999;
@@ -33,9 +39,9 @@ public:
     static QByteArray octetsFichier(const QString& path);
 
     // The line list.
-    qsizetype lineCount() const { return m_lines.size(); }
-    const QString& line(qsizetype i) const { return m_lines.at(i); }
-    const QStringList& lines() const { return m_lines; }
+    qsizetype lineCount() const { return m_lignes.size(); }
+    QString line(qsizetype i) const { return texte(m_lignes.at(i)); }
+    QStringList lines() const;
     void setLine(qsizetype i, const QString& text);
     void append(const QString& text);
     void insert(qsizetype i, const QString& text);
@@ -43,9 +49,12 @@ public:
     void clear();
     void assign(const QStringList& lines);
     void load(const QString& path);
-    // Replaces the content by the lines of a file's bytes (TextFile::decodeLines), working out
-    // where the blocks stand while the lines are decoded rather than in a pass of its own.
+    // Replaces the content by the lines of a file's bytes (cut as TextFile reads them), working
+    // out where the blocks stand in the same pass, without decoding a line.
     void assignBytes(const QByteArray& bytes);
+    // The file of the base: every line in the code page, ended by CR LF. The message naming
+    // `pathForMessages` when a line has no bytes in the code page.
+    QByteArray bytes(const QString& pathForMessages) const;
 
     // Keys and structural lines.
     static QString keyText(int key);
@@ -108,6 +117,12 @@ public:
     // conversion message when a first field is not a whole number, or is the largest one.
     int nextNumber() const;
 
+    // The largest number written after `tag` on the line that follows a block's sound opening
+    // line; none when no such line has one. The conversion message when one is not a whole
+    // number. Kept from one call to the next while blocks are only added at the end, so that
+    // numbering a run of new documents does not walk the base for each.
+    std::optional<int> plusGrandNumero(const QString& tag) const;
+
     // Block count and current key (NbLocataires / LocataireCourant and their kin).
     int nb = 0;
     int courant = 0;
@@ -139,8 +154,37 @@ private:
         QList<qsizetype> parCle;
     };
     const Structure& structure() const;
-    void marque(qsizetype index, const QString& line) const;
-    void invalidate() { m_structureValid = false; }
+    // A line of the base: `longueur` bytes of the file from `valeur`; or, with a negative
+    // `longueur`, the text m_textes[valeur] or the opening or closing line of key `valeur`.
+    struct Ligne {
+        quint32 valeur;
+        qint32 longueur;
+    };
+    static constexpr qint32 Texte = -1;
+    static constexpr qint32 Ouvrante = -2;
+    static constexpr qint32 Fermante = -3;
+    Ligne nouvelle(const QString& text);
+    static Ligne structurale(int key, bool ouvre);
+    QString texte(const Ligne& l) const;
+    qsizetype taille(const Ligne& l) const;
+    Analyse analyse(const Ligne& l) const;
+    // Takes lines out, counting the texts they leave unused; the texts are gathered again once
+    // unused ones are the most, so that a base edited for long does not keep every old text.
+    void retire(qsizetype index, qsizetype count);
+    void oublie(const Ligne& l);
+    void ramasse();
+    void marque(qsizetype index, const Analyse& a) const;
+    void invalidate() {
+        m_structureValid = false;
+        m_numeros.valide = false;
+    }
+    // What plusGrandNumero found, for its tag.
+    struct Numeros {
+        bool valide = false;
+        QString tag;
+        std::optional<int> plusGrand;
+    };
+    void noteNumero(qsizetype ouverture) const;
     // Where the block opening at `index` ends: its field and tagged lines run up to the next
     // structural line (or the list's end); the block takes that line too when it is the
     // closing line of its key.
@@ -150,7 +194,11 @@ private:
     };
     Etendue etendue(qsizetype index) const;
 
-    QStringList m_lines;
+    QByteArray m_octets;
+    QList<Ligne> m_lignes;
+    QStringList m_textes;
+    qsizetype m_textesOublies = 0;
     mutable Structure m_structure;
     mutable bool m_structureValid = false;
+    mutable Numeros m_numeros;
 };

@@ -363,6 +363,53 @@ private slots:
         QVERIFY(!base.verif());
     }
 
+    void bytesWriteEveryLineEndedByCrLf_data() {
+        QTest::addColumn<QByteArray>("lu");
+        QTest::addColumn<int>("ligneChangee");
+        QTest::addColumn<QByteArray>("ecrit");
+        const QByteArray crlf("<BLOC0000>\r\nA\x80\x81\r\n\r\n</BLOC0000>\r\n");
+        QTest::newRow("as read") << crlf << -1 << crlf;
+        QTest::newRow("one line changed")
+            << crlf << 2 << QByteArray("<BLOC0000>\r\nA\x80\x81\r\nZ\xe9\r\n</BLOC0000>\r\n");
+        QTest::newRow("LF and CR ends") << QByteArray("<BLOC0000>\nA\rB\r\n</BLOC0000>") << -1
+                                        << QByteArray("<BLOC0000>\r\nA\r\nB\r\n</BLOC0000>\r\n");
+        QTest::newRow("empty") << QByteArray() << -1 << QByteArray();
+    }
+    void bytesWriteEveryLineEndedByCrLf() {
+        QFETCH(QByteArray, lu);
+        QFETCH(int, ligneChangee);
+        QFETCH(QByteArray, ecrit);
+        TListeBase base;
+        base.assignBytes(lu);
+        if (ligneChangee >= 0)
+            base.setLine(ligneChangee, QStringLiteral("Zé"));
+        QCOMPARE(base.bytes(QStringLiteral("f")), ecrit);
+        TListeBase relu;
+        relu.assignBytes(ecrit);
+        QCOMPARE(relu.lines(), base.lines());
+    }
+
+    void bytesRefuseATextWithoutItsByte() {
+        TListeBase base;
+        base.assignBytes("<BLOC0000>\r\nA\r\n</BLOC0000>\r\n");
+        base.setLine(1, QStringLiteral("漢"));
+        QVERIFY_THROWS_EXCEPTION(UserError, base.bytes(QStringLiteral("f")));
+    }
+
+    void plusGrandNumeroFollowsTheBase() {
+        TListeBase base;
+        QCOMPARE(base.plusGrandNumero(QStringLiteral("NUMQ")), std::nullopt);
+        base.store(0, {QStringLiteral("NUMQ202612004")}, TListeBase::Place::EnFin);
+        base.store(1, {QStringLiteral("NUMA202612009")}, TListeBase::Place::EnFin);
+        QCOMPARE(base.plusGrandNumero(QStringLiteral("NUMQ")), 202612004);
+        base.store(2, {QStringLiteral("NUMQ 202612007")}, TListeBase::Place::EnFin);
+        QCOMPARE(base.plusGrandNumero(QStringLiteral("NUMQ")), 202612007);
+        base.store(2, {QStringLiteral("NUMQ202612001")});
+        QCOMPARE(base.plusGrandNumero(QStringLiteral("NUMQ")), 202612004);
+        base.store(3, {QStringLiteral("NUMQ2026x")}, TListeBase::Place::EnFin);
+        QVERIFY_THROWS_EXCEPTION(UserError, base.plusGrandNumero(QStringLiteral("NUMQ")));
+    }
+
     void squizeDropsLeadingLines() {
         TListeBase base = baseDe({0});
         base.insert(0, "");
