@@ -6,6 +6,7 @@
 #include "common/usererror.h"
 #include "documentlu.h"
 #include "enlettres.h"
+#include "lignesloyer.h"
 #include "mois.h"
 #include "numerotation.h"
 
@@ -118,10 +119,10 @@ void TPageDocument::Calcule() {
         const QString montant = m_grille.cellule(ligne, TGrilleDocument::Montant);
         if (montant.isEmpty())
             continue;
-        const std::optional<double> valeur = ValeurMontant(montant);
-        if (!valeur)
+        const std::optional<double> compte = MontantCompte(m_contexte.fmtMontant, montant);
+        if (!compte)
             continue; // left as typed, counts nothing
-        const double montre = MontantAffiche(m_contexte.fmtMontant, *valeur);
+        const double montre = *compte;
         m_grille.setCellule(
             ligne, TGrilleDocument::Montant,
             Rset(FormatFloat(m_contexte.fmtMontant, montre), AlignementMontant, m_contexte.mesure));
