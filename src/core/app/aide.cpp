@@ -1,24 +1,11 @@
 #include "aide.h"
 
+#include "common/pli.h"
+
 #include <QFile>
 #include <QTextDocument>
 
 namespace Aide {
-
-namespace {
-
-// Letters without their accents, in lower case, so that "reçu" finds "Reçus" and "recu".
-QString pli(const QString& texte) {
-    QString decompose = texte.normalized(QString::NormalizationForm_D).toLower();
-    QString resultat;
-    resultat.reserve(decompose.size());
-    for (QChar c : decompose)
-        if (c.category() != QChar::Mark_NonSpacing)
-            resultat += c;
-    return resultat;
-}
-
-} // namespace
 
 const QList<TPageAide>& pages() {
     static const QList<TPageAide> liste = {
@@ -109,12 +96,12 @@ QString texte(const QString& fichier) {
 }
 
 QStringList cherche(const QString& recherche) {
-    const QStringList mots = pli(recherche).split(u' ', Qt::SkipEmptyParts);
+    const QStringList mots = PliTexte(recherche).split(u' ', Qt::SkipEmptyParts);
     QStringList trouvees;
     if (mots.isEmpty())
         return trouvees;
     for (const TPageAide& page : pages()) {
-        const QString contenu = pli(page.titre + u'\n' + texte(page.fichier));
+        const QString contenu = PliTexte(page.titre + u'\n' + texte(page.fichier));
         bool toutes = true;
         for (const QString& mot : mots)
             toutes = toutes && contenu.contains(mot);

@@ -1,0 +1,23 @@
+#include "operationsfaites.h"
+
+TOperationsFaites TOperationsFaites::depuisLignes(const QStringList& lignes) {
+    TOperationsFaites faites;
+    for (const QString& ligne : lignes)
+        if (!ligne.isEmpty() && !faites.m_empreintes.contains(ligne)) {
+            faites.m_empreintes.insert(ligne);
+            faites.m_lignes.append(ligne);
+        }
+    return faites;
+}
+
+bool TOperationsFaites::contient(const TOperation& operation) const {
+    return m_empreintes.contains(operation.empreinte());
+}
+
+void TOperationsFaites::ajoute(const TOperation& operation) {
+    const QString empreinte = operation.empreinte();
+    if (m_empreintes.contains(empreinte))
+        return;
+    m_empreintes.insert(empreinte);
+    m_lignes.append(empreinte);
+}
