@@ -106,6 +106,7 @@ constexpr std::array<TDefCommande, NbCommandes> Definitions = {{
     {C::ImprimerRecu, "Imprimer reç&u", Location, {false, Garde, "R"}},
     {C::ListeRecus, "&Liste des &reçus             F2", Location, {false, Garde, "R"}},
     {C::QuittancesDuMois, "&Quittances du mois...", Location, {false, Active, Toutes}},
+    {C::ReleveBancaire, "Relevé &bancaire...", Location, {false, Active, Toutes}},
     {C::RevisionLoyers, "Ré&vision des loyers...", Location, {false, Active, Toutes}},
     {C::EnvoyerCourriel, "Envo&yer par e-mail...", Location, {false, Garde, "QAR"}},
     // Enabled by the document pages while their line grid has the focus.

@@ -78,6 +78,7 @@ enum class Commande {
     ImprimerRecu,
     ListeRecus,
     QuittancesDuMois,
+    ReleveBancaire,
     RevisionLoyers,
     EnvoyerCourriel,
     LocationSupprimerLigne,

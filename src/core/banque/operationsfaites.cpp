@@ -1,5 +1,7 @@
 #include "operationsfaites.h"
 
+#include "app/tfiche.h"
+
 TOperationsFaites TOperationsFaites::depuisLignes(const QStringList& lignes) {
     TOperationsFaites faites;
     for (const QString& ligne : lignes)
@@ -20,4 +22,19 @@ void TOperationsFaites::ajoute(const TOperation& operation) {
         return;
     m_empreintes.insert(empreinte);
     m_lignes.append(empreinte);
+}
+
+namespace {
+
+// Until the dossier has a file of its own for them, the lines stay with the open dossier.
+constexpr const char* Propriete = "tarvinel_operationsFaites";
+
+} // namespace
+
+TOperationsFaites OperationsFaites(const TFiche& fiche) {
+    return TOperationsFaites::depuisLignes(fiche.property(Propriete).toStringList());
+}
+
+void GardeOperationsFaites(TFiche& fiche, const TOperationsFaites& faites) {
+    fiche.setProperty(Propriete, faites.lignes());
 }

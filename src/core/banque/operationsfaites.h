@@ -20,3 +20,10 @@ private:
     QStringList m_lignes;
     QSet<QString> m_empreintes;
 };
+
+class TFiche;
+
+// The lines already receipted from the statements of the dossier open in `fiche`, and their
+// keeping after a validation.
+TOperationsFaites OperationsFaites(const TFiche& fiche);
+void GardeOperationsFaites(TFiche& fiche, const TOperationsFaites& faites);

@@ -2,6 +2,7 @@
 #include "tmainform.h"
 
 #include "accounting/commandesstats.h"
+#include "banque/commandesbanque.h"
 #include "app/tfiche.h"
 #include "commandesbase.h"
 #include "documents/tdepart.h"
@@ -149,6 +150,10 @@ void TMainForm::lance(Commande commande) {
         break;
     case C::QuittancesDuMois:
         QuittancesDuMois(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
+    case C::ReleveBancaire:
+        ReleveBancaire(*m_fiche, m_startDir, this);
         applique(ensemblePage(m_fiche->pageActive()));
         break;
     case C::RevisionLoyers:

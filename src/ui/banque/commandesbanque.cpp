@@ -1,0 +1,84 @@
+#include "commandesbanque.h"
+
+#include "app/questions.h"
+#include "app/tfiche.h"
+#include "banque/formatscsv.h"
+#include "banque/operationsfaites.h"
+#include "banque/rapprochement.h"
+#include "banque/releve.h"
+#include "banque/validationreleve.h"
+#include "documents/tpagedocument.h"
+#include "gestion/tfenetretableau.h"
+#include "tdialoguecolonnes.h"
+#include "tdialoguereleve.h"
+
+#include <optional>
+
+namespace {
+
+// The lines of the statement file: a CSV one read through the mapping the user confirms,
+// remembered for the next file of the same header. Nothing when the user gives up.
+std::optional<TReleve> litReleve(const QString& chemin, const QString& repertoireReglages,
+                                 QWidget* parent) {
+    std::optional<TReleve> releve;
+    execute([&] {
+        const QByteArray octets = Releve::octets(chemin);
+        TFormatCsv format;
+        if (Releve::type(octets) == Releve::Type::Csv) {
+            const QStringList lignes = LignesCsv(octets);
+            TFormatsCsv formats = TFormatsCsv::charge(repertoireReglages);
+            format = formats.pour(lignes).value_or(TFormatCsv{});
+            if (!formats.pour(lignes))
+                format.separateur = SeparateurProbable(lignes);
+            TDialogueColonnes dialogue(lignes, format, parent);
+            if (dialogue.exec() != QDialog::Accepted)
+                return;
+            format = dialogue.Result();
+            releve = LitReleveCsv(lignes, format);
+            formats.retient(lignes, format);
+            formats.sauve(repertoireReglages);
+            return;
+        }
+        releve = Releve::lit(octets, format);
+    });
+    return releve;
+}
+
+} // namespace
+
+void ReleveBancaire(TFiche& fiche, const QString& repertoireReglages, QWidget* parent) {
+    const TPageDocument* page = fiche.pageDocument(Base::Quittances);
+    if (!page)
+        return;
+    const QString chemin = Questions::instance().fichierAOuvrir(
+        QStringLiteral("Relevé bancaire (*.ofx *.qif *.csv *.txt);;Tous les fichiers (*)"));
+    if (chemin.isEmpty())
+        return;
+    const std::optional<TReleve> releve = litReleve(chemin, repertoireReglages, parent);
+    if (!releve)
+        return;
+    std::optional<TRapprochement> rapprochement;
+    TOperationsFaites faites;
+    if (!execute([&] {
+            fiche.EcritPage(Base::Locataires);
+            faites = OperationsFaites(fiche);
+            rapprochement.emplace(
+                *releve, TLocatairesDus(fiche.base(Base::Locataires), fiche.contexte().fmtMontant),
+                faites);
+        }))
+        return;
+    TDialogueReleve revue(*rapprochement, page->liste(ChampDocument::Mois),
+                          fiche.base(Base::Locataires), parent);
+    if (revue.exec() != QDialog::Accepted)
+        return;
+    TBilanReleve bilan;
+    if (!execute([&] {
+            bilan = ValideReleve(fiche, *rapprochement, faites);
+            GardeOperationsFaites(fiche, faites);
+        }))
+        return;
+    TFenetreTableau fenetre(QStringLiteral("Relevé bancaire"), bilan.tableau(),
+                            QStringLiteral("Relevé bancaire.txt"), true, parent);
+    fenetre.setEntete(bilan.resume());
+    fenetre.exec();
+}
