@@ -20,6 +20,8 @@ const QList<TPageAide>& pages() {
         {QStringLiteral("fournisseur.html"), QStringLiteral("Fiche fournisseur")},
         {QStringLiteral("location.html"), QStringLiteral("Menu Location : les documents de loyer")},
         {QStringLiteral("quittance.html"), QStringLiteral("Quittances de loyer")},
+        {QStringLiteral("releve.html"),
+         QStringLiteral("Relevé bancaire : les quittances des loyers payés")},
         {QStringLiteral("avis.html"), QStringLiteral("Avis d'échéance")},
         {QStringLiteral("recu.html"), QStringLiteral("Reçus")},
         {QStringLiteral("achat.html"), QStringLiteral("Menu Achat et bons de commande")},

@@ -35,7 +35,8 @@ QVariant TModeleReleve::data(const QModelIndex& index, int role) const {
         return {};
     const TLigneRapprochee& l = m_rapprochement.ligne(index.row());
     const TOperation& o = l.operation;
-    if (role == Qt::CheckStateRole && index.column() == Date)
+    // Debits and lines already receipted show no tick box: they are never receipted.
+    if (role == Qt::CheckStateRole && index.column() == Date && revisable(index.row()))
         return l.cochee ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::TextAlignmentRole && index.column() == Montant)
         return int(Qt::AlignRight | Qt::AlignVCenter);
