@@ -1,11 +1,13 @@
 #include "../gestion/gestionessai.h"
 
+#include "banque/modelereleve.h"
 #include "banque/operationsfaites.h"
 #include "banque/rapprochement.h"
 #include "banque/validationreleve.h"
 #include "common/clock.h"
 #include "documents/tpagedocument.h"
 
+#include <QAbstractItemModelTester>
 #include <QTest>
 
 using namespace Essai;
@@ -165,6 +167,29 @@ private slots:
         for (int i : {0, 1, 3, 4})
             QVERIFY(encore.ligne(i).dejaFaite);
         QVERIFY(!encore.ligne(2).dejaFaite);
+    }
+
+    // The review grid: ticks and tenants through the model, the totals after them; debits and
+    // lines already receipted have no tick and cannot be revised.
+    void grid() {
+        TFiche fiche;
+        dossier(fiche);
+        TRapprochement r(Releve, TLocatairesDus(fiche.base(Base::Locataires), "0.00"),
+                         dejaFaites());
+        TModeleReleve modele(r);
+        QAbstractItemModelTester testeur(&modele,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(modele.totaux(), QString("À quittancer : 4 ligne(s), 2 132,50"));
+        QVERIFY(modele.setData(modele.index(0, TModeleReleve::Date), Qt::Unchecked,
+                               Qt::CheckStateRole));
+        QVERIFY(modele.setData(modele.index(2, TModeleReleve::Locataire), "10003"));
+        QCOMPARE(modele.index(2, TModeleReleve::Locataire).data().toString(),
+                 QString("10003 Mme Clémence Dupré"));
+        QCOMPARE(modele.totaux(), QString("À quittancer : 4 ligne(s), 2 132,50"));
+        QVERIFY(!modele.index(6, TModeleReleve::Date).data(Qt::CheckStateRole).isValid());
+        QVERIFY(!(modele.flags(modele.index(7, TModeleReleve::Mois)) & Qt::ItemIsEditable));
+        QVERIFY(modele.flags(modele.index(5, TModeleReleve::Mois)) & Qt::ItemIsEditable);
+        QVERIFY(!(modele.flags(modele.index(5, TModeleReleve::Date)) & Qt::ItemIsUserCheckable));
     }
 
     // Without its bank id a line is known by its date, amount and label.

@@ -1,9 +1,11 @@
+#include "banque/formatscsv.h"
 #include "banque/releve.h"
 #include "banque/relevecsv.h"
 #include "banque/textesreleve.h"
 #include "common/usererror.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -161,6 +163,24 @@ private slots:
         QCOMPARE(TFormatCsv::depuisTexte(f.texte()), std::optional<TFormatCsv>(f));
         QVERIFY(!TFormatCsv::depuisTexte("59|1|dd/MM/yyyy|1|0|-1|1|2|-1").has_value());
         QVERIFY(!TFormatCsv::depuisTexte("59|1|dd/MM/yyyy|1|0|-1|1|999|-1|-1").has_value());
+    }
+
+    // A mapping given for a header is found again, through the settings file, for another file
+    // with the same header line; a file of another header gets none.
+    void mappingsRemembered() {
+        QTemporaryDir dir;
+        const QStringList releve = LignesCsv(fichier("banque-entete.csv"));
+        const TFormatCsv f = format(u';', 5, "dd/MM/yyyy", true, 0, -1, 1, 2, -1, -1);
+        TFormatsCsv formats = TFormatsCsv::charge(dir.path());
+        QVERIFY(!formats.pour(releve));
+        formats.retient(releve, f);
+        formats.sauve(dir.path());
+        const TFormatsCsv relus = TFormatsCsv::charge(dir.path());
+        QCOMPARE(relus.pour(releve), std::optional<TFormatCsv>(f));
+        QStringList autre = releve;
+        autre[2] = "Période du 01/02/2027 au 28/02/2027;;";
+        QCOMPARE(relus.pour(autre), std::optional<TFormatCsv>(f));
+        QVERIFY(!relus.pour(LignesCsv(fichier("banque-signe.csv"))));
     }
 
     void kinds_data() {

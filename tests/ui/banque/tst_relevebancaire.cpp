@@ -2,6 +2,7 @@
 #include "../scriptedquestions.h"
 #include "app/tfiche.h"
 #include "app/tmainform.h"
+#include "banque/tdialoguecolonnes.h"
 #include "banque/tdialoguereleve.h"
 #include "common/clock.h"
 #include "gestion/tfenetretableau.h"
@@ -9,6 +10,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -84,8 +87,77 @@ class TstReleveBancaire : public QObject {
     Q_OBJECT
 
     Clock::Fixed m_clock{QDateTime(QDate(2027, 1, 12), QTime(9, 0))};
+    // The settings files go to the start-up folder: a temporary one.
+    QTemporaryDir m_repertoire;
+
+    static QString fixture(const QString& nom) {
+        return QStringLiteral(TARVINEL_FIXTURES "/releves/") + nom;
+    }
 
 private slots:
+    void initTestCase() { QDir::setCurrent(m_repertoire.path()); }
+
+    // A damaged statement is refused with its message, the dossier untouched.
+    void damagedRefused() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        form.action(Commande::Nouveau)->trigger();
+        const bool modifie = form.fiche().dossierModifie();
+        questions.repondFichier(fixture("qif-abime.qif"));
+        form.action(Commande::ReleveBancaire)->trigger();
+        QCOMPARE(questions.posees(),
+                 (QStringList{"Relevé bancaire (*.ofx *.qif *.csv *.txt);;Tous les fichiers (*)",
+                              "Ce fichier n'est pas un relevé QIF lisible : ligne 6, la date "
+                              "\"32/13/2027\" ne se lit pas."}));
+        QCOMPARE(form.fiche().dossierModifie(), modifie);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // The columns of a CSV statement, given once, are offered again for the next file of the
+    // same header.
+    void csvMappingRemembered() {
+        ScriptedQuestions questions;
+        TMainForm form;
+        form.action(Commande::Nouveau)->trigger();
+        QStringList colonnes, lignes;
+        const auto revueLue = [&](TDialogueReleve* revue) {
+            lignes = rangees(revue->vue());
+            revue->reject();
+        };
+        quandOuverte<TDialogueColonnes>(&form, [&](TDialogueColonnes* dialogue) {
+            colonnes.clear();
+            for (int r = 0; r < TDialogueColonnes::NbRoles; ++r)
+                colonnes << dialogue->colonne(TDialogueColonnes::Role(r))->currentText();
+            const QList<int> choix{1, 2, 3, 0, 4, 5};
+            for (int r = 0; r < TDialogueColonnes::NbRoles; ++r)
+                dialogue->colonne(TDialogueColonnes::Role(r))->setCurrentIndex(choix[r]);
+            quandOuverte<TDialogueReleve>(&form, revueLue);
+            dialogue->accept();
+        });
+        questions.repondFichier(fixture("banque-debit-credit.csv"));
+        form.action(Commande::ReleveBancaire)->trigger();
+        QCOMPARE(colonnes, (QStringList{"1 : Date opération", "(aucune)", "2 : Date valeur",
+                                        "3 : Libellé", "(aucune)", "(aucune)"}));
+        QCOMPARE(lignes.size(), 3);
+        QCOMPARE(lignes[1], QString("PRLV EAU DU GRAND LYON |  | Janvier 2027 | Ignoré"));
+        QVERIFY(QFile::exists(m_repertoire.filePath("Tarvinel.rlv")));
+
+        quandOuverte<TDialogueColonnes>(&form, [&](TDialogueColonnes* dialogue) {
+            colonnes.clear();
+            for (int r = 0; r < TDialogueColonnes::NbRoles; ++r)
+                colonnes << dialogue->colonne(TDialogueColonnes::Role(r))->currentText();
+            quandOuverte<TDialogueReleve>(&form, revueLue);
+            dialogue->accept();
+        });
+        lignes.clear();
+        questions.repondFichier(fixture("banque-debit-credit.csv"));
+        form.action(Commande::ReleveBancaire)->trigger();
+        QCOMPARE(colonnes, (QStringList{"1 : Date opération", "2 : Date valeur", "3 : Libellé",
+                                        "(aucune)", "4 : Débit", "5 : Crédit"}));
+        QCOMPARE(lignes.size(), 3);
+        QVERIFY(questions.imprevues().isEmpty());
+    }
+
     // Six credits (four that match, one that two tenants owe, one that no one owes) and two
     // debits: the review proposes the four, the user gives the fifth to its tenant, "Valider"
     // receipts the five, "Enregistrer" writes them. The same statement read again proposes
@@ -106,7 +178,7 @@ private slots:
             fiche.Sauve(loc);
         }
         const QString qtc = dir.filePath("essai.qtc");
-        const QString releve = QStringLiteral(TARVINEL_FIXTURES "/releves/six-credits.ofx");
+        const QString releve = fixture("six-credits.ofx");
 
         ScriptedQuestions questions;
         TMainForm form;
