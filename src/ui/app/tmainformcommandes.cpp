@@ -2,8 +2,8 @@
 #include "tmainform.h"
 
 #include "accounting/commandesstats.h"
-#include "banque/commandesbanque.h"
 #include "app/tfiche.h"
+#include "banque/commandesbanque.h"
 #include "commandesbase.h"
 #include "documents/tdepart.h"
 #include "documents/tpagedocument.h"
