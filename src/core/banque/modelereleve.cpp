@@ -78,14 +78,17 @@ bool TModeleReleve::setData(const QModelIndex& index, const QVariant& value, int
     if (!index.isValid())
         return false;
     const int i = index.row();
-    if (role == Qt::CheckStateRole && index.column() == Date)
-        m_rapprochement.coche(i, value.toInt() == Qt::Checked);
-    else if (role == Qt::EditRole && index.column() == Locataire)
-        m_rapprochement.choisitLocataire(i, value.toString());
-    else if (role == Qt::EditRole && index.column() == Mois)
-        m_rapprochement.choisitMois(i, value.toString());
-    else
+    const bool coche = role == Qt::CheckStateRole && index.column() == Date;
+    const bool edite =
+        role == Qt::EditRole && (index.column() == Locataire || index.column() == Mois);
+    if (!coche && !edite)
         return false;
+    if (coche)
+        m_rapprochement.coche(i, value.toInt() == Qt::Checked);
+    else if (index.column() == Locataire)
+        m_rapprochement.choisitLocataire(i, value.toString());
+    else
+        m_rapprochement.choisitMois(i, value.toString());
     emit dataChanged(this->index(i, 0), this->index(i, NbColonnes - 1));
     emit totauxChange();
     return true;

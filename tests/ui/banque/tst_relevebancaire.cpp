@@ -61,7 +61,7 @@ template <typename W> void quandOuverte(QObject* parent, std::function<void(W*)>
     attente->start();
 }
 
-// The grid's rows as "label | tenant | month | state", ticked ones marked "[x]".
+// The grid's rows as "label | tenant's number | month | state", ticked ones marked "[x]".
 QStringList rangees(QTableView* vue) {
     QStringList r;
     const QAbstractItemModel* m = vue->model();
@@ -69,7 +69,7 @@ QStringList rangees(QTableView* vue) {
         const auto cellule = [&](int c) { return m->index(i, c).data().toString(); };
         r << QStringLiteral("%1%2 | %3 | %4 | %5")
                  .arg(m->index(i, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked ? "[x] " : "")
-                 .arg(cellule(1), cellule(3), cellule(4), cellule(5));
+                 .arg(cellule(1), cellule(3).section(u' ', 0, 0), cellule(4), cellule(5));
     }
     return r;
 }
@@ -216,21 +216,18 @@ private slots:
         questions.repondFichier(releve);
         commande->trigger();
 
-        QCOMPARE(proposees,
-                 (QStringList{
-                     "[x] VIR M ARNAUD PAUL LOYER JANVIER | 10001 M. Arnaud Paul | Janvier 2027 | "
-                     "Rapproché",
-                     "VIREMENT LOYER JANVIER |  | Janvier 2027 | À vérifier",
-                     "[x] VIR CAF POUR MARTIN | 10004 Martin | Janvier 2027 | Rapproché",
-                     "PRLV EAU DU GRAND LYON |  | Janvier 2027 | Ignoré",
-                     "[x] VIR SCI BERENGER | 10002 SCI Bérenger | Janvier 2027 | Rapproché",
-                     "VIR INCONNU |  | Janvier 2027 | À vérifier",
-                     "[x] VIR SEPA MME CLEMENCE DUPRE | 10003 Mme Clémence Dupré | Janvier 2027 | "
-                     "Rapproché",
-                     "ECHEANCE PRET |  | Janvier 2027 | Ignoré"}));
+        QCOMPARE(
+            proposees,
+            (QStringList{"[x] VIR M ARNAUD PAUL LOYER JANVIER | 10001 | Janvier 2027 | Rapproché",
+                         "VIREMENT LOYER JANVIER |  | Janvier 2027 | À vérifier",
+                         "[x] VIR CAF POUR MARTIN | 10004 | Janvier 2027 | Rapproché",
+                         "PRLV EAU DU GRAND LYON |  | Janvier 2027 | Ignoré",
+                         "[x] VIR SCI BERENGER | 10002 | Janvier 2027 | Rapproché",
+                         "VIR INCONNU |  | Janvier 2027 | À vérifier",
+                         "[x] VIR SEPA MME CLEMENCE DUPRE | 10003 | Janvier 2027 | Rapproché",
+                         "ECHEANCE PRET |  | Janvier 2027 | Ignoré"}));
         QCOMPARE(revues[1],
-                 QString("[x] VIREMENT LOYER JANVIER | 10001 M. Arnaud Paul | Janvier 2027 | "
-                         "Rapproché"));
+                 QString("[x] VIREMENT LOYER JANVIER | 10001 | Janvier 2027 | Rapproché"));
         QCOMPARE(totaux, QString("À quittancer : 5 ligne(s), 2 672,50"));
         // Arnaud's January was receipted by the first line: the second makes none.
         QCOMPARE(bilan, QString("4 quittance(s) créée(s), 1 ligne(s) sans quittance."));
