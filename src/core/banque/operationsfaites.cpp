@@ -26,15 +26,19 @@ void TOperationsFaites::ajoute(const TOperation& operation) {
 
 namespace {
 
-// Until the dossier has a file of its own for them, the lines stay with the open dossier.
+// Until the dossier has a file of its own for them, the lines stay with the dossier open in
+// memory, under its main file's path, so that another dossier opened after it has none.
 constexpr const char* Propriete = "tarvinel_operationsFaites";
 
 } // namespace
 
 TOperationsFaites OperationsFaites(const TFiche& fiche) {
-    return TOperationsFaites::depuisLignes(fiche.property(Propriete).toStringList());
+    const QStringList gardees = fiche.property(Propriete).toStringList();
+    if (gardees.isEmpty() || gardees.front() != fiche.ficLoc())
+        return {};
+    return TOperationsFaites::depuisLignes(gardees.mid(1));
 }
 
 void GardeOperationsFaites(TFiche& fiche, const TOperationsFaites& faites) {
-    fiche.setProperty(Propriete, faites.lignes());
+    fiche.setProperty(Propriete, QStringList{fiche.ficLoc()} + faites.lignes());
 }
