@@ -35,6 +35,7 @@ ORDRE = [
     "tools",
     "app",
     "gestion",
+    "charges",
     "banque",
     "cli",
 ]

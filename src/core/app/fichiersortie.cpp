@@ -32,8 +32,8 @@ QString refusSortie(const QString& sortie, const QString& principal,
     const QString souche = principal.chopped(qMin<qsizetype>(3, principal.size()));
     QStringList duDossier{Messages::nomFichier(principal), TFiche::journalDe(principal),
                           TVerrou::fichierDe(principal)};
-    for (Base b : ToutesLesBases)
-        duDossier << souche + extensionOf(b);
+    for (int f = 0; f < NbFichiers; ++f)
+        duDossier << souche + extensionFichier(f);
     for (const QString& fichier : std::as_const(duDossier))
         if (memeFichier(sortie, fichier))
             return QStringLiteral("Le fichier %1 fait partie du dossier %2 : choisissez un autre "

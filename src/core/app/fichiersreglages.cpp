@@ -31,8 +31,9 @@ std::array<ChampIni, 18> champsIni(QString& chemin, TReglages& r, TSelections& s
             &r.compteTaxe,    &r.compteAPL};
 }
 
-const std::array<QString, 3> SectionsCbx = {
-    QStringLiteral("[TYPE]"), QStringLiteral("[FOURNISSEUR]"), QStringLiteral("[REGLEMENT]")};
+const std::array<QString, 4> SectionsCbx = {QStringLiteral("[TYPE]"), QStringLiteral("[FOURNISSEUR]"),
+                                            QStringLiteral("[REGLEMENT]"),
+                                            QStringLiteral("[CHARGES]")};
 
 QString fichier(const QString& repertoire, const QString& nom) {
     return resolveFileName(QDir(repertoire).filePath(nom));
@@ -151,8 +152,11 @@ void ChargeCombo(const QString& repertoire, TReglages& reglages) {
     if (!TextFile::exists(nom))
         return;
     const QStringList lignes = TextFile::read(nom, MaxOctetsReglages);
-    for (QStringList& liste : reglages.listes)
-        liste.clear();
+    // A list whose section the file lacks, written before the list existed, keeps what it
+    // offers by default.
+    for (std::size_t i = 0; i < SectionsCbx.size(); ++i)
+        if (lignes.contains(SectionsCbx[i]))
+            reglages.listes[i].clear();
     QStringList* courante = nullptr;
     for (const QString& ligne : lignes) {
         const auto section = std::find(SectionsCbx.begin(), SectionsCbx.end(), ligne);

@@ -77,18 +77,19 @@ QString enCours(const QString& principal) {
     return dossierDesCopies(principal).filePath(radical(principal) + QStringLiteral(".copie~"));
 }
 
-std::array<QString, NbBases> fichiersCopie(const QString& dossier) {
-    std::array<QString, NbBases> fichiers;
+std::array<QString, NbFichiers> fichiersCopie(const QString& dossier) {
+    std::array<QString, NbFichiers> fichiers;
     const QString souche = dossier.chopped(qMin<qsizetype>(3, dossier.size()));
-    for (Base b : ToutesLesBases)
-        fichiers[indexOf(b)] = resolveFileName(souche + extensionOf(b));
+    for (int f = 0; f < NbFichiers; ++f)
+        fichiers[f] = resolveFileName(souche + extensionFichier(f));
     return fichiers;
 }
 
 QString manquant(const QString& dossier) {
-    for (const QString& fichier : fichiersCopie(dossier))
-        if (!TextFile::exists(fichier))
-            return fichier;
+    const std::array<QString, NbFichiers> fichiers = fichiersCopie(dossier);
+    for (int f = 0; f < NbBases; ++f)
+        if (!TextFile::exists(fichiers[f]))
+            return fichiers[f];
     return {};
 }
 
@@ -101,13 +102,16 @@ QList<TSauvegarde> liste(const QString& principal) {
         s.date = copie->date;
         if (!manquant(s.dossier).isEmpty())
             continue;
-        const std::array<QString, NbBases> fichiers = fichiersCopie(s.dossier);
+        const std::array<QString, NbFichiers> fichiers = fichiersCopie(s.dossier);
         try {
             for (Base b : ToutesLesBases) {
                 TListeBase base;
                 base.load(fichiers[indexOf(b)]);
                 s.fiches[indexOf(b)] = base.countBlocks();
             }
+            for (int f = NbBases; f < NbFichiers; ++f)
+                if (!TextFile::absent(fichiers[f]))
+                    TListeBase::octetsFichier(fichiers[f]);
         } catch (const UserError&) {
             // A copy that cannot be read could not be restored either.
             continue;

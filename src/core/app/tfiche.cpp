@@ -97,8 +97,13 @@ void TFiche::setTitre(const QString& path) {
     emit titreChange(m_titre);
 }
 
+TListeBase& TFiche::liste(int fichier) {
+    return fichier < NbBases ? m_bases[fichier] : m_annexes[fichier - NbBases];
+}
+
 void TFiche::retablit(const TEtatDossier& etat) {
     m_bases = etat.bases;
+    m_annexes = etat.annexes;
     m_dossierModifie = etat.modifie;
     relitPages();
 }
@@ -110,7 +115,8 @@ void TFiche::relitPages() {
 }
 
 void TFiche::Nouveau() {
-    for (TListeBase& b : m_bases) {
+    for (int f = 0; f < NbFichiers; ++f) {
+        TListeBase& b = liste(f);
         b.clear();
         b.nb = 0;
         b.courant = 0;
@@ -129,37 +135,37 @@ void TFiche::Synchro() {
     m_fichiers = cheminsDossier(ficLoc());
 }
 
-std::array<QString, NbBases> TFiche::cheminsDossier(const QString& principal) {
-    std::array<QString, NbBases> chemins;
+std::array<QString, NbFichiers> TFiche::cheminsDossier(const QString& principal) {
+    std::array<QString, NbFichiers> chemins;
     chemins[indexOf(Base::Locataires)] = principal;
     if (principal.isEmpty())
         return chemins;
     const QString stem = principal.chopped(qMin<qsizetype>(3, principal.size()));
-    for (Base b : ToutesLesBases)
-        if (b != Base::Locataires)
-            chemins[indexOf(b)] = resolveFileName(stem + extensionOf(b));
+    for (int f = 0; f < NbFichiers; ++f)
+        if (f != indexOf(Base::Locataires))
+            chemins[f] = resolveFileName(stem + extensionFichier(f));
     return chemins;
 }
 
 void TFiche::Charge(const QString& path, bool lectureSeule) {
-    // Opening is all or nothing: the seven bases are read, decoded and repaired aside, and
-    // the open dossier is replaced only once all of that succeeded. A missing file gives an
-    // empty base: nothing of the dossier open before can leak into this one. A save that
-    // stopped part-way is finished or undone first.
+    // Opening is all or nothing: the seven bases and the extra files are read, decoded and repaired
+    // aside, and the open dossier is replaced only once all of that succeeded. A missing file gives
+    // an empty base: nothing of the dossier open before can leak into this one. A save that stopped
+    // part-way is finished or undone first.
     if (!lectureSeule)
         RepareDossier(path);
-    const std::array<QString, NbBases> fichiers =
+    const std::array<QString, NbFichiers> fichiers =
         cheminsDossier(TextFile::exists(path) ? path : QString());
-    std::array<TListeBase, NbBases> bases;
-    std::array<SignatureFichier, NbBases> signatures;
+    std::array<TListeBase, NbFichiers> listes;
+    std::array<SignatureFichier, NbFichiers> signatures;
     bool modifie = false;
-    for (Base b : ToutesLesBases) {
-        const QString& fichier = fichiers[indexOf(b)];
-        TListeBase& liste = bases[indexOf(b)];
-        // Only a file that is truly absent is an empty base: anything else there that cannot
+    for (int f = 0; f < NbFichiers; ++f) {
+        const QString& fichier = fichiers[f];
+        TListeBase& liste = listes[f];
+        // Only a file that is truly absent is an empty list: anything else there that cannot
         // be read stops the opening with its message.
         if (!TextFile::absent(fichier)) {
-            SignatureFichier& signature = signatures[indexOf(b)];
+            SignatureFichier& signature = signatures[f];
             signature = SignatureFichier::etat(fichier);
             const QByteArray octets = TListeBase::octetsFichier(fichier);
             signature.empreinte = SignatureFichier::empreinteDe(octets);
@@ -176,8 +182,8 @@ void TFiche::Charge(const QString& path, bool lectureSeule) {
         modifie = liste.doublons() || modifie;
     }
 
-    for (Base b : ToutesLesBases)
-        base(b) = std::move(bases[indexOf(b)]);
+    for (int f = 0; f < NbFichiers; ++f)
+        liste(f) = std::move(listes[f]);
     m_fichiers = fichiers;
     m_signatures = signatures;
     m_dossierModifie = modifie;
@@ -195,37 +201,39 @@ QString TFiche::journalDe(const QString& principal) {
 void TFiche::RepareDossier(const QString& principal) {
     if (principal.isEmpty())
         return;
-    const std::array<QString, NbBases> fichiers = cheminsDossier(principal);
+    const std::array<QString, NbFichiers> fichiers = cheminsDossier(principal);
     AtomicFileSet::recover(journalDe(principal), QStringList(fichiers.begin(), fichiers.end()),
                            Sauvegardes::enCours(principal));
     // A save finished here keeps no more copies than a save that finished itself.
     Sauvegardes::elague(principal);
 }
 
-void TFiche::ecritDossier(const std::array<QString, NbBases>& fichiers,
-                          const std::function<void(AtomicFileSet&, Base)>& contenu) {
+void TFiche::ecritDossier(const std::array<QString, NbFichiers>& fichiers,
+                          const std::function<void(AtomicFileSet&, int)>& contenu) {
     const QString& principal = fichiers[indexOf(Base::Locataires)];
     RepareDossier(principal);
     AtomicFileSet files;
     for (Base b : OrdreEcriture)
-        contenu(files, b);
+        contenu(files, indexOf(b));
+    for (const TAnnexe& a : Annexes)
+        contenu(files, fichierOf(a.annexe));
     files.commit(journalDe(principal),
                  {Sauvegardes::nouvelle(principal, Clock::now()), Sauvegardes::enCours(principal)});
     Sauvegardes::elague(principal);
 }
 
 void TFiche::noteSignatures() {
-    for (Base b : ToutesLesBases)
-        m_signatures[indexOf(b)] = SignatureFichier::de(fichier(b));
+    for (int f = 0; f < NbFichiers; ++f)
+        m_signatures[f] = SignatureFichier::de(m_fichiers[f]);
 }
 
 QStringList TFiche::fichiersChanges() const {
     QStringList changes;
     if (ficLoc().isEmpty())
         return changes;
-    for (Base b : ToutesLesBases)
-        if (!m_signatures[indexOf(b)].decrit(fichier(b)))
-            changes.append(fichier(b));
+    for (int f = 0; f < NbFichiers; ++f)
+        if (!m_signatures[f].decrit(m_fichiers[f]))
+            changes.append(m_fichiers[f]);
     return changes;
 }
 
@@ -242,11 +250,11 @@ void TFiche::Sauve(const QString& path) {
     if (!m_dossierModifie)
         return;
     refuseLectureSeule(path);
-    for (TListeBase& b : m_bases)
-        b.squize();
-    const std::array<QString, NbBases> fichiers = cheminsDossier(resolveFileName(path));
-    ecritDossier(fichiers, [&](AtomicFileSet& files, Base b) {
-        files.addLines(fichiers[indexOf(b)], base(b).lines());
+    for (int f = 0; f < NbFichiers; ++f)
+        liste(f).squize();
+    const std::array<QString, NbFichiers> fichiers = cheminsDossier(resolveFileName(path));
+    ecritDossier(fichiers, [&](AtomicFileSet& files, int f) {
+        files.addLines(fichiers[f], liste(f).lines());
     });
     m_fichiers = fichiers;
     noteSignatures();
@@ -262,14 +270,16 @@ void TFiche::Restaure(const QString& copie) {
     if (const QString manque = Sauvegardes::manquant(resolveFileName(copie)); !manque.isEmpty())
         throw UserError(QStringLiteral("La sauvegarde est incomplète : le fichier %1 manque")
                             .arg(QDir::toNativeSeparators(manque)));
-    const std::array<QString, NbBases> sources = Sauvegardes::fichiersCopie(resolveFileName(copie));
-    std::array<QByteArray, NbBases> contenus;
-    for (Base b : ToutesLesBases)
-        contenus[indexOf(b)] = TListeBase::octetsFichier(sources[indexOf(b)]);
-    const std::array<QString, NbBases> fichiers = cheminsDossier(principal);
-    ecritDossier(fichiers, [&](AtomicFileSet& files, Base b) {
-        files.add(fichiers[indexOf(b)], contenus[indexOf(b)]);
-    });
+    // A copy made before the dossier had an extra file gives it back empty.
+    const std::array<QString, NbFichiers> sources =
+        Sauvegardes::fichiersCopie(resolveFileName(copie));
+    std::array<QByteArray, NbFichiers> contenus;
+    for (int f = 0; f < NbFichiers; ++f)
+        if (f < NbBases || !TextFile::absent(sources[f]))
+            contenus[f] = TListeBase::octetsFichier(sources[f]);
+    const std::array<QString, NbFichiers> fichiers = cheminsDossier(principal);
+    ecritDossier(fichiers,
+                 [&](AtomicFileSet& files, int f) { files.add(fichiers[f], contenus[f]); });
     Charge(principal);
 }
 

@@ -20,7 +20,7 @@
 #include <memory>
 
 // The record window without its widgets: it owns the seven bases of the open dossier, their
-// pages and the dossier-wide state, and loads and saves the dossier's seven files.
+// pages, its extra files and the dossier-wide state, and loads and saves the dossier's files.
 class AtomicFileSet;
 class TPageCommande;
 class TPageDocument;
@@ -34,6 +34,10 @@ public:
 
     TListeBase& base(Base b) { return m_bases[indexOf(b)]; }
     const TListeBase& base(Base b) const { return m_bases[indexOf(b)]; }
+    // An extra file of the dossier, in the same block format. Whoever changes it marks the
+    // dossier modified (SetSauve).
+    TListeBase& annexe(Annexe a) { return m_annexes[indexOf(a)]; }
+    const TListeBase& annexe(Annexe a) const { return m_annexes[indexOf(a)]; }
 
     // The page that shows a base, made from its description when the record window is; none
     // for a base whose page has no model. setPage puts another page in its place.
@@ -65,6 +69,7 @@ public:
     // The main file's path (FicLoc) and the companion paths derived from it.
     QString ficLoc() const { return m_fichiers[indexOf(Base::Locataires)]; }
     QString fichier(Base b) const { return m_fichiers[indexOf(b)]; }
+    QString fichier(Annexe a) const { return m_fichiers[fichierOf(a)]; }
     // The window title: the file name part of the dossier's path.
     QString titre() const { return m_titre; }
 
@@ -75,9 +80,10 @@ public:
     // whether the dossier was changed), to be put back when the command is cancelled.
     struct TEtatDossier {
         std::array<TListeBase, NbBases> bases;
+        std::array<TListeBase, NbAnnexes> annexes;
         bool modifie = false;
     };
-    TEtatDossier etatDossier() const { return {m_bases, m_dossierModifie}; }
+    TEtatDossier etatDossier() const { return {m_bases, m_annexes, m_dossierModifie}; }
     // Puts it back and reads every page again.
     void retablit(const TEtatDossier& etat);
 
@@ -106,8 +112,9 @@ public:
     // Opens the dossier; `lectureSeule` when another program holds it: a save that stopped
     // part-way is then left to that program, and the dossier is never written over.
     void Charge(const QString& path, bool lectureSeule = false);
-    // Writes the seven files as one set; the files it replaces are kept as a dated copy. A
-    // dossier opened read-only is never written over: only saved under another name.
+    // Writes the files of the dossier (the seven bases, then the extra files) as one set; the files
+    // it replaces are kept as a dated copy. A dossier opened read-only is never written over: only
+    // saved under another name.
     void Sauve(const QString& path);
     bool lectureSeule() const { return m_lectureSeule; }
     // The files of the open dossier that changed on disk since it read or wrote them (another
@@ -120,9 +127,10 @@ public:
     static void RepareDossier(const QString& principal);
     static QString journalDe(const QString& principal);
     void Synchro();
-    // The main path and the six companion paths derived from it, existing names resolved
-    // without regard to letter case; all empty when the main path is.
-    static std::array<QString, NbBases> cheminsDossier(const QString& principal);
+    // The main path and the companion paths derived from it (the six other bases, then the
+    // extra files), existing names resolved without regard to letter case; all empty when the
+    // main path is.
+    static std::array<QString, NbFichiers> cheminsDossier(const QString& principal);
     // Stores the page of every base, then tells whether the dossier differs from its files.
     bool TestModif();
 
@@ -200,8 +208,11 @@ signals:
 
 private:
     void setTitre(const QString& path);
-    void ecritDossier(const std::array<QString, NbBases>& fichiers,
-                      const std::function<void(AtomicFileSet&, Base)>& contenu);
+    // Writes the files of rank `fichier` in the order of a save.
+    void ecritDossier(const std::array<QString, NbFichiers>& fichiers,
+                      const std::function<void(AtomicFileSet&, int fichier)>& contenu);
+    // Every list of the dossier by the rank of its file.
+    TListeBase& liste(int fichier);
     void relitPages();
     void noteSignatures();
     // Throws UserError when `path` is the dossier opened read-only.
@@ -210,15 +221,16 @@ private:
     void appliqueListe(ListeValeurs liste);
 
     std::array<TListeBase, NbBases> m_bases;
+    std::array<TListeBase, NbAnnexes> m_annexes;
     TContextePage m_contexte;
     std::array<std::unique_ptr<TPage>, NbBases> m_pagesCreees;
     std::array<TPage*, NbBases> m_pages{};
-    std::array<QString, NbBases> m_fichiers;
+    std::array<QString, NbFichiers> m_fichiers;
     TSelections m_selections;
     TReglages m_reglages;
     QString m_titre;
     Base m_pageActive = Base::Locataires;
     bool m_dossierModifie = false;
     bool m_lectureSeule = false;
-    std::array<SignatureFichier, NbBases> m_signatures{};
+    std::array<SignatureFichier, NbFichiers> m_signatures{};
 };

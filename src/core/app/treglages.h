@@ -12,6 +12,8 @@ using LignesProprio = std::array<QString, 8>;
 
 // The payment terms offered before the user has ever edited them.
 QStringList reglementsParDefaut();
+// The same for the categories of the real charges.
+QStringList categoriesChargesParDefaut();
 
 // The settings kept from one run to the next. The tenant selection (mode, postal code,
 // town) belongs to the selections and the last dossier to the record window's main path;
@@ -32,7 +34,8 @@ struct TReglages {
     QString compteTaxe;
     QString compteAPL;
     LignesProprio lignesProprio;
-    std::array<QStringList, 3> listes{QStringList(), QStringList(), reglementsParDefaut()};
+    std::array<QStringList, 4> listes{QStringList(), QStringList(), reglementsParDefaut(),
+                                      categoriesChargesParDefaut()};
 
     QStringList& liste(ListeValeurs l) { return listes[static_cast<std::size_t>(l)]; }
     const QStringList& liste(ListeValeurs l) const { return listes[static_cast<std::size_t>(l)]; }

@@ -81,6 +81,11 @@ QString nomBase(Base base) {
     return {};
 }
 
+QString nomFichier(int fichier) {
+    return fichier < NbBases ? nomBase(static_cast<Base>(fichier))
+                             : QString::fromUtf8(Annexes[fichier - NbBases].nom);
+}
+
 QString cheminDossierExistant(const QString& principal) {
     if (!estFichierLoc(principal))
         throw UserError(QStringLiteral("Type de fichier non valide : %1")
@@ -98,9 +103,9 @@ TVerification VerifieDossier(const QString& principal) {
     verification.enregistrementInterrompu =
         QFileInfo::exists(TFiche::journalDe(verification.principal));
     const auto fichiers = TFiche::cheminsDossier(verification.principal);
-    for (Base b : ToutesLesBases) {
-        TVerificationBase resultat{b, {}};
-        const QString& fichier = fichiers[indexOf(b)];
+    for (int f = 0; f < NbFichiers; ++f) {
+        TVerificationBase resultat{nomFichier(f), {}};
+        const QString& fichier = fichiers[f];
         if (!TextFile::absent(fichier)) {
             resultat.fichier = fichier;
             TListeBase liste;
@@ -152,12 +157,12 @@ QStringList rapportVerification(const TVerification& verification, bool repare) 
         QStringLiteral("Dossier %1").arg(QDir::toNativeSeparators(verification.principal))};
     for (const TVerificationBase& b : verification.bases) {
         if (b.fichier.isEmpty()) {
-            lignes << QStringLiteral("%1 : pas de fichier").arg(nomBase(b.base));
+            lignes << QStringLiteral("%1 : pas de fichier").arg(b.nom);
             continue;
         }
         lignes << QStringLiteral("%1 (%2) : %3 fiche(s) trouvée(s), %4 réparée(s), %5 "
                                  "doublon(s) retiré(s)")
-                      .arg(nomBase(b.base), QFileInfo(b.fichier).fileName())
+                      .arg(b.nom, QFileInfo(b.fichier).fileName())
                       .arg(b.trouves)
                       .arg(b.repares)
                       .arg(b.doublons);

@@ -1,4 +1,5 @@
 #pragma once
 
-// The three lists of values the user keeps for the lot, supplier and order pages.
-enum class ListeValeurs { TypesLots, FamillesFournisseurs, Reglements };
+// The lists of values the user keeps: for the lot, supplier and order pages, and the
+// categories of the real charges.
+enum class ListeValeurs { TypesLots, FamillesFournisseurs, Reglements, CategoriesCharges };

@@ -26,6 +26,7 @@ enum Ligne {
     LoyerDepart = 14,
     LoyerActuel = 16,
     ChargesActuelles = 17,
+    Caution = 18,
     DebutBail = 19,
     IndDepart = 22,
     IndActuel = 23,

@@ -27,3 +27,35 @@ constexpr int indexOf(Base base) {
 
 // The file extension of a base: "loc" for the main file, then its six companions.
 QString extensionOf(Base base);
+
+// The files of a dossier beyond the seven bases, one row each: the same stem as the main file,
+// their own extension, the same block format. A dossier without one of them opens with that
+// list empty. A save writes them after the seven, in the order of the rows.
+enum class Annexe { Charges };
+
+struct TAnnexe {
+    Annexe annexe;
+    const char* extension;
+    const char* nom; // in the reports of the verification
+};
+
+inline constexpr std::array Annexes = {
+    TAnnexe{Annexe::Charges, "chr", "Charges réelles"},
+};
+
+constexpr int NbAnnexes = static_cast<int>(Annexes.size());
+
+// Every file of a dossier: the seven bases in the order of Base, then the extra files.
+constexpr int NbFichiers = NbBases + NbAnnexes;
+
+constexpr int indexOf(Annexe annexe) {
+    return static_cast<int>(annexe);
+}
+
+constexpr int fichierOf(Annexe annexe) {
+    return NbBases + indexOf(annexe);
+}
+
+QString extensionOf(Annexe annexe);
+// The extension of the file of rank `fichier` among the dossier's NbFichiers.
+QString extensionFichier(int fichier);

@@ -75,7 +75,32 @@ private slots:
         TFiche fiche;
         fiche.Charge(principal);
         QCOMPARE(fiche.base(Base::Quittances).nb, 0);
+        QCOMPARE(fiche.annexe(Annexe::Charges).lineCount(), 0);
         QVERIFY(!fiche.dossierModifie());
+    }
+
+    // An extra file is read with the dossier and written back with it, byte for byte; a file
+    // that cannot be read stops the opening like a base's.
+    void extraFileReadAndSavedWithTheDossier() {
+        QTemporaryDir dir;
+        const QString principal = copieFixture(dir);
+        const QString charges = dir.filePath("DUPONT.chr");
+        const QByteArray octets = "<BLOC0000>\r\n2\r\n2025\r\nEau\t312,40\r\nAscenseur\t"
+                                  "\xe9t\xe9\r\n</BLOC0000>\r\n";
+        QFile f(charges);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(octets);
+        f.close();
+        TFiche fiche;
+        fiche.Charge(principal);
+        QCOMPARE(fiche.annexe(Annexe::Charges).nb, 1);
+        QCOMPARE(fiche.fichier(Annexe::Charges), charges);
+        fiche.SetSauve();
+        fiche.Sauve(principal);
+        QCOMPARE(contenu(charges), octets);
+        place(charges, "dossier");
+        QVERIFY_THROWS_EXCEPTION(UserError, fiche.Charge(principal));
+        QCOMPARE(fiche.annexe(Annexe::Charges).nb, 1);
     }
 
     // A file larger than any base can be is refused at once, before it is read.

@@ -366,6 +366,8 @@ private slots:
         const QString sain = tarvinel({QStringLiteral("--verifier"), dossier}, dir.path()).sortie;
         QVERIFY(sain.contains(QStringLiteral(
             "Quittances (essai.qtc) : 1 fiche(s) trouvée(s), 0 réparée(s), 0 doublon(s)")));
+        QVERIFY(sain.contains(QStringLiteral(
+            "Charges réelles (essai.chr) : 0 fiche(s) trouvée(s), 0 réparée(s), 0 doublon(s)")));
         QVERIFY(sain.endsWith(QStringLiteral("Le dossier est sain.\n")));
 
         const QString lots = dir.filePath(QStringLiteral("essai.lot"));
@@ -376,6 +378,7 @@ private slots:
         const QByteArray bloc = copie.readAll();
         copie.close();
         ajoute(avis, bloc);
+        ajoute(dir.filePath(QStringLiteral("essai.chr")), "<BLOC0000>\r\n10001\r\n");
 
         const Resultat verif = tarvinel({QStringLiteral("--verifier"), dossier}, dir.path());
         QCOMPARE(verif.code, 1);
@@ -384,6 +387,9 @@ private slots:
                  qPrintable(verif.sortie));
         QVERIFY2(verif.sortie.contains(QStringLiteral("Avis d'échéance (essai.ech) : 2 fiche(s) "
                                                       "trouvée(s), 0 réparée(s), 1 doublon(s)")),
+                 qPrintable(verif.sortie));
+        QVERIFY2(verif.sortie.contains(QStringLiteral("Charges réelles (essai.chr) : 1 fiche(s) "
+                                                      "trouvée(s), 1 réparée(s), 0 doublon(s)")),
                  qPrintable(verif.sortie));
         QVERIFY(verif.sortie.endsWith(
             QStringLiteral("Le dossier doit être réparé : relancez avec --reparer.\n")));
@@ -452,6 +458,7 @@ private slots:
             QTest::addRow("%s through a folder", commande)
                 << c << "Sauvegardes/../essai.qtc" << dossier;
             QTest::addRow("%s companion", commande) << c << "essai.rcu" << dossier;
+            QTest::addRow("%s extra file", commande) << c << "essai.chr" << dossier;
             QTest::addRow("%s messages", commande) << c << "essai.oms" << dossier;
             QTest::addRow("%s settings", commande) << c << "Tarvinel.ini" << reglages;
             QTest::addRow("%s notepad", commande) << c << "Dravenel.nte" << reglages;

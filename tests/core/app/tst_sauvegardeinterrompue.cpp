@@ -18,9 +18,9 @@
 
 namespace {
 
-const QStringList Extensions = {"loc", "lot", "frs", "qtc", "ech", "cmd", "rcu"};
+const QStringList Extensions = {"loc", "lot", "frs", "qtc", "ech", "cmd", "rcu", "chr"};
 
-// A dossier whose seven bases hold `n` blocks marked with `version`.
+// A dossier whose seven bases and extra file hold `n` blocks marked with `version`.
 void ecritDossier(const QString& principal, const QString& version, int n) {
     for (const QString& extension : Extensions) {
         QStringList lignes;
@@ -53,8 +53,13 @@ QString versionDuDossier(const QString& principal) {
 void sauveNouvelleVersion(const QString& principal) {
     TFiche fiche;
     fiche.Charge(principal);
-    for (Base b : ToutesLesBases) {
-        TListeBase& base = fiche.base(b);
+    std::vector<TListeBase*> listes;
+    for (Base b : ToutesLesBases)
+        listes.push_back(&fiche.base(b));
+    for (const TAnnexe& a : Annexes)
+        listes.push_back(&fiche.annexe(a.annexe));
+    for (TListeBase* liste : listes) {
+        TListeBase& base = *liste;
         for (qsizetype i = 0; i < base.lineCount(); ++i)
             if (base.line(i).startsWith(QLatin1String("old ")))
                 base.setLine(i, QStringLiteral("new") + base.line(i).mid(3));
@@ -64,7 +69,7 @@ void sauveNouvelleVersion(const QString& principal) {
 }
 
 // The copies of "d.loc" already kept before the save, dated in January, oldest first, each
-// holding the seven files marked "older".
+// holding the eight files marked "older".
 void ecritCopies(const QString& principal, int nombre) {
     const QDir dir = QFileInfo(principal).dir();
     QDir(dir.filePath("Sauvegardes")).removeRecursively();
@@ -76,7 +81,7 @@ void ecritCopies(const QString& principal, int nombre) {
     }
 }
 
-// Every copy the list offers holds its seven files whole, of one save; the versions found.
+// Every copy the list offers holds its eight files whole, of one save; the versions found.
 QSet<QString> versionsDesCopies(const QString& principal) {
     QSet<QString> versions;
     for (const Sauvegardes::TSauvegarde& copie : Sauvegardes::liste(principal))
@@ -159,7 +164,7 @@ private slots:
             Clock::Fixed horloge(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
             sauveNouvelleVersion(principal);
         }
-        QVERIFY(etapes > 7 * 3);
+        QVERIFY(etapes > 8 * 3);
         int tues = 0;
         int entiers = 0;
         for (int etape = 1; etape <= etapes + 1; ++etape) {

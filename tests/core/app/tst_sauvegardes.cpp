@@ -148,9 +148,9 @@ private slots:
         QCOMPARE(fiche.base(Base::Locataires).nb, 2);
     }
 
-    // A copy holds the seven files even when the dossier had fewer: a missing one is kept as
-    // the empty base it was.
-    void copyOfAShortDossierHoldsSevenFiles() {
+    // A copy holds every file of the dossier even when the dossier had fewer: a missing one
+    // is kept as the empty list it was.
+    void copyOfAShortDossierHoldsEveryFile() {
         QTemporaryDir dir;
         const QString principal = dir.filePath("dupont.loc");
         TextFile::write(principal,
@@ -161,7 +161,29 @@ private slots:
         const QList<Sauvegardes::TSauvegarde> copies = Sauvegardes::liste(principal);
         QCOMPARE(copies.size(), 1);
         QCOMPARE(contenu(copies.first().dossier.chopped(3) + "lot"), QByteArray());
+        QCOMPARE(contenu(copies.first().dossier.chopped(3) + "chr"), QByteArray());
         QCOMPARE(copies.first().fiches[indexOf(Base::Locataires)], 1);
+    }
+
+    // A copy kept before the dossier had its extra file is still offered, and restoring it
+    // empties that file.
+    void copyWithoutTheExtraFileRestoresItEmpty() {
+        QTemporaryDir dir;
+        const QString principal = dir.filePath("dupont.loc");
+        TFiche fiche;
+        ajouteEtSauve(fiche, principal, "Premier", m_debut);
+        ajouteEtSauve(fiche, principal, "Deuxième", m_debut.addSecs(60));
+        const QString copie = Sauvegardes::liste(principal).first().dossier;
+        QVERIFY(QFile::remove(copie.chopped(3) + "chr"));
+        fiche.annexe(Annexe::Charges).assignBytes("<BLOC0000>\r\n10001\r\n</BLOC0000>\r\n");
+        fiche.SetSauve();
+        Clock::Fixed horloge(m_debut.addSecs(120));
+        fiche.Sauve(principal);
+        QCOMPARE(Sauvegardes::liste(principal).size(), 2);
+        fiche.Restaure(copie);
+        QCOMPARE(contenu(dir.filePath("dupont.chr")), QByteArray());
+        QCOMPARE(fiche.annexe(Annexe::Charges).lineCount(), 0);
+        QCOMPARE(fiche.base(Base::Locataires).nb, 1);
     }
 };
 

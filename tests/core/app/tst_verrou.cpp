@@ -107,23 +107,37 @@ private slots:
     // was read shows as changed; a save of its own does not, nor a file only touched.
     void changedOnDisk_data() {
         QTest::addColumn<QString>("changement");
-        QTest::newRow("touched") << "touché";
-        QTest::newRow("rewritten") << "réécrit";
-        QTest::newRow("replaced") << "remplacé";
-        QTest::newRow("removed") << "supprimé";
-        QTest::newRow("made") << "créé";
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("touched") << "touché"
+                                 << "lot";
+        QTest::newRow("rewritten") << "réécrit"
+                                   << "lot";
+        QTest::newRow("replaced") << "remplacé"
+                                  << "lot";
+        QTest::newRow("removed") << "supprimé"
+                                 << "lot";
+        QTest::newRow("made") << "créé"
+                              << "lot";
+        QTest::newRow("extra file rewritten") << "réécrit"
+                                              << "chr";
+        QTest::newRow("extra file made") << "créé"
+                                         << "chr";
     }
     void changedOnDisk() {
         QFETCH(QString, changement);
+        QFETCH(QString, extension);
         QTemporaryDir dir;
         const QString principal = copieFixture(dir);
-        const QString lots = resolveFileName(principal.chopped(3) + "lot");
+        const QString lots = resolveFileName(principal.chopped(3) + extension);
+        if (extension == "chr")
+            TextFile::write(lots, {TListeBase::openingLine(0), "1", TListeBase::closingLine(0)});
         if (changement == "créé")
             QVERIFY(QFile::remove(lots));
         TFiche fiche;
         fiche.Charge(principal);
         QCOMPARE(fiche.fichiersChanges(), QStringList());
-        const QString lotsLus = fiche.fichier(Base::Lots);
+        const QString lotsLus =
+            extension == "chr" ? fiche.fichier(Annexe::Charges) : fiche.fichier(Base::Lots);
         if (changement == "touché") {
             QFile f(lots);
             QVERIFY(f.open(QIODevice::ReadWrite));
