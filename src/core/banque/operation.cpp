@@ -1,10 +1,25 @@
 #include "operation.h"
 
+#include "common/cp1252.h"
+
+namespace {
+
+// The footprint goes into a dossier file: a character the code page has no byte for stands as
+// "?", the same each time.
+QString enCp1252(QString texte) {
+    for (QChar& c : texte)
+        if (!Cp1252::canEncode(QString(c)))
+            c = u'?';
+    return texte;
+}
+
+} // namespace
+
 QString TOperation::empreinte() const {
     if (!id.isEmpty())
-        return QStringLiteral("ID ") + id;
-    return date.toString(QStringLiteral("yyyyMMdd")) + u' ' + QString::number(centimes) + u' ' +
-           libelle.simplified();
+        return enCp1252(QStringLiteral("ID ") + id.simplified());
+    return enCp1252(date.toString(QStringLiteral("yyyyMMdd")) + u' ' + QString::number(centimes) +
+                    u' ' + libelle.simplified());
 }
 
 QString TexteCentimes(qint64 centimes) {

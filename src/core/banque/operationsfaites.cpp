@@ -1,6 +1,15 @@
 #include "operationsfaites.h"
 
 #include "app/tfiche.h"
+#include "common/clock.h"
+#include "common/conversions.h"
+#include "common/usererror.h"
+
+namespace {
+
+const QString Tag = QStringLiteral("OPER");
+
+} // namespace
 
 TOperationsFaites TOperationsFaites::depuisLignes(const QStringList& lignes) {
     TOperationsFaites faites;
@@ -24,21 +33,35 @@ void TOperationsFaites::ajoute(const TOperation& operation) {
     m_lignes.append(empreinte);
 }
 
-namespace {
+namespace Releves {
 
-// Until the dossier has a file of its own for them, the lines stay with the dossier open in
-// memory, under its main file's path, so that another dossier opened after it has none.
-constexpr const char* Propriete = "tarvinel_operationsFaites";
-
-} // namespace
-
-TOperationsFaites OperationsFaites(const TFiche& fiche) {
-    const QStringList gardees = fiche.property(Propriete).toStringList();
-    if (gardees.isEmpty() || gardees.front() != fiche.ficLoc())
-        return {};
-    return TOperationsFaites::depuisLignes(gardees.mid(1));
+TOperationsFaites faites(const TFiche& fiche) {
+    const TListeBase& releves = fiche.annexe(Annexe::Releves);
+    QStringList lignes;
+    for (const TListeBase::Position& bloc : releves.blocs())
+        for (qsizetype i = bloc.ligne + 2; i < releves.finContenu(bloc.ligne); ++i)
+            if (releves.line(i).startsWith(Tag))
+                lignes.append(releves.line(i).mid(Tag.size()));
+    return TOperationsFaites::depuisLignes(lignes);
 }
 
-void GardeOperationsFaites(TFiche& fiche, const TOperationsFaites& faites) {
-    fiche.setProperty(Propriete, QStringList{fiche.ficLoc()} + faites.lignes());
+void verifiePlace(const TFiche& fiche) {
+    if (fiche.annexe(Annexe::Releves).countBlocks() >= TListeBase::MaxBlocs)
+        throw UserError(QStringLiteral("Le fichier des relevés rapprochés est plein : aucune "
+                                       "quittance n'a été créée."));
 }
+
+void retient(TFiche& fiche, const QList<TOperation>& operations) {
+    if (operations.isEmpty())
+        return;
+    verifiePlace(fiche);
+    QStringList corps{DateToStr(Clock::today())};
+    for (const TOperation& o : operations)
+        corps.append(Tag + o.empreinte());
+    TListeBase& releves = fiche.annexe(Annexe::Releves);
+    releves.store(releves.countBlocks(), corps);
+    releves.nb = releves.countBlocks();
+    fiche.SetSauve();
+}
+
+} // namespace Releves

@@ -50,13 +50,13 @@ QString raisonSans(const TQuittanceReleve& q, qint64 du, const QSet<QString>& fa
 
 } // namespace
 
-TBilanReleve ValideReleve(TFiche& fiche, const TRapprochement& rapprochement,
-                          TOperationsFaites& faites) {
+TBilanReleve ValideReleve(TFiche& fiche, const TRapprochement& rapprochement) {
     TBilanReleve bilan;
     TPageDocument* page = fiche.pageDocument(Base::Quittances);
     TPageEnregistrement* fiches = fiche.pageFiche(Base::Locataires);
     if (!page || !fiches)
         return bilan;
+    Releves::verifiePlace(fiche);
     fiche.EcritPage(Base::Locataires);
     fiche.EcritPage(Base::Quittances);
     QSet<QString> faits = moisQuittances(fiche.base(Base::Quittances));
@@ -98,9 +98,12 @@ TBilanReleve ValideReleve(TFiche& fiche, const TRapprochement& rapprochement,
             }
         }
         faits.insert(moisDe(q.locataire, q.mois));
-        faites.ajoute(q.operation);
         bilan.creees.append(q);
     }
+    QList<TOperation> receptionnees;
+    for (const TQuittanceReleve& q : std::as_const(bilan.creees))
+        receptionnees.append(q.operation);
+    Releves::retient(fiche, receptionnees);
     if (!bilan.creees.isEmpty())
         fiche.SetSauve();
     return bilan;

@@ -7,7 +7,6 @@
 #include <QString>
 
 class TFiche;
-class TOperationsFaites;
 class TRapprochement;
 
 // A ticked line of the statement, with the receipt made for it or why none was.
@@ -33,8 +32,8 @@ struct TBilanReleve {
 
 // "Valider" of the statement's review: for each ticked line, the receipt "Nouvelle quittance"
 // makes for its tenant, for its month, paid by "Virement", validated into the tenant's history,
-// and the line remembered in `faites`. A line whose amount is not what the tenant owes a month,
-// or whose tenant already has a receipt for that month, gets none and says why. Everything stays
-// in the dossier in memory, marked modified: the files are written by the next save.
-TBilanReleve ValideReleve(TFiche& fiche, const TRapprochement& rapprochement,
-                          TOperationsFaites& faites);
+// and the line remembered in the dossier's file of receipted lines. A line whose amount is not
+// what the tenant owes a month, or whose tenant already has a receipt for that month, gets none
+// and says why. Everything stays in the dossier in memory, marked modified: the files are
+// written by the next save. A file of receipted lines with no room left stops it first.
+TBilanReleve ValideReleve(TFiche& fiche, const TRapprochement& rapprochement);

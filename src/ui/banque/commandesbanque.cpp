@@ -58,13 +58,11 @@ void ReleveBancaire(TFiche& fiche, const QString& repertoireReglages, QWidget* p
     if (!releve)
         return;
     std::optional<TRapprochement> rapprochement;
-    TOperationsFaites faites;
     if (!execute([&] {
             fiche.EcritPage(Base::Locataires);
-            faites = OperationsFaites(fiche);
             rapprochement.emplace(
                 *releve, TLocatairesDus(fiche.base(Base::Locataires), fiche.contexte().fmtMontant),
-                faites);
+                Releves::faites(fiche));
         }))
         return;
     TDialogueReleve revue(*rapprochement, page->liste(ChampDocument::Mois),
@@ -72,10 +70,7 @@ void ReleveBancaire(TFiche& fiche, const QString& repertoireReglages, QWidget* p
     if (revue.exec() != QDialog::Accepted)
         return;
     TBilanReleve bilan;
-    if (!execute([&] {
-            bilan = ValideReleve(fiche, *rapprochement, faites);
-            GardeOperationsFaites(fiche, faites);
-        }))
+    if (!execute([&] { bilan = ValideReleve(fiche, *rapprochement); }))
         return;
     TFenetreTableau fenetre(QStringLiteral("Relevé bancaire"), bilan.tableau(),
                             QStringLiteral("Relevé bancaire.txt"), true, parent);

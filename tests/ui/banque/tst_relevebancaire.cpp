@@ -159,9 +159,10 @@ private slots:
     }
 
     // Six credits (four that match, one that two tenants owe, one that no one owes) and two
-    // debits: the review proposes the four, the user gives the fifth to its tenant, "Valider"
-    // receipts the five, "Enregistrer" writes them. The same statement read again proposes
-    // nothing.
+    // debits: the review proposes the four, the user gives the fifth to Arnaud, "Valider"
+    // receipts the four and refuses Arnaud's second January, "Enregistrer" writes them with the
+    // lines receipted. The same statement
+    // read again, the dossier opened anew, proposes nothing.
     void asAPersonWould() {
         QTemporaryDir dir;
         const QString loc = dir.filePath("essai.loc");
@@ -255,7 +256,13 @@ private slots:
                                           "DATA12/01/2027 Loyer Janvier 2027 652,50",
                                           "DATA12/01/2027 Loyer Janvier 2027 540,00",
                                           "DATA12/01/2027 Loyer Janvier 2027 400,00"}));
+        QCOMPARE(contenu(dir.filePath("essai.rel")),
+                 QByteArray("<BLOC0000>\r\n12/01/2027\r\nOPERID B01\r\nOPERID B03\r\n"
+                            "OPERID B05\r\nOPERID B07\r\n</BLOC0000>\r\n"));
 
+        // The dossier opened again remembers them.
+        questions.repondFichier(loc);
+        form.action(Commande::Ouvrir)->trigger();
         quandOuverte<TDialogueReleve>(&form, [&](TDialogueReleve* revue) {
             proposees = rangees(revue->vue());
             revue->reject();
