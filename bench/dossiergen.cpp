@@ -1,6 +1,6 @@
 #include "dossiergen.h"
 
-#include "store/bases.h"
+#include "core/store/bases.h"
 
 #include <QByteArray>
 #include <QDate>

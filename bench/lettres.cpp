@@ -1,8 +1,8 @@
 #include "lettres.h"
 
-#include "tools/ecriturertf.h"
-#include "tools/fichierrtf.h"
-#include "tools/lecturertf.h"
+#include "core/rtf/ecriturertf.h"
+#include "core/rtf/fichierrtf.h"
+#include "core/rtf/lecturertf.h"
 
 #include <benchmark/benchmark.h>
 

@@ -10,15 +10,15 @@
 #include "releve.h"
 #include "statistiques.h"
 
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "common/textfile.h"
-#include "documents/mois.h"
-#include "gestion/quittancesdumois.h"
-#include "records/echange.h"
-#include "records/locataire.h"
-#include "store/recherche.h"
-#include "store/tlistebase.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/textfile.h"
+#include "core/documents/mois.h"
+#include "core/gestion/quittancesdumois.h"
+#include "core/records/echange.h"
+#include "core/records/locataire.h"
+#include "core/store/recherche.h"
+#include "core/store/tlistebase.h"
 
 #include <QDir>
 #include <QFile>

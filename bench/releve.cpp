@@ -2,15 +2,15 @@
 
 #include "ratioreporter.h"
 
-#include "app/tfiche.h"
-#include "banque/operationsfaites.h"
-#include "banque/rapprochement.h"
-#include "banque/relevecsv.h"
-#include "common/clock.h"
-#include "common/textfile.h"
-#include "documents/cartelocataire.h"
-#include "documents/lignesloyer.h"
-#include "records/locataire.h"
+#include "core/app/tfiche.h"
+#include "core/banque/operationsfaites.h"
+#include "core/banque/rapprochement.h"
+#include "core/banque/relevecsv.h"
+#include "core/common/clock.h"
+#include "core/common/textfile.h"
+#include "core/documents/cartelocataire.h"
+#include "core/documents/lignesloyer.h"
+#include "core/records/locataire.h"
 
 #include <QDir>
 

@@ -2,9 +2,9 @@
 
 #include "ratioreporter.h"
 
-#include "app/statistiquesfiche.h"
-#include "app/tfiche.h"
-#include "store/tlistebase.h"
+#include "core/app/statistiquesfiche.h"
+#include "core/app/tfiche.h"
+#include "core/store/tlistebase.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,11 +5,11 @@
 
 #include "invariants.h"
 
-#include "common/clock.h"
-#include "common/textfile.h"
-#include "records/locataire.h"
-#include "records/tpageenregistrement.h"
-#include "store/tlistebase.h"
+#include "core/common/clock.h"
+#include "core/common/textfile.h"
+#include "core/records/locataire.h"
+#include "core/records/tpageenregistrement.h"
+#include "core/store/tlistebase.h"
 
 #include <algorithm>
 

@@ -9,9 +9,9 @@
 
 #include "invariants.h"
 
-#include "common/conversions.h"
-#include "tools/teurocalc.h"
-#include "tools/tpocketcalc.h"
+#include "core/common/conversions.h"
+#include "core/tools/teurocalc.h"
+#include "core/tools/tpocketcalc.h"
 
 #include <cmath>
 

@@ -6,8 +6,8 @@
 
 #include "invariants.h"
 
-#include "common/clock.h"
-#include "common/conversions.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
 
 #include <QRegularExpression>
 

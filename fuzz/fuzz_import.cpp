@@ -10,11 +10,11 @@
 
 #include "invariants.h"
 
-#include "common/textfile.h"
-#include "records/echange.h"
-#include "records/locataire.h"
-#include "store/echange.h"
-#include "store/recherche.h"
+#include "core/common/textfile.h"
+#include "core/records/echange.h"
+#include "core/records/locataire.h"
+#include "core/store/echange.h"
+#include "core/store/recherche.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>

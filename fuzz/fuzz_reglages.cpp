@@ -7,7 +7,7 @@
 
 #include "invariants.h"
 
-#include "app/fichiersreglages.h"
+#include "core/app/fichiersreglages.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 
 #include "invariants.h"
 
-#include "banque/relevecsv.h"
+#include "core/banque/relevecsv.h"
 
 #include <algorithm>
 

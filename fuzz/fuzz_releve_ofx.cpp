@@ -4,7 +4,7 @@
 
 #include "invariants.h"
 
-#include "banque/releveofx.h"
+#include "core/banque/releveofx.h"
 
 // libofx leaves allocated the containers of a statement whose tags it could not close: a few
 // kilobytes a damaged file, the library's own, not ours to find here.

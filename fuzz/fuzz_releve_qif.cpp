@@ -4,7 +4,7 @@
 
 #include "invariants.h"
 
-#include "banque/releveqif.h"
+#include "core/banque/releveqif.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray fichier = octets(data, size);

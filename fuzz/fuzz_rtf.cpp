@@ -5,8 +5,8 @@
 
 #include "invariants.h"
 
-#include "tools/ecriturertf.h"
-#include "tools/lecturertf.h"
+#include "core/rtf/ecriturertf.h"
+#include "core/rtf/lecturertf.h"
 
 #include <QSet>
 

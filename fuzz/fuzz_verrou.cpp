@@ -6,7 +6,7 @@
 
 #include "invariants.h"
 
-#include "app/verrou.h"
+#include "core/app/verrou.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray octets(reinterpret_cast<const char*>(data), qsizetype(size));

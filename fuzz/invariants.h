@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/usererror.h"
+#include "core/common/usererror.h"
 
 #include <QByteArray>
 #include <QString>

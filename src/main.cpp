@@ -1,7 +1,7 @@
-#include "app/icones.h"
-#include "app/tmainform.h"
-#include "app/tsplash.h"
 #include "cli/lignecommande.h"
+#include "ui/common/icones.h"
+#include "ui/shell/tmainform.h"
+#include "ui/shell/tsplash.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

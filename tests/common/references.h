@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/cp1252.h"
+#include "core/common/cp1252.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/tmainform.h"
-#include "records/tvuefiche.h"
 #include "saisieessai.h"
+#include "ui/records/tvuefiche.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QTest>
@@ -13,7 +13,7 @@ inline TVueFiche* nouveauLocataire(TMainForm& form) {
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return nullptr;
-    form.action(Commande::Nouveau)->trigger();
+    form.action(Action::Nouveau)->trigger();
     auto* vue = form.findChild<TVueFiche*>("Locataires");
     tape(champ(vue, "Nom/Soc"), "Dupré");
     tape(champ(vue, "Adresse"), "12 rue des Lilas");

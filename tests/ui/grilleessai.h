@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/tlistebase.h"
+#include "core/store/tlistebase.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/imprimante.h"
-#include "printing/tcanevasenregistre.h"
+#include "core/printing/tcanevasenregistre.h"
+#include "ui/printing/imprimante.h"
 
 #include <QList>
 #include <QStringList>

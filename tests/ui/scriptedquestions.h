@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/questions.h"
-#include "documents/tdepart.h"
-#include "store/saisies.h"
-#include "store/selections.h"
-#include "store/tlistebase.h"
+#include "core/documents/tdepart.h"
+#include "core/store/saisies.h"
+#include "core/store/selections.h"
+#include "core/store/tlistebase.h"
+#include "ui/common/questions.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "descriptionstats.h"
+#include "core/accounting/descriptionstats.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "fec.h"
+#include "core/accounting/fec.h"
 
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <algorithm>
 #include <array>

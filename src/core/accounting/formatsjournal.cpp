@@ -1,6 +1,6 @@
-#include "formatsjournal.h"
+#include "core/accounting/formatsjournal.h"
 
-#include "fec.h"
+#include "core/accounting/fec.h"
 
 const QList<TFormatJournal>& FormatsJournal() {
     static const QList<TFormatJournal> formats = {

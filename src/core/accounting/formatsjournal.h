@@ -1,6 +1,6 @@
 #pragma once
 
-#include "journal.h"
+#include "core/accounting/journal.h"
 
 #include <QList>
 #include <QString>

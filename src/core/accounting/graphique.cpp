@@ -1,6 +1,6 @@
-#include "graphique.h"
+#include "core/accounting/graphique.h"
 
-#include "common/conversions.h"
+#include "core/common/conversions.h"
 
 #include <algorithm>
 #include <cmath>

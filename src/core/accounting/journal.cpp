@@ -1,11 +1,11 @@
-#include "journal.h"
+#include "core/accounting/journal.h"
 
-#include "common/conversions.h"
-#include "common/montants.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
-#include "documents/documentlu.h"
-#include "store/tlistebase.h"
+#include "core/common/conversions.h"
+#include "core/common/montants.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
+#include "core/documents/documentlu.h"
+#include "core/store/tlistebase.h"
 
 #include <array>
 #include <cmath>

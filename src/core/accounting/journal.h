@@ -1,7 +1,7 @@
 #pragma once
 
-#include "parametres.h"
-#include "statistiques.h"
+#include "core/accounting/parametres.h"
+#include "core/accounting/statistiques.h"
 
 #include <QDate>
 #include <QList>

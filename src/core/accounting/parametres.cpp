@@ -1,7 +1,7 @@
-#include "parametres.h"
+#include "core/accounting/parametres.h"
 
-#include "common/conversions.h"
-#include "store/tlistebase.h"
+#include "core/common/conversions.h"
+#include "core/store/tlistebase.h"
 
 QString NormaliseCompte(const QString& texte) {
     return (texte.trimmed() + QStringLiteral("00000")).left(6);

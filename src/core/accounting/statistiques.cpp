@@ -1,11 +1,11 @@
-#include "statistiques.h"
+#include "core/accounting/statistiques.h"
 
-#include "documents/documentlu.h"
-#include "documents/mois.h"
-#include "purchasing/commandelue.h"
-#include "records/locataire.h"
-#include "records/lot.h"
-#include "store/tlistebase.h"
+#include "core/documents/documentlu.h"
+#include "core/documents/mois.h"
+#include "core/purchasing/commandelue.h"
+#include "core/records/locataire.h"
+#include "core/records/lot.h"
+#include "core/store/tlistebase.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/montants.h"
-#include "descriptionstats.h"
-#include "tcumul.h"
+#include "core/accounting/descriptionstats.h"
+#include "core/accounting/tcumul.h"
+#include "core/common/montants.h"
 
 #include <QDate>
 #include <QHash>

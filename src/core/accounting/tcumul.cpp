@@ -1,7 +1,7 @@
-#include "tcumul.h"
+#include "core/accounting/tcumul.h"
 
-#include "common/conversions.h"
-#include "common/usererror.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
 
 #include <QCollator>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "tgrilletexte.h"
+#include "core/accounting/tgrilletexte.h"
 
 #include <algorithm>
 

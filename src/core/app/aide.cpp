@@ -1,6 +1,6 @@
-#include "aide.h"
+#include "core/app/aide.h"
 
-#include "common/pli.h"
+#include "core/common/pli.h"
 
 #include <QFile>
 #include <QTextDocument>

@@ -1,4 +1,4 @@
-#include "cheminsdossier.h"
+#include "core/app/cheminsdossier.h"
 
 bool estFichierLoc(const QString& path) {
     return path.right(4).toUpper() == QLatin1String(".LOC");

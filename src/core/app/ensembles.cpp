@@ -1,4 +1,4 @@
-#include "ensembles.h"
+#include "core/app/ensembles.h"
 
 #include <string_view>
 
@@ -12,22 +12,22 @@ bool contient(const char* pages, Base page) {
 
 } // namespace
 
-bool actifAuDepart(Commande commande) {
-    return definition(commande).regle.auDepart;
+bool actifAuDepart(Action action) {
+    return definition(action).regle.auDepart;
 }
 
-QList<EtatCommande> ensembleDossierOuvert() {
-    QList<EtatCommande> ensemble;
-    for (const TDefCommande& d : definitions())
+QList<EtatAction> ensembleDossierOuvert() {
+    QList<EtatAction> ensemble;
+    for (const TDefAction& d : definitions())
         if (d.regle.dossierOuvert != EffetDossier::Garde)
-            ensemble.append({d.commande, d.regle.dossierOuvert == EffetDossier::Active});
+            ensemble.append({d.action, d.regle.dossierOuvert == EffetDossier::Active});
     return ensemble;
 }
 
-QList<EtatCommande> ensemblePage(Base page) {
-    QList<EtatCommande> ensemble;
-    for (const TDefCommande& d : definitions())
+QList<EtatAction> ensemblePage(Base page) {
+    QList<EtatAction> ensemble;
+    for (const TDefAction& d : definitions())
         if (d.regle.actifSur && !contient(d.regle.gardeSur, page))
-            ensemble.append({d.commande, contient(d.regle.actifSur, page)});
+            ensemble.append({d.action, contient(d.regle.actifSur, page)});
     return ensemble;
 }

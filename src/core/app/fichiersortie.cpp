@@ -1,12 +1,12 @@
-#include "fichiersortie.h"
+#include "core/app/fichiersortie.h"
 
-#include "app/fichiersreglages.h"
-#include "app/tfiche.h"
-#include "app/verrou.h"
-#include "common/usererror.h"
-#include "store/bases.h"
-#include "tools/blocnotes.h"
-#include "tools/messages.h"
+#include "core/app/fichiersreglages.h"
+#include "core/app/tfiche.h"
+#include "core/app/verrou.h"
+#include "core/common/usererror.h"
+#include "core/store/bases.h"
+#include "core/tools/blocnotes.h"
+#include "core/tools/messages.h"
 
 #include <QDir>
 #include <QFileInfo>

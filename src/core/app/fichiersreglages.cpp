@@ -1,9 +1,9 @@
-#include "fichiersreglages.h"
+#include "core/app/fichiersreglages.h"
 
-#include "common/conversions.h"
-#include "common/cp1252.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/common/conversions.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <QDir>
 
@@ -31,9 +31,9 @@ std::array<ChampIni, 18> champsIni(QString& chemin, TReglages& r, TSelections& s
             &r.compteTaxe,    &r.compteAPL};
 }
 
-const std::array<QString, 4> SectionsCbx = {QStringLiteral("[TYPE]"), QStringLiteral("[FOURNISSEUR]"),
-                                            QStringLiteral("[REGLEMENT]"),
-                                            QStringLiteral("[CHARGES]")};
+const std::array<QString, 4> SectionsCbx = {
+    QStringLiteral("[TYPE]"), QStringLiteral("[FOURNISSEUR]"), QStringLiteral("[REGLEMENT]"),
+    QStringLiteral("[CHARGES]")};
 
 QString fichier(const QString& repertoire, const QString& nom) {
     return resolveFileName(QDir(repertoire).filePath(nom));

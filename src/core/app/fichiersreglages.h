@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/selections.h"
-#include "treglages.h"
+#include "core/app/treglages.h"
+#include "core/store/selections.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
-#include "impressions.h"
+#include "core/app/impressions.h"
 
-#include "app/tfiche.h"
-#include "common/conversions.h"
-#include "documents/tpagedocument.h"
-#include "printing/impcommande.h"
-#include "printing/impenveloppe.h"
-#include "purchasing/tpagecommande.h"
-#include "records/tpageenregistrement.h"
+#include "core/app/tfiche.h"
+#include "core/common/conversions.h"
+#include "core/documents/tpagedocument.h"
+#include "core/printing/impcommande.h"
+#include "core/printing/impenveloppe.h"
+#include "core/purchasing/tpagecommande.h"
+#include "core/records/tpageenregistrement.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/treglages.h"
-#include "printing/entete.h"
-#include "printing/impdocument.h"
-#include "printing/impfiche.h"
-#include "printing/impliste.h"
-#include "store/bases.h"
+#include "core/app/treglages.h"
+#include "core/printing/entete.h"
+#include "core/printing/impdocument.h"
+#include "core/printing/impfiche.h"
+#include "core/printing/impliste.h"
+#include "core/store/bases.h"
 
 #include <optional>
 

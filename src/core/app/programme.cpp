@@ -1,6 +1,6 @@
-#include "programme.h"
+#include "core/app/programme.h"
 
-#include "fichiersreglages.h"
+#include "core/app/fichiersreglages.h"
 
 #include <QDir>
 

@@ -1,9 +1,9 @@
-#include "sauvegardes.h"
+#include "core/app/sauvegardes.h"
 
-#include "common/etapesfichiers.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
-#include "store/tlistebase.h"
+#include "core/common/etapesfichiers.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
+#include "core/store/tlistebase.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "statistiquesfiche.h"
+#include "core/app/statistiquesfiche.h"
 
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "purchasing/tpagecommande.h"
-#include "tfiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
+#include "core/purchasing/tpagecommande.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "accounting/journal.h"
-#include "accounting/statistiques.h"
+#include "core/accounting/journal.h"
+#include "core/accounting/statistiques.h"
 
 class TFiche;
 

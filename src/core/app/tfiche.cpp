@@ -1,14 +1,14 @@
-#include "tfiche.h"
+#include "core/app/tfiche.h"
 
-#include "app/sauvegardes.h"
-#include "common/clock.h"
-#include "common/ensemblefichiers.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
-#include "documents/tpagedocument.h"
-#include "purchasing/tpagecommande.h"
-#include "records/locataire.h"
-#include "records/pages.h"
+#include "core/app/pages.h"
+#include "core/app/sauvegardes.h"
+#include "core/common/clock.h"
+#include "core/common/ensemblefichiers.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
+#include "core/documents/tpagedocument.h"
+#include "core/purchasing/tpagecommande.h"
+#include "core/records/locataire.h"
 
 #include <QDir>
 #include <QFileInfo>

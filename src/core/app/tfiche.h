@@ -1,18 +1,18 @@
 #pragma once
 
-#include "accounting/parametres.h"
-#include "app/treglages.h"
-#include "common/signaturefichier.h"
-#include "documents/cartelocataire.h"
-#include "records/recherches.h"
-#include "records/tcontextepage.h"
-#include "records/tpageenregistrement.h"
-#include "store/bases.h"
-#include "store/echange.h"
-#include "store/navigation.h"
-#include "store/selections.h"
-#include "store/tlistebase.h"
-#include "store/tpage.h"
+#include "core/accounting/parametres.h"
+#include "core/app/treglages.h"
+#include "core/common/signaturefichier.h"
+#include "core/documents/cartelocataire.h"
+#include "core/records/recherches.h"
+#include "core/records/tcontextepage.h"
+#include "core/records/tpageenregistrement.h"
+#include "core/store/bases.h"
+#include "core/store/echange.h"
+#include "core/store/navigation.h"
+#include "core/store/selections.h"
+#include "core/store/tlistebase.h"
+#include "core/store/tpage.h"
 
 #include <QObject>
 #include <array>

@@ -1,7 +1,7 @@
 // The orders and their parameters, and the account numbers of the journal.
 
-#include "purchasing/tpagecommande.h"
-#include "tfiche.h"
+#include "core/app/tfiche.h"
+#include "core/purchasing/tpagecommande.h"
 
 TPageCommande* TFiche::pageCommande() const {
     return dynamic_cast<TPageCommande*>(page(Base::Commandes));

@@ -1,11 +1,11 @@
 // The searches, sorts, imports and exports of the record window.
-#include "tfiche.h"
+#include "core/app/tfiche.h"
 
-#include "common/textfile.h"
-#include "common/usererror.h"
-#include "records/echange.h"
-#include "store/recherche.h"
-#include "store/selections.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
+#include "core/records/echange.h"
+#include "core/store/recherche.h"
+#include "core/store/selections.h"
 
 #include <QDir>
 

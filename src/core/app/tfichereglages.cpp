@@ -1,7 +1,7 @@
 // The settings that the record window keeps from one run to the next.
 
-#include "fichiersreglages.h"
-#include "tfiche.h"
+#include "core/app/fichiersreglages.h"
+#include "core/app/tfiche.h"
 
 void TFiche::ChargeSoc(const QString& repertoire) {
     FichiersReglages::ChargeSoc(repertoire, m_reglages.lignesProprio);

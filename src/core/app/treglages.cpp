@@ -1,4 +1,4 @@
-#include "treglages.h"
+#include "core/app/treglages.h"
 
 QStringList reglementsParDefaut() {
     return {QStringLiteral("A réception"), QStringLiteral("Réglement à 30 jours"),

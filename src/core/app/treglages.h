@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/listesvaleurs.h"
+#include "core/records/listesvaleurs.h"
 
 #include <QString>
 #include <QStringList>

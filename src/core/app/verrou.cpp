@@ -1,6 +1,6 @@
-#include "verrou.h"
+#include "core/app/verrou.h"
 
-#include "common/usererror.h"
+#include "core/common/usererror.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "formatscsv.h"
+#include "core/banque/formatscsv.h"
 
-#include "common/cp1252.h"
-#include "common/textfile.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
 
 #include <QDir>
 

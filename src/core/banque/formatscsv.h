@@ -1,6 +1,6 @@
 #pragma once
 
-#include "relevecsv.h"
+#include "core/banque/relevecsv.h"
 
 #include <QList>
 #include <QString>

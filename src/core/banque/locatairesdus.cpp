@@ -1,11 +1,11 @@
-#include "locatairesdus.h"
+#include "core/banque/locatairesdus.h"
 
-#include "common/pli.h"
-#include "documents/cartelocataire.h"
-#include "documents/lignesloyer.h"
-#include "records/locataire.h"
-#include "store/selections.h"
-#include "store/tlistebase.h"
+#include "core/common/pli.h"
+#include "core/documents/cartelocataire.h"
+#include "core/documents/lignesloyer.h"
+#include "core/records/locataire.h"
+#include "core/store/selections.h"
+#include "core/store/tlistebase.h"
 
 #include <QSet>
 

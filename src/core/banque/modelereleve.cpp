@@ -1,6 +1,6 @@
-#include "modelereleve.h"
+#include "core/banque/modelereleve.h"
 
-#include "documents/mois.h"
+#include "core/documents/mois.h"
 
 namespace {
 

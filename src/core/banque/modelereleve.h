@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rapprochement.h"
+#include "core/banque/rapprochement.h"
 
 #include <QAbstractTableModel>
 

@@ -1,6 +1,6 @@
-#include "operation.h"
+#include "core/banque/operation.h"
 
-#include "common/cp1252.h"
+#include "core/common/cp1252.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "operationsfaites.h"
+#include "core/banque/operationsfaites.h"
 
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "common/usererror.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "operation.h"
+#include "core/banque/operation.h"
 
 #include <QSet>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "rapprochement.h"
+#include "core/banque/rapprochement.h"
 
-#include "documents/mois.h"
-#include "operationsfaites.h"
+#include "core/banque/operationsfaites.h"
+#include "core/documents/mois.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "locatairesdus.h"
-#include "operation.h"
+#include "core/banque/locatairesdus.h"
+#include "core/banque/operation.h"
 
 #include <QList>
 #include <QString>

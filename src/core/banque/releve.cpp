@@ -1,9 +1,9 @@
-#include "releve.h"
+#include "core/banque/releve.h"
 
-#include "common/textfile.h"
-#include "relevecsv.h"
-#include "releveofx.h"
-#include "releveqif.h"
+#include "core/banque/relevecsv.h"
+#include "core/banque/releveofx.h"
+#include "core/banque/releveqif.h"
+#include "core/common/textfile.h"
 
 namespace Releve {
 

@@ -1,8 +1,8 @@
-#include "relevecsv.h"
+#include "core/banque/relevecsv.h"
 
-#include "common/usererror.h"
-#include "store/lectureimport.h"
-#include "textesreleve.h"
+#include "core/banque/textesreleve.h"
+#include "core/common/usererror.h"
+#include "core/store/lectureimport.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "releveofx.h"
+#include "core/banque/releveofx.h"
 
-#include "common/usererror.h"
+#include "core/common/usererror.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "textesreleve.h"
+#include "core/banque/textesreleve.h"
 
 #include <QStringList>
 

@@ -1,14 +1,14 @@
-#include "validationreleve.h"
+#include "core/banque/validationreleve.h"
 
-#include "app/tfiche.h"
-#include "common/usererror.h"
-#include "documents/cartelocataire.h"
-#include "documents/lignesloyer.h"
-#include "documents/mois.h"
-#include "documents/tpagedocument.h"
-#include "operationsfaites.h"
-#include "rapprochement.h"
-#include "records/locataire.h"
+#include "core/app/tfiche.h"
+#include "core/banque/operationsfaites.h"
+#include "core/banque/rapprochement.h"
+#include "core/common/usererror.h"
+#include "core/documents/cartelocataire.h"
+#include "core/documents/lignesloyer.h"
+#include "core/documents/mois.h"
+#include "core/documents/tpagedocument.h"
+#include "core/records/locataire.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gestion/ttableau.h"
-#include "operation.h"
+#include "core/banque/operation.h"
+#include "core/gestion/ttableau.h"
 
 #include <QList>
 #include <QString>

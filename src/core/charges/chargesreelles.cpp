@@ -1,8 +1,8 @@
-#include "chargesreelles.h"
+#include "core/charges/chargesreelles.h"
 
-#include "common/conversions.h"
-#include "documents/documentlu.h"
-#include "store/tlistebase.h"
+#include "core/common/conversions.h"
+#include "core/documents/documentlu.h"
+#include "core/store/tlistebase.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "regularisation.h"
+#include "core/charges/regularisation.h"
 
-#include "common/conversions.h"
-#include "documents/descriptiondocument.h"
-#include "documents/documentlu.h"
-#include "gestion/ttableau.h"
-#include "records/locataire.h"
-#include "records/lot.h"
-#include "store/tlistebase.h"
+#include "core/common/conversions.h"
+#include "core/documents/descriptiondocument.h"
+#include "core/documents/documentlu.h"
+#include "core/gestion/ttableau.h"
+#include "core/records/locataire.h"
+#include "core/records/lot.h"
+#include "core/store/tlistebase.h"
 
 #include <algorithm>
 
@@ -67,8 +67,8 @@ QString libelle(int annee) {
 }
 
 QList<TRegularisation> Calcule(const TListeBase& locataires, const TListeBase& lots,
-                               const TListeBase& quittances, const TListeBase& charges,
-                               int annee, const QString& lot) {
+                               const TListeBase& quittances, const TListeBase& charges, int annee,
+                               const QString& lot) {
     namespace L = Locataire;
     const QDate debut(annee, 1, 1);
     const QDate fin(annee, 12, 31);

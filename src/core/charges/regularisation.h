@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chargesreelles.h"
+#include "core/charges/chargesreelles.h"
 
 #include <QDate>
 #include <QList>
@@ -44,8 +44,8 @@ QString libelle(int annee);
 // `annee`, in the order of the tenant base. A tenant's occupancy runs from his entry (the start
 // of his lease when the card has none) to his leaving; a tenant without either date has none.
 QList<TRegularisation> Calcule(const TListeBase& locataires, const TListeBase& lots,
-                               const TListeBase& quittances, const TListeBase& charges,
-                               int annee, const QString& lot = {});
+                               const TListeBase& quittances, const TListeBase& charges, int annee,
+                               const QString& lot = {});
 
 // The grid of the results: "N° locataire", "Nom/Soc", "N° lot", "Période", "Jours",
 // "Charges réelles", "Quote-part", "Provisions", "Solde".

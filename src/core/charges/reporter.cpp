@@ -1,11 +1,11 @@
-#include "reporter.h"
+#include "core/charges/reporter.h"
 
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "documents/tpagedocument.h"
-#include "regularisation.h"
+#include "core/app/tfiche.h"
+#include "core/charges/regularisation.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/documents/tpagedocument.h"
 
 namespace {
 

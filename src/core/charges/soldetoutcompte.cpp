@@ -1,12 +1,12 @@
-#include "soldetoutcompte.h"
+#include "core/charges/soldetoutcompte.h"
 
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "documents/documentlu.h"
-#include "gestion/loyersimpayes.h"
-#include "records/locataire.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/documents/documentlu.h"
+#include "core/gestion/loyersimpayes.h"
+#include "core/records/locataire.h"
 
 namespace {
 
@@ -79,9 +79,9 @@ TSoldeToutCompte Calcule(const TFiche& fiche, const QString& numero, const QDate
         if (ligne.value(0).trimmed() == s.locataire && !ligne.value(4).isEmpty())
             s.moisImpayes = ligne.value(4).split(QStringLiteral(", "));
 
-    const QList<TRegularisation> regularisations = Regularisation::Calcule(
-        locataires, fiche.base(Base::Lots), fiche.base(Base::Quittances),
-        fiche.annexe(Annexe::Charges), s.sortie.year());
+    const QList<TRegularisation> regularisations =
+        Regularisation::Calcule(locataires, fiche.base(Base::Lots), fiche.base(Base::Quittances),
+                                fiche.annexe(Annexe::Charges), s.sortie.year());
     for (const TRegularisation& r : regularisations) {
         if (r.locataire != s.locataire)
             continue;

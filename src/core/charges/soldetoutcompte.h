@@ -1,6 +1,6 @@
 #pragma once
 
-#include "regularisation.h"
+#include "core/charges/regularisation.h"
 
 #include <QDate>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "bornefichier.h"
+#include "core/common/bornefichier.h"
 
-#include "usererror.h"
+#include "core/common/usererror.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "core/common/clock.h"
 
 QDateTime Clock::s_fixed;
 

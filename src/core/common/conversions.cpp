@@ -1,8 +1,8 @@
-#include "conversions.h"
+#include "core/common/conversions.h"
 
-#include "clock.h"
-#include "decimaldigits.h"
-#include "usererror.h"
+#include "core/common/clock.h"
+#include "core/common/decimaldigits.h"
+#include "core/common/usererror.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "decimaldigits.h"
+#include "core/common/decimaldigits.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "ensemblefichiers.h"
+#include "core/common/ensemblefichiers.h"
 
-#include "cp1252.h"
-#include "etapesfichiers.h"
-#include "usererror.h"
+#include "core/common/cp1252.h"
+#include "core/common/etapesfichiers.h"
+#include "core/common/usererror.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "etapesfichiers.h"
+#include "core/common/etapesfichiers.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
-#include "montants.h"
+#include "core/common/montants.h"
 
-#include "conversions.h"
+#include "core/common/conversions.h"
 
 #include <cmath>
 

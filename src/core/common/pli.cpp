@@ -1,4 +1,4 @@
-#include "pli.h"
+#include "core/common/pli.h"
 
 QString PliTexte(const QString& texte) {
     const QString decompose = texte.normalized(QString::NormalizationForm_D).toLower();

@@ -1,4 +1,4 @@
-#include "signaturefichier.h"
+#include "core/common/signaturefichier.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "textfile.h"
+#include "core/common/textfile.h"
 
-#include "bornefichier.h"
-#include "cp1252.h"
-#include "ensemblefichiers.h"
-#include "usererror.h"
+#include "core/common/bornefichier.h"
+#include "core/common/cp1252.h"
+#include "core/common/ensemblefichiers.h"
+#include "core/common/usererror.h"
 
 #include <QDir>
 #include <QFile>

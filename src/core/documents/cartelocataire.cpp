@@ -1,7 +1,7 @@
-#include "cartelocataire.h"
+#include "core/documents/cartelocataire.h"
 
-#include "records/locataire.h"
-#include "records/tpageenregistrement.h"
+#include "core/records/locataire.h"
+#include "core/records/tpageenregistrement.h"
 
 #include <functional>
 

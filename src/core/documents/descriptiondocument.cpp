@@ -1,4 +1,4 @@
-#include "descriptiondocument.h"
+#include "core/documents/descriptiondocument.h"
 
 bool TDescriptionDocument::a(ChampDocument champ) const {
     return ligne(champ) > 0;

@@ -1,11 +1,11 @@
-#include "documentlu.h"
+#include "core/documents/documentlu.h"
 
-#include "common/conversions.h"
-#include "common/montants.h"
-#include "common/usererror.h"
-#include "store/tlistebase.h"
-#include "tgrilledocument.h"
-#include "tpagelignes.h"
+#include "core/common/conversions.h"
+#include "core/common/montants.h"
+#include "core/common/usererror.h"
+#include "core/documents/tgrilledocument.h"
+#include "core/documents/tpagelignes.h"
+#include "core/store/tlistebase.h"
 
 std::optional<double> ValeurMontant(const QString& texte) {
     try {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "descriptiondocument.h"
+#include "core/documents/descriptiondocument.h"
 
 #include <QDate>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "enlettres.h"
+#include "core/documents/enlettres.h"
 
-#include "common/conversions.h"
-#include "common/usererror.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
 
 #include <climits>
 

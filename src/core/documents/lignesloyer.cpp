@@ -1,8 +1,8 @@
-#include "lignesloyer.h"
+#include "core/documents/lignesloyer.h"
 
-#include "common/conversions.h"
-#include "common/montants.h"
-#include "documentlu.h"
+#include "core/common/conversions.h"
+#include "core/common/montants.h"
+#include "core/documents/documentlu.h"
 
 QList<TLigneLoyer> LignesLoyer(const TMontantsLoyer& montants) {
     QList<TLigneLoyer> lignes{

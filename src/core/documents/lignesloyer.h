@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cartelocataire.h"
+#include "core/documents/cartelocataire.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "mois.h"
+#include "core/documents/mois.h"
 
-#include "common/conversions.h"
+#include "core/common/conversions.h"
 
 QDate PremierJour(const QDate& date) {
     return QDate(date.year(), date.month(), 1);

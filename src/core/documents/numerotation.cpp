@@ -1,8 +1,8 @@
-#include "numerotation.h"
+#include "core/documents/numerotation.h"
 
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "store/tlistebase.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/store/tlistebase.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "tdepart.h"
+#include "core/documents/tdepart.h"
 
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "mois.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/documents/mois.h"
 
 void TDepart::Init(const QString& nom, const TMontantsLoyer& mensuels, const QDate& du,
                    const QDate& au) {

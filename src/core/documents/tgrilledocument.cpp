@@ -1,9 +1,9 @@
-#include "tgrilledocument.h"
+#include "core/documents/tgrilledocument.h"
 
-#include "common/conversions.h"
-#include "common/montants.h"
-#include "common/usererror.h"
-#include "store/tlistebase.h"
+#include "core/common/conversions.h"
+#include "core/common/montants.h"
+#include "core/common/usererror.h"
+#include "core/store/tlistebase.h"
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
-#include "tpagedocument.h"
+#include "core/documents/tpagedocument.h"
 
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "common/montants.h"
-#include "common/usererror.h"
-#include "documentlu.h"
-#include "enlettres.h"
-#include "lignesloyer.h"
-#include "mois.h"
-#include "numerotation.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/common/montants.h"
+#include "core/common/usererror.h"
+#include "core/documents/documentlu.h"
+#include "core/documents/enlettres.h"
+#include "core/documents/lignesloyer.h"
+#include "core/documents/mois.h"
+#include "core/documents/numerotation.h"
 
 namespace {
 

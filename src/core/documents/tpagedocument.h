@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cartelocataire.h"
-#include "descriptiondocument.h"
-#include "tpagelignes.h"
+#include "core/documents/cartelocataire.h"
+#include "core/documents/descriptiondocument.h"
+#include "core/documents/tpagelignes.h"
 
 #include <QDate>
 #include <QStringList>

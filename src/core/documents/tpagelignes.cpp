@@ -1,8 +1,8 @@
-#include "tpagelignes.h"
+#include "core/documents/tpagelignes.h"
 
-#include "common/textfile.h"
-#include "common/usererror.h"
-#include "numerotation.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
+#include "core/documents/numerotation.h"
 
 #include <algorithm>
 

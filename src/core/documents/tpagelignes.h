@@ -1,9 +1,9 @@
 #pragma once
 
-#include "records/tcontextepage.h"
-#include "store/tlistebase.h"
-#include "store/tpage.h"
-#include "tgrilledocument.h"
+#include "core/documents/tgrilledocument.h"
+#include "core/records/tcontextepage.h"
+#include "core/store/tlistebase.h"
+#include "core/store/tpage.h"
 
 #include <QObject>
 #include <QStringList>

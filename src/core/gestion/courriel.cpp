@@ -1,15 +1,15 @@
-#include "courriel.h"
+#include "core/gestion/courriel.h"
 
-#include "app/impressions.h"
-#include "app/tfiche.h"
-#include "app/treglages.h"
-#include "common/clock.h"
-#include "common/usererror.h"
-#include "documents/tpagedocument.h"
-#include "printing/pdf.h"
-#include "quittancesdumois.h"
-#include "records/adressecourriel.h"
-#include "records/locataire.h"
+#include "core/app/impressions.h"
+#include "core/app/tfiche.h"
+#include "core/app/treglages.h"
+#include "core/common/clock.h"
+#include "core/common/usererror.h"
+#include "core/documents/tpagedocument.h"
+#include "core/gestion/quittancesdumois.h"
+#include "core/printing/pdf.h"
+#include "core/records/adressecourriel.h"
+#include "core/records/locataire.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/impdocument.h"
-#include "store/bases.h"
+#include "core/printing/impdocument.h"
+#include "core/store/bases.h"
 
 #include <QDateTime>
 #include <QString>

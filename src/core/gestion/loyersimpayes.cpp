@@ -1,9 +1,9 @@
-#include "loyersimpayes.h"
+#include "core/gestion/loyersimpayes.h"
 
-#include "documents/descriptiondocument.h"
-#include "moisquittances.h"
-#include "records/locataire.h"
-#include "store/selections.h"
+#include "core/documents/descriptiondocument.h"
+#include "core/gestion/moisquittances.h"
+#include "core/records/locataire.h"
+#include "core/store/selections.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "moisquittances.h"
+#include "core/gestion/moisquittances.h"
 
-#include "common/conversions.h"
+#include "core/common/conversions.h"
 
 std::optional<int> MoisAnnee(const QString& texte) {
     const QString t = texte.trimmed();

@@ -1,12 +1,12 @@
-#include "quittancesdumois.h"
+#include "core/gestion/quittancesdumois.h"
 
-#include "app/impressions.h"
-#include "app/tfiche.h"
-#include "common/usererror.h"
-#include "documents/mois.h"
-#include "documents/numerotation.h"
-#include "documents/tpagedocument.h"
-#include "records/locataire.h"
+#include "core/app/impressions.h"
+#include "core/app/tfiche.h"
+#include "core/common/usererror.h"
+#include "core/documents/mois.h"
+#include "core/documents/numerotation.h"
+#include "core/documents/tpagedocument.h"
+#include "core/records/locataire.h"
 
 #include <QSet>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "printing/impdocument.h"
-#include "printing/tcanevas.h"
-#include "ttableau.h"
+#include "core/gestion/ttableau.h"
+#include "core/printing/impdocument.h"
+#include "core/printing/tcanevas.h"
 
 #include <QList>
 #include <QString>

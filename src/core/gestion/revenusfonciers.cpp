@@ -1,12 +1,12 @@
-#include "revenusfonciers.h"
+#include "core/gestion/revenusfonciers.h"
 
-#include "app/tfiche.h"
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "documents/descriptiondocument.h"
-#include "purchasing/tpagecommande.h"
-#include "records/locataire.h"
-#include "records/lot.h"
+#include "core/app/tfiche.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/documents/descriptiondocument.h"
+#include "core/purchasing/tpagecommande.h"
+#include "core/records/locataire.h"
+#include "core/records/lot.h"
 
 #include <QHash>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ttableau.h"
+#include "core/gestion/ttableau.h"
 
 class TFiche;
 

@@ -1,11 +1,11 @@
-#include "revisionloyers.h"
+#include "core/gestion/revisionloyers.h"
 
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "records/locataire.h"
-#include "store/selections.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/records/locataire.h"
+#include "core/store/selections.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "ttableau.h"
+#include "core/gestion/ttableau.h"
 
-#include "common/conversions.h"
-#include "common/textfile.h"
-#include "moisquittances.h"
+#include "core/common/conversions.h"
+#include "core/common/textfile.h"
+#include "core/gestion/moisquittances.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "cadres.h"
+#include "core/printing/cadres.h"
 
 void Dessin(TFeuille& f) {
     f.epaisseur(2);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tfeuille.h"
+#include "core/printing/tfeuille.h"
 
 // The ruled frames of the documents, with their column titles: the lines zone from 90 to
 // 245 mm, the totals band below it down to 270 mm.

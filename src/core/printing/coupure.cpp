@@ -1,4 +1,4 @@
-#include "coupure.h"
+#include "core/printing/coupure.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/montants.h"
+#include "core/common/montants.h"
 
 #include <QString>
 #include <QStringList>

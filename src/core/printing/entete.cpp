@@ -1,4 +1,4 @@
-#include "entete.h"
+#include "core/printing/entete.h"
 
 namespace {
 

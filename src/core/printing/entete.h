@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tfeuille.h"
+#include "core/printing/tfeuille.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "impcommande.h"
+#include "core/printing/impcommande.h"
 
-#include "cadres.h"
-#include "pagesdocument.h"
+#include "core/printing/cadres.h"
+#include "core/printing/pagesdocument.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "impdocument.h"
+#include "core/printing/impdocument.h"
 
-#include "cadres.h"
-#include "pagesdocument.h"
+#include "core/printing/cadres.h"
+#include "core/printing/pagesdocument.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "entete.h"
-#include "tcanevas.h"
+#include "core/printing/entete.h"
+#include "core/printing/tcanevas.h"
 
 #include <QList>
 #include <QStringList>

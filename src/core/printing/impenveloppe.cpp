@@ -1,6 +1,6 @@
-#include "impenveloppe.h"
+#include "core/printing/impenveloppe.h"
 
-#include "tfeuille.h"
+#include "core/printing/tfeuille.h"
 
 void ImprimeEnveloppe(TCanevas& canevas, const TProprietaire& expediteur,
                       const std::array<QString, 4>& destinataire, int decalage) {

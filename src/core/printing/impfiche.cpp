@@ -1,6 +1,6 @@
-#include "impfiche.h"
+#include "core/printing/impfiche.h"
 
-#include "tfeuille.h"
+#include "core/printing/tfeuille.h"
 
 #include <algorithm>
 #include <span>

@@ -1,7 +1,7 @@
-#include "impgrille.h"
+#include "core/printing/impgrille.h"
 
-#include "common/conversions.h"
-#include "coupure.h"
+#include "core/common/conversions.h"
+#include "core/printing/coupure.h"
 
 #include <algorithm>
 

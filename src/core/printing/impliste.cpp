@@ -1,7 +1,7 @@
-#include "impliste.h"
+#include "core/printing/impliste.h"
 
-#include "store/tlistebase.h"
-#include "tfeuille.h"
+#include "core/printing/tfeuille.h"
+#include "core/store/tlistebase.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "pagesdocument.h"
+#include "core/printing/pagesdocument.h"
 
 #include <algorithm>
 

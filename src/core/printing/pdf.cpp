@@ -1,7 +1,7 @@
-#include "pdf.h"
+#include "core/printing/pdf.h"
 
-#include "common/usererror.h"
-#include "tcanevaspeintre.h"
+#include "core/common/usererror.h"
+#include "core/printing/tcanevaspeintre.h"
 
 #include <QDir>
 #include <QPageLayout>

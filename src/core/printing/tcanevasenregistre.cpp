@@ -1,4 +1,4 @@
-#include "tcanevasenregistre.h"
+#include "core/printing/tcanevasenregistre.h"
 
 #include <QStringList>
 

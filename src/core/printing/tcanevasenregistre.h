@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tcanevas.h"
+#include "core/printing/tcanevas.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "tcanevaspeintre.h"
+#include "core/printing/tcanevaspeintre.h"
 
 #include <QFontMetrics>
 #include <QPagedPaintDevice>

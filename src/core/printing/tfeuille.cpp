@@ -1,6 +1,6 @@
-#include "tfeuille.h"
+#include "core/printing/tfeuille.h"
 
-#include "coupure.h"
+#include "core/printing/coupure.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "calculcommande.h"
+#include "core/purchasing/calculcommande.h"
 
-#include "common/conversions.h"
-#include "common/usererror.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "commandelue.h"
+#include "core/purchasing/commandelue.h"
 
-#include "documents/tpagelignes.h"
-#include "store/tlistebase.h"
-#include "tpagecommande.h"
+#include "core/documents/tpagelignes.h"
+#include "core/purchasing/tpagecommande.h"
+#include "core/store/tlistebase.h"
 
 std::optional<TCommandeLue> LitCommande(const TListeBase& base, int cle,
                                         TParametresCommande parametres) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculcommande.h"
+#include "core/purchasing/calculcommande.h"
 
 #include <QString>
 

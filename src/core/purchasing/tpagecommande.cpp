@@ -1,9 +1,9 @@
-#include "tpagecommande.h"
+#include "core/purchasing/tpagecommande.h"
 
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "documents/numerotation.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/documents/numerotation.h"
 
 #include <algorithm>
 

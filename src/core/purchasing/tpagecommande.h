@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculcommande.h"
-#include "documents/tpagelignes.h"
+#include "core/documents/tpagelignes.h"
+#include "core/purchasing/calculcommande.h"
 
 #include <QDate>
 #include <QStringList>

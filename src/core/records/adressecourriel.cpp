@@ -1,4 +1,4 @@
-#include "adressecourriel.h"
+#include "core/records/adressecourriel.h"
 
 #include <QRegularExpression>
 

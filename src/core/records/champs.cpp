@@ -1,7 +1,7 @@
-#include "champs.h"
+#include "core/records/champs.h"
 
-#include "store/selections.h"
-#include "store/tlistebase.h"
+#include "core/store/selections.h"
+#include "core/store/tlistebase.h"
 
 QString valeurVide(const TChamp& champ) {
     switch (champ.type) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listesvaleurs.h"
+#include "core/records/listesvaleurs.h"
 
 #include <QList>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "echange.h"
+#include "core/records/echange.h"
 
-#include "fournisseur.h"
-#include "locataire.h"
+#include "core/records/fournisseur.h"
+#include "core/records/locataire.h"
 
-#include "common/usererror.h"
+#include "core/common/usererror.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/bases.h"
-#include "store/echange.h"
+#include "core/store/bases.h"
+#include "core/store/echange.h"
 
 #include <optional>
 

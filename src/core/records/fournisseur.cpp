@@ -1,4 +1,4 @@
-#include "fournisseur.h"
+#include "core/records/fournisseur.h"
 
 namespace Fournisseur {
 

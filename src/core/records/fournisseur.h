@@ -1,6 +1,6 @@
 #pragma once
 
-#include "champs.h"
+#include "core/records/champs.h"
 
 // The supplier card: 22 fields, the "Observations" memo and a 63-row history.
 namespace Fournisseur {

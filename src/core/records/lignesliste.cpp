@@ -1,7 +1,7 @@
-#include "lignesliste.h"
+#include "core/records/lignesliste.h"
 
-#include "store/tlistebase.h"
-#include "tdescriptionliste.h"
+#include "core/records/tdescriptionliste.h"
+#include "core/store/tlistebase.h"
 
 #include <algorithm>
 

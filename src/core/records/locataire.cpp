@@ -1,6 +1,6 @@
-#include "locataire.h"
+#include "core/records/locataire.h"
 
-#include "store/tlistebase.h"
+#include "core/store/tlistebase.h"
 
 namespace Locataire {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "champs.h"
+#include "core/records/champs.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "lot.h"
+#include "core/records/lot.h"
 
 namespace Lot {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "champs.h"
+#include "core/records/champs.h"
 
 // The lot card: 21 fields, the "Observations" memo and a 63-row history.
 namespace Lot {

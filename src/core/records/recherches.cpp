@@ -1,9 +1,9 @@
-#include "recherches.h"
+#include "core/records/recherches.h"
 
-#include "fournisseur.h"
-#include "locataire.h"
-#include "lot.h"
-#include "store/saisies.h"
+#include "core/records/fournisseur.h"
+#include "core/records/locataire.h"
+#include "core/records/lot.h"
+#include "core/store/saisies.h"
 
 std::optional<TDefRecherche> defRecherche(Recherche recherche, Base base) {
     const bool locataires = base == Base::Locataires;

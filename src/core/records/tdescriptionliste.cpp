@@ -1,4 +1,4 @@
-#include "tdescriptionliste.h"
+#include "core/records/tdescriptionliste.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "tgrillehistorique.h"
+#include "core/records/tgrillehistorique.h"
 
 TGrilleHistorique::TGrilleHistorique(int lignes, const TContextePage& contexte, QObject* parent)
     : QAbstractTableModel(parent), m_cellules(lignes, QStringList(NbColonnes)),

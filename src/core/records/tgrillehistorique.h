@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tcontextepage.h"
+#include "core/records/tcontextepage.h"
 
 #include <QAbstractTableModel>
 #include <QList>

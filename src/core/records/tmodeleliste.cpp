@@ -1,6 +1,6 @@
-#include "tmodeleliste.h"
+#include "core/records/tmodeleliste.h"
 
-#include "tdescriptionliste.h"
+#include "core/records/tdescriptionliste.h"
 
 int cleChoisie(const std::optional<TChoix>& choix) {
     return choix ? choix->cle : -1;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lignesliste.h"
+#include "core/records/lignesliste.h"
 
 #include <QAbstractTableModel>
 #include <optional>

@@ -1,10 +1,10 @@
-#include "tpageenregistrement.h"
+#include "core/records/tpageenregistrement.h"
 
-#include "adressecourriel.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
+#include "core/records/adressecourriel.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "champs.h"
-#include "store/tlistebase.h"
-#include "store/tpage.h"
-#include "tcontextepage.h"
-#include "tgrillehistorique.h"
+#include "core/records/champs.h"
+#include "core/records/tcontextepage.h"
+#include "core/records/tgrillehistorique.h"
+#include "core/store/tlistebase.h"
+#include "core/store/tpage.h"
 
 #include <QDate>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "bases.h"
+#include "core/store/bases.h"
 
 QString extensionOf(Base base) {
     static const char* const extensions[NbBases] = {"loc", "frs", "lot", "qtc",

@@ -1,8 +1,8 @@
-#include "echange.h"
+#include "core/store/echange.h"
 
-#include "common/cp1252.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <QFileInfo>
 

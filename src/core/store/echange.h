@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lectureimport.h"
-#include "tlistebase.h"
+#include "core/store/lectureimport.h"
+#include "core/store/tlistebase.h"
 
 #include <QByteArray>
 #include <QChar>

@@ -1,4 +1,4 @@
-#include "navigation.h"
+#include "core/store/navigation.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "selections.h"
-#include "tlistebase.h"
+#include "core/store/selections.h"
+#include "core/store/tlistebase.h"
 
 enum class Mouvement { Premier, Precedent, Suivant, Dernier };
 

@@ -1,6 +1,6 @@
-#include "recherche.h"
+#include "core/store/recherche.h"
 
-#include "selections.h"
+#include "core/store/selections.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>

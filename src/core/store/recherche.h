@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tlistebase.h"
+#include "core/store/tlistebase.h"
 
 #include <QString>
 

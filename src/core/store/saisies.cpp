@@ -1,7 +1,7 @@
-#include "saisies.h"
+#include "core/store/saisies.h"
 
-#include "common/cp1252.h"
-#include "selections.h"
+#include "core/common/cp1252.h"
+#include "core/store/selections.h"
 
 bool TSaisieDef::accepte(QChar c) const {
     // What is typed here may be kept in the settings files, which hold only Windows-1252.

@@ -1,6 +1,6 @@
-#include "selections.h"
+#include "core/store/selections.h"
 
-#include "saisies.h"
+#include "core/store/saisies.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bases.h"
-#include "tlistebase.h"
+#include "core/store/bases.h"
+#include "core/store/tlistebase.h"
 
 #include <QDate>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "tlistebase.h"
+#include "core/store/tlistebase.h"
 
-#include "common/conversions.h"
-#include "common/cp1252.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/common/conversions.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <algorithm>
 #include <climits>

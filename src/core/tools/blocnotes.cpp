@@ -1,6 +1,6 @@
-#include "blocnotes.h"
+#include "core/tools/blocnotes.h"
 
-#include "common/textfile.h"
+#include "core/common/textfile.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "calendrier.h"
+#include "core/tools/calendrier.h"
 
 #include <QLocale>
 

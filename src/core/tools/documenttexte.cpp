@@ -1,4 +1,4 @@
-#include "documenttexte.h"
+#include "core/tools/documenttexte.h"
 
 #include <QSet>
 #include <QTextBlock>

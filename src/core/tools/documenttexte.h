@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documentrtf.h"
-#include "regle.h"
+#include "core/rtf/documentrtf.h"
+#include "core/tools/regle.h"
 
 #include <functional>
 

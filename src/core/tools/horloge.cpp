@@ -1,7 +1,7 @@
-#include "horloge.h"
+#include "core/tools/horloge.h"
 
-#include "common/conversions.h"
-#include "common/usererror.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
 
 #include <QTimeZone>
 

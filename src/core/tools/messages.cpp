@@ -1,8 +1,8 @@
-#include "messages.h"
+#include "core/tools/messages.h"
 
-#include "common/cp1252.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 TMessage TMessage::depuisLigne(const QString& ligne) {
     TMessage m;

@@ -1,4 +1,4 @@
-#include "reglagehorloge.h"
+#include "core/tools/reglagehorloge.h"
 
 #include <cerrno>
 #include <ctime>

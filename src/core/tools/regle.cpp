@@ -1,4 +1,4 @@
-#include "regle.h"
+#include "core/tools/regle.h"
 
 // Integer division truncates towards zero, like the conversions of the ruler.
 namespace RegleTexte {

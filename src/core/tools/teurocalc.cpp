@@ -1,7 +1,7 @@
-#include "teurocalc.h"
+#include "core/tools/teurocalc.h"
 
-#include "common/conversions.h"
-#include "common/usererror.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
 
 #include <algorithm>
 #include <cmath>

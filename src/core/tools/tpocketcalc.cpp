@@ -1,7 +1,7 @@
-#include "tpocketcalc.h"
+#include "core/tools/tpocketcalc.h"
 
-#include "common/conversions.h"
-#include "common/usererror.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "tcompta.h"
+#include "ui/accounting/tcompta.h"
 
-#include "accounting/formatsjournal.h"
-#include "accounting/tgrilletexte.h"
-#include "app/questions.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "printing/imprimegrille.h"
-#include "vuegrille.h"
+#include "core/accounting/formatsjournal.h"
+#include "core/accounting/tgrilletexte.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "ui/accounting/vuegrille.h"
+#include "ui/common/questions.h"
+#include "ui/printing/imprimegrille.h"
 
 #include <QDateEdit>
 #include <QFileInfo>

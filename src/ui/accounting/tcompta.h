@@ -1,6 +1,6 @@
 #pragma once
 
-#include "accounting/journal.h"
+#include "core/accounting/journal.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "tcomptes.h"
+#include "ui/accounting/tcomptes.h"
 
-#include "app/boutonsdialogue.h"
-#include "app/fichiersreglages.h"
-#include "app/questions.h"
+#include "core/app/fichiersreglages.h"
+#include "ui/common/boutonsdialogue.h"
+#include "ui/common/questions.h"
 
 #include <QEvent>
 #include <QGridLayout>

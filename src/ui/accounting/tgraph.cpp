@@ -1,6 +1,6 @@
-#include "tgraph.h"
+#include "ui/accounting/tgraph.h"
 
-#include "accounting/graphique.h"
+#include "core/accounting/graphique.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

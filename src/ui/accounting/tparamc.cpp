@@ -1,7 +1,7 @@
-#include "tparamc.h"
+#include "ui/accounting/tparamc.h"
 
-#include "app/boutonsdialogue.h"
-#include "app/questions.h"
+#include "ui/common/boutonsdialogue.h"
+#include "ui/common/questions.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

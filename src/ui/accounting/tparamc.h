@@ -1,6 +1,6 @@
 #pragma once
 
-#include "accounting/parametres.h"
+#include "core/accounting/parametres.h"
 
 #include <QDialog>
 

@@ -1,13 +1,13 @@
-#include "tstats.h"
+#include "ui/accounting/tstats.h"
 
-#include "accounting/statistiques.h"
-#include "accounting/tgrilletexte.h"
-#include "app/questions.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "printing/imprimegrille.h"
-#include "tgraph.h"
-#include "vuegrille.h"
+#include "core/accounting/statistiques.h"
+#include "core/accounting/tgrilletexte.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "ui/accounting/tgraph.h"
+#include "ui/accounting/vuegrille.h"
+#include "ui/common/questions.h"
+#include "ui/printing/imprimegrille.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "accounting/descriptionstats.h"
+#include "core/accounting/descriptionstats.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "vuegrille.h"
+#include "ui/accounting/vuegrille.h"
 
-#include "accounting/tgrilletexte.h"
+#include "core/accounting/tgrilletexte.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,16 +1,16 @@
-#include "commandesbanque.h"
+#include "ui/banque/commandesbanque.h"
 
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "banque/formatscsv.h"
-#include "banque/operationsfaites.h"
-#include "banque/rapprochement.h"
-#include "banque/releve.h"
-#include "banque/validationreleve.h"
-#include "documents/tpagedocument.h"
-#include "gestion/tfenetretableau.h"
-#include "tdialoguecolonnes.h"
-#include "tdialoguereleve.h"
+#include "core/app/tfiche.h"
+#include "core/banque/formatscsv.h"
+#include "core/banque/operationsfaites.h"
+#include "core/banque/rapprochement.h"
+#include "core/banque/releve.h"
+#include "core/banque/validationreleve.h"
+#include "core/documents/tpagedocument.h"
+#include "ui/banque/tdialoguecolonnes.h"
+#include "ui/banque/tdialoguereleve.h"
+#include "ui/common/questions.h"
+#include "ui/gestion/tfenetretableau.h"
 
 #include <optional>
 

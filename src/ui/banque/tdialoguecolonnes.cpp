@@ -1,7 +1,7 @@
-#include "tdialoguecolonnes.h"
+#include "ui/banque/tdialoguecolonnes.h"
 
-#include "app/boutonsdialogue.h"
-#include "app/questions.h"
+#include "ui/common/boutonsdialogue.h"
+#include "ui/common/questions.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "banque/relevecsv.h"
+#include "core/banque/relevecsv.h"
 
 #include <QDialog>
 #include <QList>

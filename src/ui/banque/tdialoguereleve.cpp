@@ -1,6 +1,6 @@
-#include "tdialoguereleve.h"
+#include "ui/banque/tdialoguereleve.h"
 
-#include "app/questions.h"
+#include "ui/common/questions.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "banque/modelereleve.h"
+#include "core/banque/modelereleve.h"
 
 #include <QDialog>
 #include <QSortFilterProxyModel>

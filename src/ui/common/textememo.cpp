@@ -1,4 +1,4 @@
-#include "textememo.h"
+#include "ui/common/textememo.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>

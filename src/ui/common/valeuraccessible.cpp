@@ -1,4 +1,4 @@
-#include "valeuraccessible.h"
+#include "ui/common/valeuraccessible.h"
 
 #include <QAccessibleWidget>
 

@@ -1,6 +1,6 @@
-#include "deleguegrille.h"
+#include "ui/documents/deleguegrille.h"
 
-#include "documents/tgrilledocument.h"
+#include "core/documents/tgrilledocument.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
-#include "elementsdocument.h"
+#include "ui/documents/elementsdocument.h"
 
-#include "common/valeuraccessible.h"
-#include "deleguegrille.h"
-#include "documents/tgrilledocument.h"
+#include "core/documents/tgrilledocument.h"
+#include "ui/common/valeuraccessible.h"
+#include "ui/documents/deleguegrille.h"
 
 #include <QHeaderView>
 #include <QLabel>

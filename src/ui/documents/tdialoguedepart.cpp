@@ -1,8 +1,8 @@
-#include "tdialoguedepart.h"
+#include "ui/documents/tdialoguedepart.h"
 
-#include "app/boutonsdialogue.h"
-#include "app/questions.h"
-#include "documents/tdepart.h"
+#include "core/documents/tdepart.h"
+#include "ui/common/boutonsdialogue.h"
+#include "ui/common/questions.h"
 
 #include <QDateEdit>
 #include <QFormLayout>

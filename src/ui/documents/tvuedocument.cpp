@@ -1,10 +1,10 @@
-#include "tvuedocument.h"
+#include "ui/documents/tvuedocument.h"
 
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "documents/tpagedocument.h"
-#include "elementsdocument.h"
-#include "printing/commandesimpression.h"
+#include "core/app/tfiche.h"
+#include "core/documents/tpagedocument.h"
+#include "ui/common/questions.h"
+#include "ui/documents/elementsdocument.h"
+#include "ui/printing/actionsimpression.h"
 
 #include <QComboBox>
 #include <QDateEdit>

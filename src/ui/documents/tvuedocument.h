@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documents/descriptiondocument.h"
-#include "tvuelignes.h"
+#include "core/documents/descriptiondocument.h"
+#include "ui/documents/tvuelignes.h"
 
 #include <array>
 

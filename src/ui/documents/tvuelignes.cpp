@@ -1,10 +1,10 @@
-#include "tvuelignes.h"
+#include "ui/documents/tvuelignes.h"
 
-#include "app/questions.h"
-#include "common/textememo.h"
-#include "deleguegrille.h"
-#include "documents/tpagelignes.h"
-#include "elementsdocument.h"
+#include "core/documents/tpagelignes.h"
+#include "ui/common/questions.h"
+#include "ui/common/textememo.h"
+#include "ui/documents/deleguegrille.h"
+#include "ui/documents/elementsdocument.h"
 
 #include <QApplication>
 #include <QMenuBar>

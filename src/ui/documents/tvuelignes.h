@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/tpagevue.h"
+#include "ui/records/tpagevue.h"
 
 class QPlainTextEdit;
 class QTableView;

@@ -1,6 +1,6 @@
-#include "tdialoguequittancesmois.h"
+#include "ui/gestion/tdialoguequittancesmois.h"
 
-#include "app/boutonsdialogue.h"
+#include "ui/common/boutonsdialogue.h"
 
 #include <QCheckBox>
 #include <QComboBox>

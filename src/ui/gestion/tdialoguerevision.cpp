@@ -1,8 +1,8 @@
-#include "tdialoguerevision.h"
+#include "ui/gestion/tdialoguerevision.h"
 
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "gestion/revisionloyers.h"
+#include "core/app/tfiche.h"
+#include "core/gestion/revisionloyers.h"
+#include "ui/common/questions.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "tfenetretableau.h"
+#include "ui/gestion/tfenetretableau.h"
 
-#include "app/questions.h"
-#include "printing/imprimegrille.h"
+#include "ui/common/questions.h"
+#include "ui/printing/imprimegrille.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

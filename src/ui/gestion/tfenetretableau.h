@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gestion/ttableau.h"
+#include "core/gestion/ttableau.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "exportpdf.h"
+#include "ui/printing/exportpdf.h"
 
-#include "app/questions.h"
-#include "printing/pdf.h"
+#include "core/printing/pdf.h"
+#include "ui/common/questions.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

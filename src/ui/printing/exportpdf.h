@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/tcanevas.h"
+#include "core/printing/tcanevas.h"
 
 // "Exporter en PDF..." of the preview window: asks where to write the job's pages as a PDF
 // file, proposing the job's title as name, adds ".pdf" to a name without extension and asks

@@ -1,6 +1,6 @@
-#include "imprimante.h"
+#include "ui/printing/imprimante.h"
 
-#include "imprimantesysteme.h"
+#include "ui/printing/imprimantesysteme.h"
 
 Imprimante* Imprimante::s_substitut = nullptr;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/impressions.h"
-#include "printing/tcanevas.h"
+#include "core/app/impressions.h"
+#include "core/printing/tcanevas.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "imprimantesysteme.h"
+#include "ui/printing/imprimantesysteme.h"
 
-#include "exportpdf.h"
-#include "printing/tcanevaspeintre.h"
-#include "tmpage.h"
+#include "core/printing/tcanevaspeintre.h"
+#include "ui/printing/exportpdf.h"
+#include "ui/printing/tmpage.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "imprimante.h"
+#include "ui/printing/imprimante.h"
 
 #include <memory>
 

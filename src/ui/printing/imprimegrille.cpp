@@ -1,8 +1,8 @@
-#include "imprimegrille.h"
+#include "ui/printing/imprimegrille.h"
 
-#include "common/clock.h"
-#include "imprimante.h"
-#include "printing/impgrille.h"
+#include "core/common/clock.h"
+#include "core/printing/impgrille.h"
+#include "ui/printing/imprimante.h"
 
 #include <QFontInfo>
 #include <QHeaderView>

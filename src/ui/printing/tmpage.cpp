@@ -1,6 +1,6 @@
-#include "tmpage.h"
+#include "ui/printing/tmpage.h"
 
-#include "app/boutonsdialogue.h"
+#include "ui/common/boutonsdialogue.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

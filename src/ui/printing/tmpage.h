@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/impressions.h"
+#include "core/app/impressions.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "tvuecommande.h"
+#include "ui/purchasing/tvuecommande.h"
 
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "documents/elementsdocument.h"
-#include "printing/commandesimpression.h"
+#include "core/app/tfiche.h"
+#include "ui/common/questions.h"
+#include "ui/documents/elementsdocument.h"
+#include "ui/printing/actionsimpression.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documents/tvuelignes.h"
-#include "purchasing/tpagecommande.h"
+#include "core/purchasing/tpagecommande.h"
+#include "ui/documents/tvuelignes.h"
 
 #include <array>
 

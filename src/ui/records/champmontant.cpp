@@ -1,6 +1,6 @@
-#include "champmontant.h"
+#include "ui/records/champmontant.h"
 
-#include "common/montants.h"
+#include "core/common/montants.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "listes.h"
+#include "ui/records/listes.h"
 
-#include "records/tdescriptionliste.h"
-#include "tdialogueliste.h"
-#include "tlogement.h"
+#include "core/records/tdescriptionliste.h"
+#include "ui/records/tdialogueliste.h"
+#include "ui/records/tlogement.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/bases.h"
+#include "core/store/bases.h"
 
 #include <QStringList>
 #include <optional>

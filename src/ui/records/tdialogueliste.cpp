@@ -1,6 +1,6 @@
-#include "tdialogueliste.h"
+#include "ui/records/tdialogueliste.h"
 
-#include "records/tdescriptionliste.h"
+#include "core/records/tdescriptionliste.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/tmodeleliste.h"
+#include "core/records/tmodeleliste.h"
 
 #include <QDialog>
 #include <optional>

@@ -1,13 +1,13 @@
-#include "tficheform.h"
+#include "ui/records/tficheform.h"
 
-#include "app/questions.h"
-#include "app/tfiche.h"
-#include "documents/descriptiondocument.h"
-#include "documents/tpagedocument.h"
-#include "documents/tvuedocument.h"
-#include "purchasing/tvuecommande.h"
-#include "tpagevue.h"
-#include "tvuefiche.h"
+#include "core/app/tfiche.h"
+#include "core/documents/descriptiondocument.h"
+#include "core/documents/tpagedocument.h"
+#include "ui/common/questions.h"
+#include "ui/documents/tvuedocument.h"
+#include "ui/purchasing/tvuecommande.h"
+#include "ui/records/tpagevue.h"
+#include "ui/records/tvuefiche.h"
 
 #include <QApplication>
 #include <QFontMetrics>

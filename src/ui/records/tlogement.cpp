@@ -1,7 +1,7 @@
-#include "tlogement.h"
+#include "ui/records/tlogement.h"
 
-#include "app/boutonsdialogue.h"
-#include "store/selections.h"
+#include "core/store/selections.h"
+#include "ui/common/boutonsdialogue.h"
 
 #include <QComboBox>
 #include <QLabel>

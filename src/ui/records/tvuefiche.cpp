@@ -1,9 +1,9 @@
-#include "tvuefiche.h"
+#include "ui/records/tvuefiche.h"
 
-#include "app/questions.h"
-#include "champmontant.h"
-#include "common/textememo.h"
-#include "records/tpageenregistrement.h"
+#include "core/records/tpageenregistrement.h"
+#include "ui/common/questions.h"
+#include "ui/common/textememo.h"
+#include "ui/records/champmontant.h"
 
 #include <QApplication>
 #include <QCheckBox>

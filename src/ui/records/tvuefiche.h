@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tpagevue.h"
+#include "ui/records/tpagevue.h"
 
 #include <QHash>
 

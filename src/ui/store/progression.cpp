@@ -1,6 +1,6 @@
-#include "progression.h"
+#include "ui/store/progression.h"
 
-#include "app/questions.h"
+#include "ui/common/questions.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/usererror.h"
-#include "store/echange.h"
+#include "core/common/usererror.h"
+#include "core/store/echange.h"
 
 #include <QElapsedTimer>
 #include <QProgressDialog>

@@ -1,6 +1,6 @@
-#include "tdialoguesaisie.h"
+#include "ui/store/tdialoguesaisie.h"
 
-#include "store/saisies.h"
+#include "core/store/saisies.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "tdialoguetri.h"
+#include "ui/store/tdialoguetri.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

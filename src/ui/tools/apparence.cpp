@@ -1,4 +1,4 @@
-#include "apparence.h"
+#include "ui/tools/apparence.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "iconestexte.h"
+#include "ui/tools/iconestexte.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "impression.h"
+#include "ui/tools/impression.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,10 +1,10 @@
-#include "outils.h"
+#include "ui/tools/outils.h"
 
-#include "app/tfiche.h"
-#include "tblocnotes.h"
-#include "tfichemsg.h"
-#include "tools/blocnotes.h"
-#include "ttexte.h"
+#include "core/app/tfiche.h"
+#include "core/tools/blocnotes.h"
+#include "ui/tools/tblocnotes.h"
+#include "ui/tools/tfichemsg.h"
+#include "ui/tools/ttexte.h"
 
 void TrTexte(const TFiche& fiche, QWidget* parent) {
     const LignesProprio& lignes = fiche.reglages().lignesProprio;

@@ -1,10 +1,10 @@
-#include "tblocnotes.h"
+#include "ui/tools/tblocnotes.h"
 
-#include "app/questions.h"
-#include "apparence.h"
-#include "common/textememo.h"
-#include "impression.h"
-#include "tools/blocnotes.h"
+#include "core/tools/blocnotes.h"
+#include "ui/common/questions.h"
+#include "ui/common/textememo.h"
+#include "ui/tools/apparence.h"
+#include "ui/tools/impression.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

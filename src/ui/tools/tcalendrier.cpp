@@ -1,9 +1,9 @@
-#include "tcalendrier.h"
+#include "ui/tools/tcalendrier.h"
 
-#include "apparence.h"
-#include "common/clock.h"
-#include "common/valeuraccessible.h"
-#include "tools/calendrier.h"
+#include "core/common/clock.h"
+#include "core/tools/calendrier.h"
+#include "ui/common/valeuraccessible.h"
+#include "ui/tools/apparence.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>

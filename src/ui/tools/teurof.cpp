@@ -1,7 +1,7 @@
-#include "teurof.h"
+#include "ui/tools/teurof.h"
 
-#include "apparence.h"
-#include "common/valeuraccessible.h"
+#include "ui/common/valeuraccessible.h"
+#include "ui/tools/apparence.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

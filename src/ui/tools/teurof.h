@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/teurocalc.h"
+#include "core/tools/teurocalc.h"
 
 #include <QDialog>
 

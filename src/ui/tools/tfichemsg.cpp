@@ -1,9 +1,9 @@
-#include "tfichemsg.h"
+#include "ui/tools/tfichemsg.h"
 
-#include "app/questions.h"
-#include "apparence.h"
-#include "common/clock.h"
-#include "tools/horloge.h"
+#include "core/common/clock.h"
+#include "core/tools/horloge.h"
+#include "ui/common/questions.h"
+#include "ui/tools/apparence.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/messages.h"
+#include "core/tools/messages.h"
 
 #include <QDialog>
 #include <array>

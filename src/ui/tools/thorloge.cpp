@@ -1,11 +1,11 @@
-#include "thorloge.h"
+#include "ui/tools/thorloge.h"
 
-#include "app/questions.h"
-#include "apparence.h"
-#include "common/clock.h"
-#include "common/valeuraccessible.h"
-#include "tools/horloge.h"
-#include "tools/reglagehorloge.h"
+#include "core/common/clock.h"
+#include "core/tools/horloge.h"
+#include "core/tools/reglagehorloge.h"
+#include "ui/common/questions.h"
+#include "ui/common/valeuraccessible.h"
+#include "ui/tools/apparence.h"
 
 #include <QButtonGroup>
 #include <QEvent>

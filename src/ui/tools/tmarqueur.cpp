@@ -1,6 +1,6 @@
-#include "tmarqueur.h"
+#include "ui/tools/tmarqueur.h"
 
-#include "tools/regle.h"
+#include "core/tools/regle.h"
 
 #include <QMouseEvent>
 #include <QPainter>

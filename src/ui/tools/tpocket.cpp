@@ -1,8 +1,8 @@
-#include "tpocket.h"
+#include "ui/tools/tpocket.h"
 
-#include "apparence.h"
-#include "common/usererror.h"
-#include "common/valeuraccessible.h"
+#include "core/common/usererror.h"
+#include "ui/common/valeuraccessible.h"
+#include "ui/tools/apparence.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

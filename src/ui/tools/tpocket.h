@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/tpocketcalc.h"
+#include "core/tools/tpocketcalc.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "tregle.h"
+#include "ui/tools/tregle.h"
 
-#include "tmarqueur.h"
+#include "ui/tools/tmarqueur.h"
 
 #include <QPainter>
 

@@ -1,12 +1,12 @@
-#include "ttexte.h"
+#include "ui/tools/ttexte.h"
 
-#include "app/questions.h"
-#include "common/textfile.h"
-#include "impression.h"
-#include "store/progression.h"
-#include "tools/documenttexte.h"
-#include "tools/fichierrtf.h"
-#include "tregle.h"
+#include "core/common/textfile.h"
+#include "core/rtf/fichierrtf.h"
+#include "core/tools/documenttexte.h"
+#include "ui/common/questions.h"
+#include "ui/store/progression.h"
+#include "ui/tools/impression.h"
+#include "ui/tools/tregle.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/regle.h"
+#include "core/tools/regle.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,11 +1,11 @@
 // The word processor's toolbar: its buttons, and how they follow the text at the caret.
-#include "ttexte.h"
+#include "ui/tools/ttexte.h"
 
-#include "app/icones.h"
-#include "app/questions.h"
-#include "iconestexte.h"
-#include "tools/documenttexte.h"
-#include "tregle.h"
+#include "core/tools/documenttexte.h"
+#include "ui/common/icones.h"
+#include "ui/common/questions.h"
+#include "ui/tools/iconestexte.h"
+#include "ui/tools/tregle.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -37,24 +37,24 @@ QToolButton* TTexte::bouton(QHBoxLayout* barre, const QString& nom, const QStrin
 
 void TTexte::creeBarre(QHBoxLayout* barre) {
     // New and open show no hint; their names are for screen readers.
-    connect(bouton(barre, "SpeedButton1", "Nouveau", iconeBouton(Commande::BoutonNouveau)),
+    connect(bouton(barre, "SpeedButton1", "Nouveau", iconeBouton(Action::BoutonNouveau)),
             &QToolButton::clicked, this, &TTexte::Nouveau);
-    connect(bouton(barre, "SpeedButton13", "Ouvrir", iconeBouton(Commande::BoutonOuvrir)),
+    connect(bouton(barre, "SpeedButton13", "Ouvrir", iconeBouton(Action::BoutonOuvrir)),
             &QToolButton::clicked, this, &TTexte::Ouvrir);
     QToolButton* enregistrer =
-        bouton(barre, "SpeedButton2", "Enregistrer", iconeBouton(Commande::BoutonEnregistrer));
+        bouton(barre, "SpeedButton2", "Enregistrer", iconeBouton(Action::BoutonEnregistrer));
     enregistrer->setToolTip(QStringLiteral("Enregistrer"));
     connect(enregistrer, &QToolButton::clicked, this, [this] { Enregistrer(); });
     QToolButton* imprimer =
-        bouton(barre, "SpeedButton3", "Imprimer", iconeBouton(Commande::BoutonImprimer));
+        bouton(barre, "SpeedButton3", "Imprimer", iconeBouton(Action::BoutonImprimer));
     imprimer->setToolTip(QStringLiteral("Imprimer"));
     connect(imprimer, &QToolButton::clicked, this, &TTexte::Imprimer);
     QToolButton* copier =
-        bouton(barre, "SpeedButton4", "Copier", iconeBouton(Commande::BoutonCopier));
+        bouton(barre, "SpeedButton4", "Copier", iconeBouton(Action::BoutonCopier));
     copier->setToolTip(QStringLiteral("Copier"));
     connect(copier, &QToolButton::clicked, m_edit, &QTextEdit::copy);
     QToolButton* coller =
-        bouton(barre, "SpeedButton5", "Coller", iconeBouton(Commande::BoutonColler));
+        bouton(barre, "SpeedButton5", "Coller", iconeBouton(Action::BoutonColler));
     coller->setToolTip(QStringLiteral("Coller"));
     connect(coller, &QToolButton::clicked, m_edit, &QTextEdit::paste);
     barre->addSpacing(8);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/tfiche.h"
-#include "records/locataire.h"
-#include "store/tlistebase.h"
+#include "core/app/tfiche.h"
+#include "core/records/locataire.h"
+#include "core/store/tlistebase.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
 #include "../../../bench/dossiergen.h"
-#include "accounting/fec.h"
-#include "app/statistiquesfiche.h"
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "documents/descriptiondocument.h"
+#include "core/accounting/fec.h"
+#include "core/app/statistiquesfiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/documents/descriptiondocument.h"
 
 #include <QSet>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "accounting/graphique.h"
-#include "common/usererror.h"
+#include "core/accounting/graphique.h"
+#include "core/common/usererror.h"
 
 #include <QTest>
 

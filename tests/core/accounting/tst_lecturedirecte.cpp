@@ -1,9 +1,9 @@
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "documents/documentlu.h"
-#include "documents/tpagedocument.h"
-#include "purchasing/commandelue.h"
-#include "purchasing/tpagecommande.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/documents/documentlu.h"
+#include "core/documents/tpagedocument.h"
+#include "core/purchasing/commandelue.h"
+#include "core/purchasing/tpagecommande.h"
 #include "statsessai.h"
 
 #include <QTest>

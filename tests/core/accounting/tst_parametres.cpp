@@ -1,5 +1,5 @@
-#include "accounting/parametres.h"
-#include "common/usererror.h"
+#include "core/accounting/parametres.h"
+#include "core/common/usererror.h"
 
 #include <QTest>
 

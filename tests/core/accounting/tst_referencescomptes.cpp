@@ -1,10 +1,10 @@
 #include "../../common/references.h"
-#include "accounting/fec.h"
-#include "accounting/journal.h"
-#include "accounting/statistiques.h"
-#include "app/statistiquesfiche.h"
-#include "app/tfiche.h"
-#include "common/clock.h"
+#include "core/accounting/fec.h"
+#include "core/accounting/journal.h"
+#include "core/accounting/statistiques.h"
+#include "core/app/statistiquesfiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
 #include "statsessai.h"
 
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "accounting/statistiques.h"
-#include "app/statistiquesfiche.h"
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
+#include "core/accounting/statistiques.h"
+#include "core/app/statistiquesfiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
 #include "statsessai.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/tfiche.h"
-#include "records/pages.h"
+#include "core/app/pages.h"
+#include "core/app/tfiche.h"
 
 #include <QMap>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "app/aide.h"
-#include "app/commandes.h"
+#include "core/app/actions.h"
+#include "core/app/aide.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -45,7 +45,7 @@ private slots:
     void commandesNommees() {
         const QRegularExpression nomTouche(QStringLiteral("\\s{2,}.*$"));
         QStringList absentes;
-        for (const TDefCommande& d : definitions()) {
+        for (const TDefAction& d : definitions()) {
             QString libelle = QString::fromUtf8(d.libelle).remove(u'&');
             libelle.remove(nomTouche);
             if (libelle.endsWith(QStringLiteral("...")))

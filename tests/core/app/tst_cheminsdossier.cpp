@@ -1,4 +1,4 @@
-#include "app/cheminsdossier.h"
+#include "core/app/cheminsdossier.h"
 
 #include <QTest>
 

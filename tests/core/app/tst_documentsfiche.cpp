@@ -1,9 +1,9 @@
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "records/lignesliste.h"
-#include "records/locataire.h"
-#include "records/tdescriptionliste.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
+#include "core/records/lignesliste.h"
+#include "core/records/locataire.h"
+#include "core/records/tdescriptionliste.h"
 
 #include <QTemporaryDir>
 #include <QTest>

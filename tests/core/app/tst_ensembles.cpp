@@ -1,4 +1,4 @@
-#include "app/ensembles.h"
+#include "core/app/ensembles.h"
 
 #include <QTest>
 
@@ -12,13 +12,13 @@ struct Etats {
 
     Etats() {
         for (int i = 0; i < NbCommandes; ++i)
-            actif[i] = actifAuDepart(static_cast<Commande>(i));
+            actif[i] = actifAuDepart(static_cast<Action>(i));
     }
-    void applique(const QList<EtatCommande>& ensemble) {
-        for (const EtatCommande& e : ensemble)
-            actif[static_cast<int>(e.commande)] = e.actif;
+    void applique(const QList<EtatAction>& ensemble) {
+        for (const EtatAction& e : ensemble)
+            actif[static_cast<int>(e.action)] = e.actif;
     }
-    bool operator[](Commande c) const { return actif[static_cast<int>(c)]; }
+    bool operator[](Action c) const { return actif[static_cast<int>(c)]; }
 };
 
 } // namespace
@@ -33,8 +33,8 @@ private slots:
         etats.applique(ensembleDossierOuvert());
         for (Base page : ToutesLesBases) {
             etats.applique(ensemblePage(page));
-            for (Commande c : {Commande::ToutesLesCommandes, Commande::CommandesCodeFournisseur,
-                               Commande::LocationSupprimerLigne})
+            for (Action c : {Action::ToutesLesCommandes, Action::CommandesCodeFournisseur,
+                             Action::LocationSupprimerLigne})
                 QVERIFY2(!etats[c], qPrintable(QString::number(static_cast<int>(c))));
         }
     }
@@ -45,24 +45,24 @@ private slots:
         etats.applique(ensembleDossierOuvert());
         etats.applique(ensemblePage(Base::Avis));
         etats.applique(ensemblePage(Base::Locataires));
-        QVERIFY(etats[Commande::SupprimerAvis]);
-        QVERIFY(etats[Commande::ImprimerAvis]);
-        QVERIFY(!etats[Commande::ListeAvis]);
+        QVERIFY(etats[Action::SupprimerAvis]);
+        QVERIFY(etats[Action::ImprimerAvis]);
+        QVERIFY(!etats[Action::ListeAvis]);
         etats.applique(ensemblePage(Base::Recus));
         etats.applique(ensemblePage(Base::Locataires));
-        QVERIFY(!etats[Commande::SupprimerAvis]);
-        QVERIFY(!etats[Commande::ImprimerAvis]);
+        QVERIFY(!etats[Action::SupprimerAvis]);
+        QVERIFY(!etats[Action::ImprimerAvis]);
     }
 
     // "Calculer", the file entries and the navigation of "&Bases" are the dossier-open set's
     // alone: no page switch changes them.
     void horsDesPages() {
         for (Base page : ToutesLesBases)
-            for (const EtatCommande& e : ensemblePage(page))
-                for (Commande c : {Commande::BoutonCalculer, Commande::Enregistrer,
-                                   Commande::Precedent, Commande::Dernier, Commande::Copier,
-                                   Commande::BoutonImprimer, Commande::Nouveau})
-                    QVERIFY(e.commande != c);
+            for (const EtatAction& e : ensemblePage(page))
+                for (Action c :
+                     {Action::BoutonCalculer, Action::Enregistrer, Action::Precedent,
+                      Action::Dernier, Action::Copier, Action::BoutonImprimer, Action::Nouveau})
+                    QVERIFY(e.action != c);
     }
 
     // Opening a dossier turns the navigation of "&Achat" off, even after the orders page
@@ -71,10 +71,10 @@ private slots:
         Etats etats;
         etats.applique(ensembleDossierOuvert());
         etats.applique(ensemblePage(Base::Commandes));
-        QVERIFY(etats[Commande::AchatSuivant]);
+        QVERIFY(etats[Action::AchatSuivant]);
         etats.applique(ensembleDossierOuvert());
-        QVERIFY(!etats[Commande::AchatSuivant]);
-        QVERIFY(etats[Commande::Suivant]);
+        QVERIFY(!etats[Action::AchatSuivant]);
+        QVERIFY(etats[Action::Suivant]);
     }
 };
 

@@ -1,8 +1,8 @@
 #include "../../common/fichiersessai.h"
-#include "app/fichiersreglages.h"
-#include "app/tfiche.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/app/fichiersreglages.h"
+#include "core/app/tfiche.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "essaisbases.h"
 
 #include "../../common/fichiersessai.h"
-#include "common/cp1252.h"
-#include "common/usererror.h"
-#include "records/fournisseur.h"
-#include "records/locataire.h"
+#include "core/common/cp1252.h"
+#include "core/common/usererror.h"
+#include "core/records/fournisseur.h"
+#include "core/records/locataire.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,11 +1,11 @@
-#include "app/impressions.h"
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "printing/tcanevasenregistre.h"
-#include "purchasing/tpagecommande.h"
-#include "records/fournisseur.h"
-#include "records/locataire.h"
+#include "core/app/impressions.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
+#include "core/printing/tcanevasenregistre.h"
+#include "core/purchasing/tpagecommande.h"
+#include "core/records/fournisseur.h"
+#include "core/records/locataire.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 #include "essaisbases.h"
 
-#include "common/usererror.h"
-#include "records/fournisseur.h"
-#include "records/locataire.h"
-#include "records/lot.h"
-#include "store/recherche.h"
+#include "core/common/usererror.h"
+#include "core/records/fournisseur.h"
+#include "core/records/locataire.h"
+#include "core/records/lot.h"
+#include "core/store/recherche.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "app/fichiersreglages.h"
-#include "app/tfiche.h"
-#include "common/usererror.h"
+#include "core/app/fichiersreglages.h"
+#include "core/app/tfiche.h"
+#include "core/common/usererror.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "../../common/fichiersessai.h"
-#include "app/sauvegardes.h"
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "common/etapesfichiers.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/app/sauvegardes.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/etapesfichiers.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/tfiche.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/app/tfiche.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <QFile>
 #include <QTemporaryDir>

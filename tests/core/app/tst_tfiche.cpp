@@ -1,7 +1,7 @@
 #include "../../common/fichiersessai.h"
-#include "app/tfiche.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/app/tfiche.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "../../common/fichiersessai.h"
-#include "app/tfiche.h"
-#include "app/verrou.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/app/tfiche.h"
+#include "core/app/verrou.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <QCoreApplication>
 #include <QFile>

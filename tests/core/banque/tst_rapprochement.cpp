@@ -1,11 +1,11 @@
 #include "../gestion/gestionessai.h"
 
-#include "banque/modelereleve.h"
-#include "banque/operationsfaites.h"
-#include "banque/rapprochement.h"
-#include "banque/validationreleve.h"
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
+#include "core/banque/modelereleve.h"
+#include "core/banque/operationsfaites.h"
+#include "core/banque/rapprochement.h"
+#include "core/banque/validationreleve.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>

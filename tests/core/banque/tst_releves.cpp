@@ -1,8 +1,8 @@
-#include "banque/formatscsv.h"
-#include "banque/releve.h"
-#include "banque/relevecsv.h"
-#include "banque/textesreleve.h"
-#include "common/usererror.h"
+#include "core/banque/formatscsv.h"
+#include "core/banque/releve.h"
+#include "core/banque/relevecsv.h"
+#include "core/banque/textesreleve.h"
+#include "core/common/usererror.h"
 
 #include <QFile>
 #include <QTemporaryDir>

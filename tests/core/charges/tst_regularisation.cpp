@@ -1,11 +1,11 @@
 #include "../gestion/gestionessai.h"
 
-#include "charges/chargesreelles.h"
-#include "charges/regularisation.h"
-#include "charges/reporter.h"
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "gestion/ttableau.h"
+#include "core/charges/chargesreelles.h"
+#include "core/charges/regularisation.h"
+#include "core/charges/reporter.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
+#include "core/gestion/ttableau.h"
 
 #include <QTest>
 
@@ -68,24 +68,25 @@ private slots:
         QTest::addColumn<QStringList>("attendu");
         QTest::newRow("one tenant all year; a receipt of another year does not count")
             << "10001"
-            << QStringList{"1",      "01/01/2024 au 31/12/2024", "366",   "732,00",
-                           "732,00", "600,00",                   "132,00"};
+            << QStringList{"1",     "01/01/2024 au 31/12/2024", "366", "732,00", "732,00", "600,00",
+                           "132,00"};
         QTest::newRow("leaving on 29 February of a leap year")
             << "10002"
-            << QStringList{"2", "01/01/2024 au 29/02/2024", "60", "366,00", "60,00", "40,00",
+            << QStringList{"2",    "01/01/2024 au 29/02/2024", "60", "366,00", "60,00", "40,00",
                            "20,00"};
         QTest::newRow("coming on 1 March; a receipt not validated does not count")
             << "10003"
-            << QStringList{"2",      "01/03/2024 au 31/12/2024", "306",  "366,00",
-                           "306,00", "200,00",                   "106,00"};
+            << QStringList{"2",     "01/03/2024 au 31/12/2024", "306", "366,00", "306,00", "200,00",
+                           "106,00"};
         QTest::newRow("no real charges entered")
-            << "10004"
-            << QStringList{"3",    "01/01/2024 au 31/12/2024", "366",    "Non saisies",
-                           "0,00", "100,00",                   "-100,00"};
-        QTest::newRow("a refund")
-            << "10005"
-            << QStringList{"4",      "01/01/2024 au 31/12/2024", "366",   "732,00",
-                           "732,00", "800,00",                   "-68,00"};
+            << "10004" << QStringList{"3",      "01/01/2024 au 31/12/2024",
+                                      "366",    "Non saisies",
+                                      "0,00",   "100,00",
+                                      "-100,00"};
+        QTest::newRow("a refund") << "10005" << QStringList{"4",      "01/01/2024 au 31/12/2024",
+                                                            "366",    "732,00",
+                                                            "732,00", "800,00",
+                                                            "-68,00"};
         QTest::newRow("not in the lot that year: not listed") << "10006" << QStringList{};
     }
     void settlement() {
@@ -119,9 +120,12 @@ private slots:
         QTest::addColumn<QString>("locataire");
         QTest::addColumn<QString>("montant");
         QTest::addColumn<bool>("ouverte");
-        QTest::newRow("to pay, on a new receipt") << "10001" << "132,00" << false;
-        QTest::newRow("to pay, on the receipt not validated") << "10003" << "106,00" << true;
-        QTest::newRow("a refund, negative") << "10005" << "-68,00" << false;
+        QTest::newRow("to pay, on a new receipt") << "10001"
+                                                  << "132,00" << false;
+        QTest::newRow("to pay, on the receipt not validated") << "10003"
+                                                              << "106,00" << true;
+        QTest::newRow("a refund, negative") << "10005"
+                                            << "-68,00" << false;
     }
     void reporter() {
         QFETCH(QString, locataire);
@@ -132,8 +136,8 @@ private slots:
         const int avant = fiche.base(Base::Quittances).countBlocks();
         TRegularisation r;
         for (const TRegularisation& l : Regularisation::Calcule(
-                 fiche.base(Base::Locataires), fiche.base(Base::Lots),
-                 fiche.base(Base::Quittances), fiche.annexe(Annexe::Charges), 2024))
+                 fiche.base(Base::Locataires), fiche.base(Base::Lots), fiche.base(Base::Quittances),
+                 fiche.annexe(Annexe::Charges), 2024))
             if (l.locataire == locataire)
                 r = l;
         Reporter(fiche, r);
@@ -146,7 +150,8 @@ private slots:
         QStringList lignes;
         for (int i = 0; i < page->grille().rowCount(); ++i)
             if (!page->grille().cellule(i, 0).isEmpty())
-                lignes << page->grille().cellule(i, 0) + '=' + page->grille().cellule(i, 1).trimmed();
+                lignes << page->grille().cellule(i, 0) + '=' +
+                              page->grille().cellule(i, 1).trimmed();
         QVERIFY2(lignes.contains("Régularisation des charges 2024=" + montant),
                  qPrintable(lignes.join('|')));
 

@@ -1,6 +1,6 @@
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "common/usererror.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "common/cp1252.h"
-#include "common/textfile.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "common/montants.h"
-#include "common/usererror.h"
+#include "core/common/montants.h"
+#include "core/common/usererror.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "common/cp1252.h"
-#include "common/textfile.h"
-#include "common/usererror.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
+#include "core/common/usererror.h"
 
 #include <QFile>
 #include <QTemporaryDir>

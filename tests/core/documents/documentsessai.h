@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/montants.h"
-#include "documents/tpagedocument.h"
+#include "core/common/montants.h"
+#include "core/documents/tpagedocument.h"
 
 #include <QString>
 

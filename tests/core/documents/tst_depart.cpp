@@ -1,6 +1,6 @@
-#include "common/clock.h"
-#include "common/usererror.h"
-#include "documents/tdepart.h"
+#include "core/common/clock.h"
+#include "core/common/usererror.h"
+#include "core/documents/tdepart.h"
 
 #include <QTest>
 

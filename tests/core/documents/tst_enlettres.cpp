@@ -1,5 +1,5 @@
-#include "common/usererror.h"
-#include "documents/enlettres.h"
+#include "core/common/usererror.h"
+#include "core/documents/enlettres.h"
 
 #include <QTest>
 

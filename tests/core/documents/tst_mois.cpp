@@ -1,5 +1,5 @@
-#include "common/usererror.h"
-#include "documents/mois.h"
+#include "core/common/usererror.h"
+#include "core/documents/mois.h"
 
 #include <QTest>
 

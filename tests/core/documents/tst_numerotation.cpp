@@ -1,6 +1,6 @@
-#include "common/usererror.h"
-#include "documents/numerotation.h"
-#include "store/tlistebase.h"
+#include "core/common/usererror.h"
+#include "core/documents/numerotation.h"
+#include "core/store/tlistebase.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "common/clock.h"
-#include "common/usererror.h"
-#include "documents/tpagedocument.h"
+#include "core/common/clock.h"
+#include "core/common/usererror.h"
+#include "core/documents/tpagedocument.h"
 #include "documentsessai.h"
 
 #include <QAbstractItemModelTester>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/tfiche.h"
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "records/locataire.h"
-#include "store/tlistebase.h"
+#include "core/app/tfiche.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/records/locataire.h"
+#include "core/store/tlistebase.h"
 
 #include <QMap>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "gestionessai.h"
 
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "gestion/courriel.h"
-#include "gestion/quittancesdumois.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
+#include "core/gestion/courriel.h"
+#include "core/gestion/quittancesdumois.h"
 
 #include <QFile>
 #include <QFileInfo>

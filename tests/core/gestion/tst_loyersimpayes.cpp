@@ -1,7 +1,7 @@
 #include "gestionessai.h"
 
-#include "common/clock.h"
-#include "gestion/loyersimpayes.h"
+#include "core/common/clock.h"
+#include "core/gestion/loyersimpayes.h"
 
 #include "../../common/fichiersessai.h"
 

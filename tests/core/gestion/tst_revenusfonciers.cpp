@@ -1,8 +1,8 @@
 #include "gestionessai.h"
 
-#include "common/clock.h"
-#include "gestion/revenusfonciers.h"
-#include "purchasing/tpagecommande.h"
+#include "core/common/clock.h"
+#include "core/gestion/revenusfonciers.h"
+#include "core/purchasing/tpagecommande.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "gestionessai.h"
 
-#include "common/clock.h"
-#include "gestion/revisionloyers.h"
+#include "core/common/clock.h"
+#include "core/gestion/revisionloyers.h"
 
 #include <QTest>
 

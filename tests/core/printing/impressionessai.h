@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/impdocument.h"
-#include "printing/tcanevasenregistre.h"
+#include "core/printing/impdocument.h"
+#include "core/printing/tcanevasenregistre.h"
 
 #include <QList>
 #include <QString>

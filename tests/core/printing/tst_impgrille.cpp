@@ -1,7 +1,7 @@
 #include "../../common/references.h"
-#include "accounting/statistiques.h"
-#include "printing/impgrille.h"
-#include "printing/tcanevasenregistre.h"
+#include "core/accounting/statistiques.h"
+#include "core/printing/impgrille.h"
+#include "core/printing/tcanevasenregistre.h"
 
 #include <QTest>
 

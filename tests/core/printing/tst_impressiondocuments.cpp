@@ -1,9 +1,9 @@
 #include "../../common/references.h"
+#include "core/printing/entete.h"
+#include "core/printing/impcommande.h"
+#include "core/printing/impdocument.h"
+#include "core/printing/tfeuille.h"
 #include "impressionessai.h"
-#include "printing/entete.h"
-#include "printing/impcommande.h"
-#include "printing/impdocument.h"
-#include "printing/tfeuille.h"
 
 #include <QTest>
 

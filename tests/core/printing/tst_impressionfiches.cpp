@@ -1,9 +1,9 @@
 #include "../../common/references.h"
+#include "core/printing/impenveloppe.h"
+#include "core/printing/impfiche.h"
+#include "core/printing/impliste.h"
+#include "core/store/tlistebase.h"
 #include "impressionessai.h"
-#include "printing/impenveloppe.h"
-#include "printing/impfiche.h"
-#include "printing/impliste.h"
-#include "store/tlistebase.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,10 +1,10 @@
-#include "documents/enlettres.h"
+#include "core/documents/enlettres.h"
+#include "core/printing/impcommande.h"
+#include "core/printing/impenveloppe.h"
+#include "core/printing/impfiche.h"
+#include "core/printing/impgrille.h"
+#include "core/printing/impliste.h"
 #include "impressionessai.h"
-#include "printing/impcommande.h"
-#include "printing/impenveloppe.h"
-#include "printing/impfiche.h"
-#include "printing/impgrille.h"
-#include "printing/impliste.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "purchasing/calculcommande.h"
+#include "core/purchasing/calculcommande.h"
 
 #include <QTest>
 

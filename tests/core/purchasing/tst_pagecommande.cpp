@@ -1,8 +1,8 @@
-#include "common/clock.h"
-#include "common/usererror.h"
-#include "purchasing/tpagecommande.h"
-#include "records/fournisseur.h"
-#include "records/tpageenregistrement.h"
+#include "core/common/clock.h"
+#include "core/common/usererror.h"
+#include "core/purchasing/tpagecommande.h"
+#include "core/records/fournisseur.h"
+#include "core/records/tpageenregistrement.h"
 
 #include <QSignalSpy>
 #include <QTest>

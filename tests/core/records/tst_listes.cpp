@@ -1,7 +1,7 @@
-#include "records/lignesliste.h"
-#include "records/tdescriptionliste.h"
-#include "records/tmodeleliste.h"
-#include "store/tlistebase.h"
+#include "core/records/lignesliste.h"
+#include "core/records/tdescriptionliste.h"
+#include "core/records/tmodeleliste.h"
+#include "core/store/tlistebase.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "common/clock.h"
-#include "common/usererror.h"
-#include "records/locataire.h"
-#include "records/tpageenregistrement.h"
-#include "store/selections.h"
+#include "core/common/clock.h"
+#include "core/common/usererror.h"
+#include "core/records/locataire.h"
+#include "core/records/tpageenregistrement.h"
+#include "core/store/selections.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "common/clock.h"
-#include "common/usererror.h"
-#include "records/fournisseur.h"
-#include "records/lot.h"
-#include "records/tpageenregistrement.h"
+#include "core/common/clock.h"
+#include "core/common/usererror.h"
+#include "core/records/fournisseur.h"
+#include "core/records/lot.h"
+#include "core/records/tpageenregistrement.h"
 
 #include <QTest>
 

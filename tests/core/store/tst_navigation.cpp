@@ -1,5 +1,5 @@
-#include "store/navigation.h"
-#include "store/saisies.h"
+#include "core/store/navigation.h"
+#include "core/store/saisies.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "common/cp1252.h"
-#include "common/textfile.h"
-#include "store/tlistebase.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
+#include "core/store/tlistebase.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "common/usererror.h"
-#include "store/tlistebase.h"
+#include "core/common/usererror.h"
+#include "core/store/tlistebase.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/documentrtf.h"
+#include "core/rtf/documentrtf.h"
 
 #include <QList>
 #include <QString>

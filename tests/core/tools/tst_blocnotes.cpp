@@ -1,6 +1,6 @@
 #include "../../common/fichiersessai.h"
-#include "common/usererror.h"
-#include "tools/blocnotes.h"
+#include "core/common/usererror.h"
+#include "core/tools/blocnotes.h"
 
 #include <QTest>
 

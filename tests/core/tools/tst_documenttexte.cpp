@@ -1,6 +1,6 @@
+#include "core/tools/documenttexte.h"
+#include "core/tools/regle.h"
 #include "lettresessai.h"
-#include "tools/documenttexte.h"
-#include "tools/regle.h"
 
 #include <QTest>
 #include <QTextBlock>

@@ -1,4 +1,4 @@
-#include "tools/teurocalc.h"
+#include "core/tools/teurocalc.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "common/usererror.h"
-#include "tools/calendrier.h"
-#include "tools/horloge.h"
+#include "core/common/usererror.h"
+#include "core/tools/calendrier.h"
+#include "core/tools/horloge.h"
 
 #include <QTest>
 #include <QTimeZone>

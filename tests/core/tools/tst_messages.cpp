@@ -1,6 +1,6 @@
 #include "../../common/fichiersessai.h"
-#include "common/usererror.h"
-#include "tools/messages.h"
+#include "core/common/usererror.h"
+#include "core/tools/messages.h"
 
 #include <QTest>
 

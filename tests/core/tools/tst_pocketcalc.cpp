@@ -1,6 +1,6 @@
-#include "common/conversions.h"
-#include "common/usererror.h"
-#include "tools/tpocketcalc.h"
+#include "core/common/conversions.h"
+#include "core/common/usererror.h"
+#include "core/tools/tpocketcalc.h"
 
 #include <QTest>
 #include <cmath>

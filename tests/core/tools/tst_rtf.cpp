@@ -1,7 +1,7 @@
-#include "common/usererror.h"
+#include "core/common/usererror.h"
+#include "core/rtf/ecriturertf.h"
+#include "core/rtf/lecturertf.h"
 #include "lettresessai.h"
-#include "tools/ecriturertf.h"
-#include "tools/lecturertf.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,5 +1,5 @@
+#include "core/rtf/fichierrtf.h"
 #include "lettresessai.h"
-#include "tools/fichierrtf.h"
 
 #include <QProcess>
 #include <QStandardPaths>

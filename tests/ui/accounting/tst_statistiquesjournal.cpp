@@ -2,12 +2,12 @@
 #include "../../core/accounting/statsessai.h"
 #include "../imprimanteessai.h"
 #include "../scriptedquestions.h"
-#include "accounting/tcompta.h"
-#include "accounting/tgraph.h"
-#include "accounting/tstats.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "ui/accounting/tcompta.h"
+#include "ui/accounting/tgraph.h"
+#include "ui/accounting/tstats.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -107,7 +107,7 @@ private slots:
             bouton(&stats, "Graphique")->click();
             bouton(&stats, "Imprimer")->click();
         });
-        form.action(Commande::StatistiquesMois)->trigger();
+        form.action(Action::StatistiquesMois)->trigger();
         QCOMPARE(lu, QStringList({"1|Mars 2001|770,00", "2|Avril 2001|450,00"}));
         QCOMPARE(graphique, QList<qint64>({770, 450}));
         QCOMPARE(imprimante.travaux().size(), 1);
@@ -140,7 +140,7 @@ private slots:
             questions.repondFichier(dir.filePath("FEC"), 1);
             bouton(&compta, "Exporter")->click();
         });
-        form.action(Commande::JournalComptable)->trigger();
+        form.action(Action::JournalComptable)->trigger();
         QCOMPARE(tout.size(), 8);
         QCOMPARE(tout.first(), QString("1|V1|15/03/2001|411000|Quittance 12|520,00|"));
         QCOMPARE(tout.last(), QString("8|V1|02/04/2001|700000|Quittance 14||450,00"));
@@ -178,7 +178,7 @@ private slots:
             questions.repondFichier(dir.filePath("FEC"), 1);
             bouton(&compta, "Exporter")->click();
         });
-        form.action(Commande::JournalComptable)->trigger();
+        form.action(Action::JournalComptable)->trigger();
         QCOMPARE(lu.size(), 5);
         QCOMPARE(lu[2], QString("3|V1|20/03/2001|411000|Quittance 13 (non validée)|250,00|"));
         QCOMPARE(questions.posees().last(),
@@ -201,7 +201,7 @@ private slots:
             au = compta.au()->date();
             lu = cellules(*compta.vue());
         });
-        form.action(Commande::JournalComptable)->trigger();
+        form.action(Action::JournalComptable)->trigger();
         QCOMPARE(du, QDate(2026, 12, 10));
         QCOMPARE(au, QDate(2026, 12, 10));
         QCOMPARE(lu, QStringList());

@@ -1,12 +1,12 @@
 #include "../../common/fichiersessai.h"
 #include "../scriptedquestions.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "banque/tdialoguecolonnes.h"
-#include "banque/tdialoguereleve.h"
-#include "common/clock.h"
-#include "gestion/tfenetretableau.h"
-#include "records/locataire.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/records/locataire.h"
+#include "ui/banque/tdialoguecolonnes.h"
+#include "ui/banque/tdialoguereleve.h"
+#include "ui/gestion/tfenetretableau.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,10 +101,10 @@ private slots:
     void damagedRefused() {
         ScriptedQuestions questions;
         TMainForm form;
-        form.action(Commande::Nouveau)->trigger();
+        form.action(Action::Nouveau)->trigger();
         const bool modifie = form.fiche().dossierModifie();
         questions.repondFichier(fixture("qif-abime.qif"));
-        form.action(Commande::ReleveBancaire)->trigger();
+        form.action(Action::ReleveBancaire)->trigger();
         QCOMPARE(questions.posees(),
                  (QStringList{"Relevé bancaire (*.ofx *.qif *.csv *.txt);;Tous les fichiers (*)",
                               "Ce fichier n'est pas un relevé QIF lisible : ligne 6, la date "
@@ -118,7 +118,7 @@ private slots:
     void csvMappingRemembered() {
         ScriptedQuestions questions;
         TMainForm form;
-        form.action(Commande::Nouveau)->trigger();
+        form.action(Action::Nouveau)->trigger();
         QStringList colonnes, lignes;
         const auto revueLue = [&](TDialogueReleve* revue) {
             lignes = rangees(revue->vue());
@@ -135,7 +135,7 @@ private slots:
             dialogue->accept();
         });
         questions.repondFichier(fixture("banque-debit-credit.csv"));
-        form.action(Commande::ReleveBancaire)->trigger();
+        form.action(Action::ReleveBancaire)->trigger();
         QCOMPARE(colonnes, (QStringList{"1 : Date opération", "(aucune)", "2 : Date valeur",
                                         "3 : Libellé", "(aucune)", "(aucune)"}));
         QCOMPARE(lignes.size(), 3);
@@ -151,7 +151,7 @@ private slots:
         });
         lignes.clear();
         questions.repondFichier(fixture("banque-debit-credit.csv"));
-        form.action(Commande::ReleveBancaire)->trigger();
+        form.action(Action::ReleveBancaire)->trigger();
         QCOMPARE(colonnes, (QStringList{"1 : Date opération", "2 : Date valeur", "3 : Libellé",
                                         "(aucune)", "4 : Débit", "5 : Crédit"}));
         QCOMPARE(lignes.size(), 3);
@@ -184,8 +184,8 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         questions.repondFichier(loc);
-        form.action(Commande::Ouvrir)->trigger();
-        QAction* commande = form.action(Commande::ReleveBancaire);
+        form.action(Action::Ouvrir)->trigger();
+        QAction* commande = form.action(Action::ReleveBancaire);
         QVERIFY(commande->isEnabled());
         QCOMPARE(commande->text(), QString("Relevé &bancaire..."));
 
@@ -240,7 +240,7 @@ private slots:
         QVERIFY(form.fiche().dossierModifie());
         QCOMPARE(blocs(qtc), 0);
 
-        form.action(Commande::Enregistrer)->trigger();
+        form.action(Action::Enregistrer)->trigger();
         const QByteArray quittances = contenu(qtc);
         QCOMPARE(blocs(qtc), 4);
         QCOMPARE(quittances.count("\r\nVirement\r\n"), 4);
@@ -262,7 +262,7 @@ private slots:
 
         // The dossier opened again remembers them.
         questions.repondFichier(loc);
-        form.action(Commande::Ouvrir)->trigger();
+        form.action(Action::Ouvrir)->trigger();
         quandOuverte<TDialogueReleve>(&form, [&](TDialogueReleve* revue) {
             proposees = rangees(revue->vue());
             revue->reject();

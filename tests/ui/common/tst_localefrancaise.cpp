@@ -1,10 +1,10 @@
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
-#include "common/conversions.h"
-#include "records/tvuefiche.h"
-#include "tools/tpocketcalc.h"
+#include "core/common/clock.h"
+#include "core/common/conversions.h"
+#include "core/tools/tpocketcalc.h"
+#include "ui/records/tvuefiche.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,7 +34,7 @@ private slots:
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.action(Commande::Nouveau)->trigger();
+        form.action(Action::Nouveau)->trigger();
         auto* vue = form.findChild<TVueFiche*>("Locataires");
         QVERIFY(vue);
         const struct {

@@ -1,4 +1,4 @@
-#include "common/textememo.h"
+#include "ui/common/textememo.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

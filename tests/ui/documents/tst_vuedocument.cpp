@@ -2,13 +2,13 @@
 #include "../grilleessai.h"
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
-#include "common/textfile.h"
-#include "documents/tpagedocument.h"
-#include "documents/tvuedocument.h"
-#include "records/tvuefiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/textfile.h"
+#include "core/documents/tpagedocument.h"
+#include "ui/documents/tvuedocument.h"
+#include "ui/records/tvuefiche.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,7 +54,7 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         QVERIFY(nouveauLocataire(form));
-        form.action(Commande::NouvelleQuittance)->trigger();
+        form.action(Action::NouvelleQuittance)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Quittances");
         QVERIFY(vue && vue->isVisible());
         QCOMPARE(QApplication::focusWidget(), champ(vue, "Coordonnées du locataire"));
@@ -81,7 +81,7 @@ private slots:
         QVERIFY(!grille->isEnabled());
 
         questions.repondFichier(dir.filePath("essai"));
-        form.action(Commande::Enregistrer)->trigger();
+        form.action(Action::Enregistrer)->trigger();
         const QStringList quittance = bloc(TextFile::read(dir.filePath("essai.qtc")), 0);
         QCOMPARE(quittance.mid(1, 12),
                  QStringList({"NUMQ202612001", "10/12/2026", "10001", "Chèque", "Décembre 2026",
@@ -105,7 +105,7 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         QVERIFY(nouveauLocataire(form));
-        form.action(Commande::NouvelleQuittance)->trigger();
+        form.action(Action::NouvelleQuittance)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Quittances");
         QTest::mouseClick(bouton(vue, "Créer"), Qt::LeftButton);
         QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612002"));
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("400,00"));
 
         questions.repondSaisie("202612001");
-        form.action(Commande::ChercherQuittance)->trigger();
+        form.action(Action::ChercherQuittance)->trigger();
         QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612001"));
         QCOMPARE(form.fiche().base(Base::Quittances).nb, 2);
         questions.repondFiche(1);
@@ -136,13 +136,13 @@ private slots:
         TMainForm form;
         QVERIFY(nouveauLocataire(form));
         questions.repondOk(false);
-        form.action(Commande::ArriveeDepart)->trigger();
+        form.action(Action::ArriveeDepart)->trigger();
         QCOMPARE(questions.posees(), QStringList("Arrivée/départ Dupré 31 jours 465,00 51,67 "));
         QCOMPARE(form.fiche().pageActive(), Base::Locataires);
         QCOMPARE(form.fiche().base(Base::Quittances).nb, 0);
 
         questions.repondOk(true);
-        form.action(Commande::ArriveeDepart)->trigger();
+        form.action(Action::ArriveeDepart)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Quittances");
         QVERIFY(vue->isVisible());
         QTableView* grille = vue->grille();
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(cellule(grille, 1, 1), QString("51,67"));
         QCOMPARE(cellule(grille, 2, 0), QString());
         QCOMPARE(champ<QLabel>(vue, "TOTAL Euros")->text(), QString("516,67"));
-        QVERIFY(form.action(Commande::ListeQuittances)->isEnabled());
+        QVERIFY(form.action(Action::ListeQuittances)->isEnabled());
         QVERIFY(questions.imprevues().isEmpty());
     }
 
@@ -160,11 +160,11 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         QVERIFY(nouveauLocataire(form));
-        form.action(Commande::NouveauRecu)->trigger();
+        form.action(Action::NouveauRecu)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Reçus");
         QVERIFY(vue && vue->isVisible());
         QTableView* grille = vue->grille();
-        QAction* supprimer = form.action(Commande::LocationSupprimerLigne);
+        QAction* supprimer = form.action(Action::LocationSupprimerLigne);
         QVERIFY(!supprimer->isEnabled());
 
         tapeCellule(grille, 0, 0, QString(45, 'a'));
@@ -203,7 +203,7 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         QVERIFY(nouveauLocataire(form));
-        form.action(Commande::NouvelleQuittance)->trigger();
+        form.action(Action::NouvelleQuittance)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Quittances");
         QLineEdit* locataire = champ(vue, "N° locataire");
         locataire->setFocus();
@@ -215,19 +215,19 @@ private slots:
 
         questions.repondFichier(dir.filePath("essai"));
         questions.repondOk(false);
-        form.action(Commande::Enregistrer)->trigger();
+        form.action(Action::Enregistrer)->trigger();
         QCOMPARE(questions.posees().last(), question);
         QVERIFY(!QFile::exists(dir.filePath("essai.loc")));
         QVERIFY(vue->isVisible());
         QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612001"));
 
         questions.repondOk(false);
-        form.action(Commande::PageLocataires)->trigger();
+        form.action(Action::PageLocataires)->trigger();
         QCOMPARE(questions.posees().last(), question);
         QVERIFY(vue->isVisible());
 
         questions.repondOk(true);
-        form.action(Commande::PageLocataires)->trigger();
+        form.action(Action::PageLocataires)->trigger();
         QVERIFY(!vue->isVisible());
         QCOMPARE(form.fiche().base(Base::Quittances).nb, 0);
         QVERIFY(questions.imprevues().isEmpty());
@@ -238,7 +238,7 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         QVERIFY(nouveauLocataire(form));
-        form.action(Commande::NouvelleQuittance)->trigger();
+        form.action(Action::NouvelleQuittance)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Quittances");
         QTest::mouseClick(bouton(vue, "Créer"), Qt::LeftButton);
         tape(champ(vue, "N° locataire"), "10001");
@@ -254,7 +254,7 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         QVERIFY(nouveauLocataire(form));
-        form.action(Commande::NouvelleQuittance)->trigger();
+        form.action(Action::NouvelleQuittance)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Quittances");
         QLineEdit* ligne = champ(vue, "Coordonnées du locataire", 1);
         ligne->setFocus();

@@ -1,11 +1,11 @@
 #include "../../common/fichiersessai.h"
 #include "../scriptedquestions.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
-#include "gestion/tdialoguequittancesmois.h"
-#include "gestion/tfenetretableau.h"
-#include "records/locataire.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/records/locataire.h"
+#include "ui/gestion/tdialoguequittancesmois.h"
+#include "ui/gestion/tfenetretableau.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,8 +64,8 @@ private slots:
         ScriptedQuestions questions;
         TMainForm form;
         questions.repondFichier(loc);
-        form.action(Commande::Ouvrir)->trigger();
-        QVERIFY(form.action(Commande::QuittancesDuMois)->isEnabled());
+        form.action(Action::Ouvrir)->trigger();
+        QVERIFY(form.action(Action::QuittancesDuMois)->isEnabled());
 
         QString titre;
         QTimer::singleShot(0, [&] {
@@ -96,7 +96,7 @@ private slots:
             bilan->close();
         });
         attente->start();
-        form.action(Commande::QuittancesDuMois)->trigger();
+        form.action(Action::QuittancesDuMois)->trigger();
         QCOMPARE(titre, QString("Quittances du mois"));
         QCOMPARE(entete, QString("Janvier 2027 : 2 quittance(s) créée(s), 0 locataire(s) "
                                  "ignoré(s)."));
@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(form.fiche().pageActive(), Base::Quittances);
         QCOMPARE(blocs(qtc), 0);
 
-        form.action(Commande::Enregistrer)->trigger();
+        form.action(Action::Enregistrer)->trigger();
         QCOMPARE(blocs(qtc), 2);
         QCOMPARE(contenu(qtc).count("\r\nY\r\n"), 2);
         QCOMPARE(contenu(loc).count("Loyer Janvier 2027"), 2);

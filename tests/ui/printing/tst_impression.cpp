@@ -3,14 +3,14 @@
 #include "../imprimanteessai.h"
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
-#include "documents/tvuedocument.h"
-#include "printing/exportpdf.h"
-#include "printing/imprimegrille.h"
-#include "printing/tmpage.h"
-#include "records/tvuefiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "ui/documents/tvuedocument.h"
+#include "ui/printing/exportpdf.h"
+#include "ui/printing/imprimegrille.h"
+#include "ui/printing/tmpage.h"
+#include "ui/records/tvuefiche.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -112,7 +112,7 @@ private slots:
         ImprimanteEnregistree imprimante;
         TMainForm form;
         QVERIFY(locataire(form));
-        form.action(Commande::NouvelleQuittance)->trigger();
+        form.action(Action::NouvelleQuittance)->trigger();
         auto* vue = form.findChild<TVueDocument*>("Quittances");
         QTest::mouseClick(bouton(vue, "Imprimer"), Qt::LeftButton);
         QCOMPARE(imprimante.travaux().size(), 1);
@@ -166,12 +166,12 @@ private slots:
         ImprimanteEnregistree imprimante;
         TMainForm form;
         QVERIFY(locataire(form));
-        form.action(Commande::BoutonImprimer)->trigger();
+        form.action(Action::BoutonImprimer)->trigger();
         QCOMPARE(imprimante.travaux().size(), 1);
         QVERIFY(imprimante.textes().contains("Dupré"));
         QVERIFY(imprimante.textes().contains("Libellé"));
-        form.action(Commande::NouvelleQuittance)->trigger();
-        form.action(Commande::ImprimerQuittance)->trigger();
+        form.action(Action::NouvelleQuittance)->trigger();
+        form.action(Action::ImprimerQuittance)->trigger();
         QCOMPARE(imprimante.travaux().size(), 2);
         QVERIFY(imprimante.textes().contains("Quittance de loyer"));
         QVERIFY(questions.imprevues().isEmpty());
@@ -184,17 +184,17 @@ private slots:
         ImprimanteEnregistree imprimante;
         TMainForm form;
         QVERIFY(locataire(form));
-        form.action(Commande::NouvelleFiche)->trigger();
+        form.action(Action::NouvelleFiche)->trigger();
         auto* vue = form.findChild<TVueFiche*>("Locataires");
         tape(champ(vue, "Nom/Soc"), "Martin");
-        form.action(Commande::Premier)->trigger();
+        form.action(Action::Premier)->trigger();
         tape(champ(vue, "Nom/Soc"), " et fils");
-        form.action(Commande::ImprimerListeLocataires)->trigger();
+        form.action(Action::ImprimerListeLocataires)->trigger();
         QVERIFY(imprimante.travaux().isEmpty());
         imprimante.repondPlage(2, 2);
-        form.action(Commande::ImprimerListeLocataires)->trigger();
+        form.action(Action::ImprimerListeLocataires)->trigger();
         imprimante.repondPlage(1, 2, true);
-        form.action(Commande::ImprimerListeLocataires)->trigger();
+        form.action(Action::ImprimerListeLocataires)->trigger();
         QCOMPARE(imprimante.demandes(),
                  QStringList({"Liste des locataires 2", "Liste des locataires 2",
                               "Liste des locataires 2"}));
@@ -213,14 +213,14 @@ private slots:
         TMainForm form;
         QVERIFY(locataire(form));
         form.fiche().reglages().decalageGuide = 100;
-        form.action(Commande::BoutonImprimerEnveloppe)->trigger();
+        form.action(Action::BoutonImprimerEnveloppe)->trigger();
         QCOMPARE(questions.posees(), QStringList("Insérez une enveloppe dans l'imprimante"));
         QCOMPARE(imprimante.travaux().size(), 1);
         const TCanevasEnregistre c = imprimante.dernier();
         QCOMPARE(c.trouve("75005 Paris")->de(), QPoint(23 * 110, 23 * (100 + 65 + 3)));
 
-        form.action(Commande::PageLots)->trigger();
-        form.action(Commande::EnveloppeCourante)->trigger();
+        form.action(Action::PageLots)->trigger();
+        form.action(Action::EnveloppeCourante)->trigger();
         QCOMPARE(questions.posees().size(), 1);
         QCOMPARE(imprimante.travaux().size(), 1);
     }
@@ -232,14 +232,14 @@ private slots:
         TMainForm form;
         QVERIFY(locataire(form));
         imprimante.repondMiseEnPage({1, 1, true});
-        form.action(Commande::MiseEnPage)->trigger();
+        form.action(Action::MiseEnPage)->trigger();
         const TReglages& r = form.fiche().reglages();
         QCOMPARE((QList<int>{r.typePapier, r.orientationEnveloppe, r.decalageGuide}),
                  (QList<int>{1, 1, 100}));
-        form.action(Commande::MiseEnPage)->trigger();
+        form.action(Action::MiseEnPage)->trigger();
         QCOMPARE((QList<int>{r.typePapier, r.orientationEnveloppe, r.decalageGuide}),
                  (QList<int>{1, 1, 100}));
-        form.action(Commande::ConfigurerImprimante)->trigger();
+        form.action(Action::ConfigurerImprimante)->trigger();
         QCOMPARE(imprimante.demandes(),
                  QStringList({"mise en page 0 0 0", "mise en page 1 1 1", "configure"}));
     }

@@ -1,12 +1,12 @@
 #include "../dossieressai.h"
 #include "../scriptedquestions.h"
 #include "../serveurcups.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
-#include "documents/tvuedocument.h"
-#include "printing/imprimantesysteme.h"
-#include "printing/tcanevasenregistre.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/printing/tcanevasenregistre.h"
+#include "ui/documents/tvuedocument.h"
+#include "ui/printing/imprimantesysteme.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QDir>
@@ -210,13 +210,13 @@ private slots:
         QVERIFY(vue);
         form.fiche().reglages().lignesProprio = {
             "Martin Immobilier", "3 place du Marché", "", "69001 Lyon", "", "", "", ""};
-        form.action(Commande::NouvelleFiche)->trigger();
+        form.action(Action::NouvelleFiche)->trigger();
         tape(champ(vue, "Nom/Soc"), "Martin");
         tape(champ(vue, "Ville"), "Lyon");
-        form.action(Commande::Premier)->trigger();
+        form.action(Action::Premier)->trigger();
 
         // The receipt, by the "Imprimer" button of its page.
-        form.action(Commande::NouvelleQuittance)->trigger();
+        form.action(Action::NouvelleQuittance)->trigger();
         auto* quittance = form.findChild<TVueDocument*>("Quittances");
         QPushButton* imprimer = nullptr;
         for (QPushButton* b : quittance->findChildren<QPushButton*>())
@@ -241,7 +241,7 @@ private slots:
 
         // The tenant list, every record.
         std::tie(id, pages) =
-            imprime(imprimante, [&] { form.action(Commande::ImprimerListeLocataires)->trigger(); });
+            imprime(imprimante, [&] { form.action(Action::ImprimerListeLocataires)->trigger(); });
         QVERIFY2(!pages.isEmpty(),
                  qPrintable("no PDF for job " + id + "\n" + m_serveur->journal()));
         QCOMPARE(imprimante.travaux().last().orientation, TOrientation::Paysage);
@@ -253,9 +253,9 @@ private slots:
         QCOMPARE(colonneDe(pages[0], "Martin"), colonneDe(pages[0], "Dupré"));
 
         // The envelope of the tenant on screen.
-        form.action(Commande::PageLocataires)->trigger();
+        form.action(Action::PageLocataires)->trigger();
         std::tie(id, pages) =
-            imprime(imprimante, [&] { form.action(Commande::BoutonImprimerEnveloppe)->trigger(); });
+            imprime(imprimante, [&] { form.action(Action::BoutonImprimerEnveloppe)->trigger(); });
         QVERIFY2(!pages.isEmpty(),
                  qPrintable("no PDF for job " + id + "\n" + m_serveur->journal()));
         QCOMPARE(pages.size(), 1);

@@ -1,14 +1,14 @@
 #include "../grilleessai.h"
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
-#include "accounting/tcomptes.h"
-#include "accounting/tparamc.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
-#include "common/textfile.h"
-#include "purchasing/tvuecommande.h"
-#include "records/tvuefiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/textfile.h"
+#include "ui/accounting/tcomptes.h"
+#include "ui/accounting/tparamc.h"
+#include "ui/purchasing/tvuecommande.h"
+#include "ui/records/tvuefiche.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,9 +62,9 @@ private slots:
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.action(Commande::Nouveau)->trigger();
+        form.action(Action::Nouveau)->trigger();
         form.fiche().Parc({{19.6, 5.5, 0}, 2, {"A réception", "Réglement à 30 jours"}});
-        form.action(Commande::PageFournisseurs)->trigger();
+        form.action(Action::PageFournisseurs)->trigger();
         auto* fournisseur = form.findChild<TVueFiche*>("Fournisseurs");
         tape(champ(fournisseur, "Nom/Soc"), "Bernard SA");
         tape(champ(fournisseur, "Adresse"), "3 rue Haute");
@@ -73,14 +73,14 @@ private slots:
         const QString code = champ(fournisseur, "Code")->text();
         QCOMPARE(code, QString("10001"));
 
-        form.action(Commande::NouvelleCommande)->trigger();
+        form.action(Action::NouvelleCommande)->trigger();
         auto* vue = form.findChild<TVueCommande*>("Commandes");
         QVERIFY(vue && vue->isVisible());
         QCOMPARE(QApplication::focusWidget(), champ(vue, "Coordonnées du fournisseur"));
         QCOMPARE(champ(vue, "N° de commande")->text(), QString("202612001"));
         QCOMPARE(champ(vue, "Code fournisseur")->text(), code);
         QCOMPARE(champ(vue, "Coordonnées du fournisseur", 3)->text(), QString("69002 Lyon"));
-        QVERIFY(form.action(Commande::ListeCommandes)->isEnabled());
+        QVERIFY(form.action(Action::ListeCommandes)->isEnabled());
 
         QTableView* grille = vue->grille();
         tapeRangee(grille, 0, {"P12", "Porte", "2", "100", "10"});
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(!grille->isEnabled());
 
         questions.repondFichier(dir.filePath("essai"));
-        form.action(Commande::Enregistrer)->trigger();
+        form.action(Action::Enregistrer)->trigger();
         const QStringList commande = bloc(TextFile::read(dir.filePath("essai.cmd")), 0);
         QCOMPARE(commande.mid(1, 10),
                  QStringList({"NUMC202612001", "10/12/2026", "10001", "A réception", "Bernard SA",

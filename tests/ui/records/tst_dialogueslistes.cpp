@@ -1,7 +1,7 @@
-#include "records/listes.h"
-#include "records/tdescriptionliste.h"
-#include "records/tdialogueliste.h"
-#include "store/tlistebase.h"
+#include "core/records/tdescriptionliste.h"
+#include "core/store/tlistebase.h"
+#include "ui/records/listes.h"
+#include "ui/records/tdialogueliste.h"
 
 #include <QApplication>
 #include <QComboBox>

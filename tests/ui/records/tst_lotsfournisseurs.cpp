@@ -1,11 +1,11 @@
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
-#include "common/textfile.h"
-#include "records/tficheform.h"
-#include "records/tvuefiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/textfile.h"
+#include "ui/records/tficheform.h"
+#include "ui/records/tvuefiche.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -45,10 +45,10 @@ private slots:
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.action(Commande::Nouveau)->trigger();
+        form.action(Action::Nouveau)->trigger();
         form.fiche().SetListe(ListeValeurs::TypesLots, {"APPARTEMENT", "GARAGE"});
 
-        form.action(Commande::PageLots)->trigger();
+        form.action(Action::PageLots)->trigger();
         auto* lots = form.findChild<TVueFiche*>("Lots");
         QVERIFY(lots->isVisible());
         QVERIFY(champ(lots, "Désignation")->hasFocus());
@@ -61,26 +61,26 @@ private slots:
         emit type->activated(0);
         tape(champ(lots, "Prix achat"), "85000.5");
         champ<QCheckBox>(lots, "Occupé")->click();
-        form.action(Commande::NouvelleFiche)->trigger();
+        form.action(Action::NouvelleFiche)->trigger();
         QCOMPARE(champ(lots, "N° lot")->text(), QString("10002"));
         tape(champ(lots, "Désignation"), "Garage n° 4");
         tape(champ(lots, "Montant Prêt"), "12000");
         champ(lots, "Désignation")->setFocus(Qt::MouseFocusReason);
 
-        form.action(Commande::PageFournisseurs)->trigger();
+        form.action(Action::PageFournisseurs)->trigger();
         auto* fours = form.findChild<TVueFiche*>("Fournisseurs");
         QVERIFY(champ(fours, "Nom/Soc")->hasFocus());
         tape(champ(fours, "Nom/Soc"), "Plomberie Martin");
         tape(champ(fours, "E.mail"), "contact@martin.fr");
         tape(champ(fours, "Crédit maxi"), "1500");
-        form.action(Commande::NouvelleFiche)->trigger();
+        form.action(Action::NouvelleFiche)->trigger();
         tape(champ(fours, "Nom/Soc"), "Électricité Durand");
         tape(champ(fours, "Ville"), "Angers");
         QTest::keyClick(champ(fours, "Ville"), Qt::Key_PageUp);
         QCOMPARE(champ(fours, "Nom/Soc")->text(), QString("Plomberie Martin"));
 
         // The tenant picks the second lot in its "N° lot" list.
-        form.action(Commande::PageLocataires)->trigger();
+        form.action(Action::PageLocataires)->trigger();
         auto* locataires = form.findChild<TVueFiche*>("Locataires");
         tape(champ(locataires, "Nom/Soc"), "Dupré");
         auto* numLot = champ<QComboBox>(locataires, "N° lot");
@@ -95,7 +95,7 @@ private slots:
 
         const QString principal = dir.filePath("dupre.loc");
         questions.repondFichier(principal);
-        form.action(Commande::Enregistrer)->trigger();
+        form.action(Action::Enregistrer)->trigger();
         QCOMPARE(questions.imprevues(), QStringList());
 
         const QStringList lot0 = bloc(dir.filePath("dupre.lot"), 0);
@@ -134,13 +134,13 @@ private slots:
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.action(Commande::Nouveau)->trigger();
-        form.action(Commande::PageLots)->trigger();
+        form.action(Action::Nouveau)->trigger();
+        form.action(Action::PageLots)->trigger();
         auto* lots = form.findChild<TVueFiche*>("Lots");
         tape(champ(lots, "Désignation"), "Studio");
-        form.action(Commande::NouvelleFiche)->trigger();
+        form.action(Action::NouvelleFiche)->trigger();
         tape(champ(lots, "Désignation"), "Garage");
-        form.action(Commande::Premier)->trigger();
+        form.action(Action::Premier)->trigger();
         questions.repondFiche(1);
         QTest::keyClick(champ(lots, "Désignation"), Qt::Key_F2);
         QCOMPARE(questions.posees(), QStringList("Liste 2 (2 fiches)"));

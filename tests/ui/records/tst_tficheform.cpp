@@ -1,7 +1,7 @@
 #include "../scriptedquestions.h"
-#include "app/tfiche.h"
-#include "records/tficheform.h"
-#include "records/tpagevue.h"
+#include "core/app/tfiche.h"
+#include "ui/records/tficheform.h"
+#include "ui/records/tpagevue.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

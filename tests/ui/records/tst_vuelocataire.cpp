@@ -1,10 +1,10 @@
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
-#include "common/textfile.h"
-#include "records/tvuefiche.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/textfile.h"
+#include "ui/records/tvuefiche.h"
+#include "ui/shell/tmainform.h"
 
 #include <QAction>
 #include <QDir>
@@ -30,7 +30,7 @@ private slots:
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.action(Commande::Nouveau)->trigger();
+        form.action(Action::Nouveau)->trigger();
         auto* vue = form.findChild<TVueFiche*>("Locataires");
         QVERIFY(vue);
         QCOMPARE(champ(vue, "N° locataire")->text(), QString("10001"));
@@ -54,18 +54,18 @@ private slots:
                 QTest::mouseClick(b, Qt::LeftButton);
         QCOMPARE(vue->grille()->model()->index(0, 1).data().toString(), QString("Caution"));
 
-        form.action(Commande::NouvelleFiche)->trigger();
+        form.action(Action::NouvelleFiche)->trigger();
         QCOMPARE(champ(vue, "N° locataire")->text(), QString("10002"));
         QCOMPARE(champ(vue, "Nom/Soc")->text(), QString());
         tape(champ(vue, "Nom/Soc"), "Martin");
-        form.action(Commande::Premier)->trigger();
+        form.action(Action::Premier)->trigger();
         QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Dupré"));
         QCOMPARE(loyer->text().trimmed(), QString("450,50"));
-        form.action(Commande::Dernier)->trigger();
+        form.action(Action::Dernier)->trigger();
         QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Martin"));
 
         questions.repondFichier(dir.filePath("essai"));
-        form.action(Commande::Enregistrer)->trigger();
+        form.action(Action::Enregistrer)->trigger();
         const QStringList lignes = TextFile::read(dir.filePath("essai.loc"));
         QCOMPARE(lignes.value(0), QString("<BLOC0000>"));
         QCOMPARE(lignes.value(1), QString("10001"));
@@ -97,26 +97,26 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         questions.repondFichier(dir.filePath("villes.loc"));
-        form.action(Commande::Ouvrir)->trigger();
+        form.action(Action::Ouvrir)->trigger();
         auto* vue = form.findChild<TVueFiche*>("Locataires");
 
         questions.repondSaisie("69001");
-        form.action(Commande::CodePostalLocataires)->trigger();
+        form.action(Action::CodePostalLocataires)->trigger();
         QCOMPARE(questions.posees().last(), QString("Code postal / Code postal []"));
         QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Locataire 1"));
-        form.action(Commande::Suivant)->trigger();
+        form.action(Action::Suivant)->trigger();
         QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Locataire 3"));
-        form.action(Commande::Suivant)->trigger();
+        form.action(Action::Suivant)->trigger();
         QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Locataire 3"));
 
         questions.repondSaisie("lyon");
-        form.action(Commande::VilleLocataires)->trigger();
+        form.action(Action::VilleLocataires)->trigger();
         QCOMPARE(form.fiche().selections().villeSel, QString("LYON"));
-        form.action(Commande::Dernier)->trigger();
+        form.action(Action::Dernier)->trigger();
         QCOMPARE(champ(vue, "Nom/Soc")->text(), QString("Locataire 3"));
 
         questions.repondSaisie(std::nullopt);
-        form.action(Commande::CodePostalLocataires)->trigger();
+        form.action(Action::CodePostalLocataires)->trigger();
         QCOMPARE(questions.posees().last(), QString("Code postal / Code postal [69001]"));
         QCOMPARE(form.fiche().selections().cpSel, QString("69001"));
         QVERIFY(questions.imprevues().isEmpty());
@@ -128,12 +128,12 @@ private slots:
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.action(Commande::Nouveau)->trigger();
+        form.action(Action::Nouveau)->trigger();
         auto* vue = form.findChild<TVueFiche*>("Locataires");
         tape(champ(vue, "Nom/Soc"), "Dupré");
-        form.action(Commande::NouvelleFiche)->trigger();
+        form.action(Action::NouvelleFiche)->trigger();
         tape(champ(vue, "Taxes"), ",,");
-        form.action(Commande::Premier)->trigger();
+        form.action(Action::Premier)->trigger();
         QCOMPARE(questions.posees().value(0),
                  QString("',,' n'est pas une valeur flottante correcte"));
         QCOMPARE(champ(vue, "N° locataire")->text(), QString("10002"));

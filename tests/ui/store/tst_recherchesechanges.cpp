@@ -1,14 +1,14 @@
 #include "../../common/fichiersessai.h"
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
-#include "app/tfiche.h"
-#include "app/tmainform.h"
-#include "common/clock.h"
-#include "common/cp1252.h"
-#include "common/textfile.h"
-#include "records/locataire.h"
-#include "records/tvuefiche.h"
-#include "store/tdialoguetri.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/common/cp1252.h"
+#include "core/common/textfile.h"
+#include "core/records/locataire.h"
+#include "ui/records/tvuefiche.h"
+#include "ui/shell/tmainform.h"
+#include "ui/store/tdialoguetri.h"
 
 #include <QAction>
 #include <QDir>
@@ -55,7 +55,7 @@ class TstRecherchesEchanges : public QObject {
 
     void ouvre(TMainForm& form, ScriptedQuestions& questions, const QString& path) {
         questions.repondFichier(path);
-        form.action(Commande::Ouvrir)->trigger();
+        form.action(Action::Ouvrir)->trigger();
         questions.efface();
     }
 
@@ -77,7 +77,7 @@ private slots:
 
         const QString csv = dir.filePath("adresses.csv");
         questions.repondFichier(csv);
-        form.action(Commande::Exporter)->trigger();
+        form.action(Action::Exporter)->trigger();
         QByteArray attendu;
         QVERIFY(Cp1252::encode("Hélène Dupré;12, rue de l'Église;;75005;Paris;;\r\n"
                                "Œuvre Sociale & Cie;Bâtiment « B »;;69001;Lyon;"
@@ -88,7 +88,7 @@ private slots:
         form.fiche().pageFiche(Base::Locataires)->saisitChamp(Locataire::NomSoc, "Hélène Martin");
         questions.repondFichier(csv);
         questions.repondOk(false);
-        form.action(Commande::Exporter)->trigger();
+        form.action(Action::Exporter)->trigger();
         QCOMPARE(contenu(csv), attendu);
         const QString filtre = "Fichier texte (*.txt);;Ficher csv (*.csv) Export";
         QCOMPARE(questions.posees(),
@@ -96,18 +96,18 @@ private slots:
         form.fiche().pageFiche(Base::Locataires)->saisitChamp(Locataire::NomSoc, "Hélène Dupré");
         questions.efface();
 
-        form.action(Commande::PageFournisseurs)->trigger();
+        form.action(Action::PageFournisseurs)->trigger();
         questions.repondFichier(csv);
-        form.action(Commande::Importer)->trigger();
+        form.action(Action::Importer)->trigger();
         QCOMPARE(questions.posees(), QStringList("Ficher texte (*.txt);;Fichier Csv (*.csv)"));
         QVERIFY(questions.imprevues().isEmpty());
         // The supplier page is still the one on screen, with its own entries.
         QVERIFY(form.findChild<TVueFiche*>("Fournisseurs")->isVisible());
-        QVERIFY(form.action(Commande::RechercherNomFournisseur)->isEnabled());
-        QVERIFY(!form.action(Commande::RechercheNom)->isEnabled());
+        QVERIFY(form.action(Action::RechercherNomFournisseur)->isEnabled());
+        QVERIFY(!form.action(Action::RechercheNom)->isEnabled());
         QVERIFY(form.fiche().dossierModifie());
 
-        form.action(Commande::Enregistrer)->trigger();
+        form.action(Action::Enregistrer)->trigger();
         const QString frs = dir.filePath("DUPONT.FRS");
         QCOMPARE(bloc(frs, 0).value(0), QString("20001"));
         QCOMPARE(bloc(frs, 1), fournisseur({{1, "20002"},
@@ -146,10 +146,10 @@ private slots:
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.action(Commande::Nouveau)->trigger();
+        form.action(Action::Nouveau)->trigger();
         questions.efface();
         questions.repondFichier(csv);
-        form.action(Commande::Importer)->trigger();
+        form.action(Action::Importer)->trigger();
         QCOMPARE(questions.posees().value(1),
                  QString("Le caractère « ☎ » ne peut pas être enregistré dans le dossier (ligne 2 "
                          "du fichier) : rien n'a été importé"));
@@ -168,14 +168,14 @@ private slots:
         QLineEdit* nom = champ(vue, "Nom/Soc");
 
         questions.repondSaisie("œuvre");
-        form.action(Commande::RechercheNom)->trigger();
+        form.action(Action::RechercheNom)->trigger();
         QCOMPARE(nom->text(), QString("Hélène Dupré"));
         questions.repondSaisie("Œuv");
-        form.action(Commande::RechercheNom)->trigger();
+        form.action(Action::RechercheNom)->trigger();
         QCOMPARE(nom->text(), QString("Œuvre Sociale & Cie"));
         QVERIFY(nom->hasFocus());
         questions.repondSaisie("10001");
-        form.action(Commande::RechercheCode)->trigger();
+        form.action(Action::RechercheCode)->trigger();
         QCOMPARE(nom->text(), QString("Hélène Dupré"));
         QCOMPARE(questions.posees(),
                  QStringList({"Recherche par nom / Début nom []", "Fiche œUVRE non trouvée",
@@ -187,12 +187,12 @@ private slots:
         tape(champ(vue, "Ville"), "Amiens");
         questions.efface();
         questions.repondChoix(std::nullopt);
-        form.action(Commande::TrierLocataires)->trigger();
+        form.action(Action::TrierLocataires)->trigger();
         QCOMPARE(form.fiche().base(Base::Locataires).read(0, 6, 7).champs.value(5),
                  QString("Paris"));
         QVERIFY(!form.fiche().dossierModifie());
         questions.repondChoix(2);
-        form.action(Commande::TrierLocataires)->trigger();
+        form.action(Action::TrierLocataires)->trigger();
         QCOMPARE(questions.posees(), QStringList({"Trier\nNom/ société\nCode postal\nVille",
                                                   "Trier\nNom/ société\nCode postal\nVille"}));
         QCOMPARE(form.fiche().base(Base::Locataires).read(0, 6, 7).champs.value(5),

@@ -1,8 +1,8 @@
 #include "../scriptedquestions.h"
-#include "common/clock.h"
-#include "tools/reglagehorloge.h"
-#include "tools/tcalendrier.h"
-#include "tools/thorloge.h"
+#include "core/common/clock.h"
+#include "core/tools/reglagehorloge.h"
+#include "ui/tools/tcalendrier.h"
+#include "ui/tools/thorloge.h"
 
 #include <QAbstractButton>
 #include <QCalendarWidget>

@@ -1,10 +1,10 @@
 #include "../../common/fichiersessai.h"
 #include "../saisieessai.h"
 #include "../scriptedquestions.h"
-#include "common/clock.h"
-#include "tools/blocnotes.h"
-#include "tools/tblocnotes.h"
-#include "tools/tfichemsg.h"
+#include "core/common/clock.h"
+#include "core/tools/blocnotes.h"
+#include "ui/tools/tblocnotes.h"
+#include "ui/tools/tfichemsg.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "../../common/fichiersessai.h"
 #include "../scriptedquestions.h"
-#include "tools/documenttexte.h"
-#include "tools/fichierrtf.h"
-#include "tools/ttexte.h"
+#include "core/rtf/fichierrtf.h"
+#include "core/tools/documenttexte.h"
+#include "ui/tools/ttexte.h"
 
 #include <QApplication>
 #include <QComboBox>

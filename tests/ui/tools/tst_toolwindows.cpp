@@ -1,5 +1,5 @@
-#include "tools/teurof.h"
-#include "tools/tpocket.h"
+#include "ui/tools/teurof.h"
+#include "ui/tools/tpocket.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "app/tfiche.h"
-#include "common/clock.h"
-#include "documents/tpagedocument.h"
-#include "documents/tvuedocument.h"
-#include "tools/tcalendrier.h"
-#include "tools/teurof.h"
-#include "tools/thorloge.h"
-#include "tools/tpocket.h"
+#include "core/app/tfiche.h"
+#include "core/common/clock.h"
+#include "core/documents/tpagedocument.h"
+#include "ui/documents/tvuedocument.h"
+#include "ui/tools/tcalendrier.h"
+#include "ui/tools/teurof.h"
+#include "ui/tools/thorloge.h"
+#include "ui/tools/tpocket.h"
 
 #include <QAccessible>
 #include <QApplication>
