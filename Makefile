@@ -10,7 +10,8 @@
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6printsupport6 \
             libqt6test6 qt6-translations-l10n qt6-qpa-plugins fonts-liberation \
             libbenchmark-dev poppler-utils python3 locales unrtf desktop-file-utils xdg-utils \
-            cups cups-client printer-driver-cups-pdf dpkg-dev file lintian appstream man-db
+            cups cups-client printer-driver-cups-pdf dpkg-dev file lintian appstream man-db \
+            libofx-dev pkg-config
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
 LINT_PACKAGES := python3 git clang-format clang-tidy
 BUILD    := build

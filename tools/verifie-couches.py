@@ -42,6 +42,7 @@ ORDRE = [
     "app",
     "gestion",
     "charges",
+    "banque",
 ]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]')

@@ -106,6 +106,7 @@ constexpr std::array<TDefAction, NbCommandes> Definitions = {{
     {C::ImprimerRecu, "Imprimer reç&u", Location, {false, Garde, "R"}},
     {C::ListeRecus, "&Liste des &reçus             F2", Location, {false, Garde, "R"}},
     {C::QuittancesDuMois, "&Quittances du mois...", Location, {false, Active, Toutes}},
+    {C::ReleveBancaire, "Relevé &bancaire...", Location, {false, Active, Toutes}},
     {C::RevisionLoyers, "Ré&vision des loyers...", Location, {false, Active, Toutes}},
     {C::ChargesReelles, "C&harges réelles...", Location, {false, Active, Toutes}},
     {C::RegularisationCharges, "Ré&gularisation des charges...", Location, {false, Active, Toutes}},

@@ -78,6 +78,7 @@ enum class Action {
     ImprimerRecu,
     ListeRecus,
     QuittancesDuMois,
+    ReleveBancaire,
     RevisionLoyers,
     ChargesReelles,
     RegularisationCharges,

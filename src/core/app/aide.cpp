@@ -1,26 +1,12 @@
 #include "core/app/aide.h"
 
 #include "core/app/descriptionbase.h"
+#include "core/common/pli.h"
 
 #include <QFile>
 #include <QTextDocument>
 
 namespace Aide {
-
-namespace {
-
-// Letters without their accents, in lower case, so that "reçu" finds "Reçus" and "recu".
-QString pli(const QString& texte) {
-    QString decompose = texte.normalized(QString::NormalizationForm_D).toLower();
-    QString resultat;
-    resultat.reserve(decompose.size());
-    for (QChar c : decompose)
-        if (c.category() != QChar::Mark_NonSpacing)
-            resultat += c;
-    return resultat;
-}
-
-} // namespace
 
 const QList<TPageAide>& pages() {
     static const QList<TPageAide> liste = {
@@ -35,6 +21,8 @@ const QList<TPageAide>& pages() {
         {QStringLiteral("fournisseur.html"), QStringLiteral("Fiche fournisseur")},
         {QStringLiteral("location.html"), QStringLiteral("Menu Location : les documents de loyer")},
         {QStringLiteral("quittance.html"), QStringLiteral("Quittances de loyer")},
+        {QStringLiteral("releve.html"),
+         QStringLiteral("Relevé bancaire : les quittances des loyers payés")},
         {QStringLiteral("avis.html"), QStringLiteral("Avis d'échéance")},
         {QStringLiteral("recu.html"), QStringLiteral("Reçus")},
         {QStringLiteral("achat.html"), QStringLiteral("Menu Achat et bons de commande")},
@@ -95,12 +83,12 @@ QString texte(const QString& fichier) {
 }
 
 QStringList cherche(const QString& recherche) {
-    const QStringList mots = pli(recherche).split(u' ', Qt::SkipEmptyParts);
+    const QStringList mots = PliTexte(recherche).split(u' ', Qt::SkipEmptyParts);
     QStringList trouvees;
     if (mots.isEmpty())
         return trouvees;
     for (const TPageAide& page : pages()) {
-        const QString contenu = pli(page.titre + u'\n' + texte(page.fichier));
+        const QString contenu = PliTexte(page.titre + u'\n' + texte(page.fichier));
         bool toutes = true;
         for (const QString& mot : mots)
             toutes = toutes && contenu.contains(mot);

@@ -6,6 +6,7 @@
 #include "core/common/usererror.h"
 #include "core/documents/documentlu.h"
 #include "core/documents/enlettres.h"
+#include "core/documents/lignesloyer.h"
 #include "core/documents/mois.h"
 #include "core/documents/numerotation.h"
 

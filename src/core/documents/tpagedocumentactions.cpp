@@ -4,6 +4,7 @@
 
 #include "core/common/clock.h"
 #include "core/common/usererror.h"
+#include "core/documents/lignesloyer.h"
 #include "core/documents/numerotation.h"
 #include "core/records/locataire.h"
 #include "core/records/tpageenregistrement.h"
@@ -25,20 +26,14 @@ void TPageDocument::remplitSiVide(ChampDocument champ, const QString& texte) {
 
 void TPageDocument::remplitLignes(const TMontantsLoyer& montants) {
     m_grille.vide();
-    const auto pose = [this](int ligne, const QString& designation, const QString& montant) {
-        entreCellule(ligne, TGrilleDocument::Designation, designation);
-        entreCellule(ligne, TGrilleDocument::Montant, montant);
-    };
-    pose(0, QStringLiteral("Loyer mensuel"), montants.loyer.trimmed());
-    pose(1, QStringLiteral("Provision pour charges"), montants.charges.trimmed());
-    m_lignes = 3;
-    if (!montants.taxes.trimmed().isEmpty()) {
-        pose(m_lignes - 1, QStringLiteral("Taxe Additionnelle"), montants.taxes.trimmed());
-        ++m_lignes;
+    const QList<TLigneLoyer> lignes = LignesLoyer(montants);
+    for (int i = 0; i < lignes.size(); ++i) {
+        entreCellule(i, TGrilleDocument::Designation, lignes[i].designation);
+        entreCellule(i, TGrilleDocument::Montant, lignes[i].montant);
     }
     // The allowance is the last row counted: the row count does not grow past it.
-    if (!montants.apl.trimmed().isEmpty())
-        pose(m_lignes - 1, QStringLiteral("APL"), u'-' + montants.apl.trimmed());
+    const bool apl = !montants.apl.trimmed().isEmpty();
+    m_lignes = int(lignes.size()) + (apl ? 0 : 1);
 }
 
 void TPageDocument::CreePour(const TCarteTiers& carte) {

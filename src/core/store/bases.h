@@ -27,7 +27,7 @@ constexpr int indexOf(Base base) {
 // The files of a dossier beyond the seven bases, one row each: the same stem as the main file,
 // their own extension, the same block format. A dossier without one of them opens with that
 // list empty. A save writes them after the seven, in the order of the rows.
-enum class Annexe { Charges };
+enum class Annexe { Charges, Releves };
 
 struct TAnnexe {
     Annexe annexe;
@@ -37,6 +37,7 @@ struct TAnnexe {
 
 inline constexpr std::array Annexes = {
     TAnnexe{Annexe::Charges, "chr", "Charges réelles"},
+    TAnnexe{Annexe::Releves, "rel", "Relevés bancaires"},
 };
 
 constexpr int NbAnnexes = static_cast<int>(Annexes.size());

@@ -5,6 +5,7 @@
 #include "core/documents/tdepart.h"
 #include "core/documents/tpagedocument.h"
 #include "ui/accounting/actionsstats.h"
+#include "ui/banque/actionsbanque.h"
 #include "ui/charges/actionscharges.h"
 #include "ui/common/questions.h"
 #include "ui/gestion/actionsgestion.h"
@@ -149,6 +150,10 @@ void TMainForm::lance(Action choix) {
         break;
     case C::QuittancesDuMois:
         QuittancesDuMois(*m_fiche, this);
+        applique(ensemblePage(m_fiche->pageActive()));
+        break;
+    case C::ReleveBancaire:
+        ReleveBancaire(*m_fiche, m_startDir, this);
         applique(ensemblePage(m_fiche->pageActive()));
         break;
     case C::RevisionLoyers:

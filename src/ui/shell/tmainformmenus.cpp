@@ -102,7 +102,8 @@ void TMainForm::creeMenus() {
     location->addSeparator();
     ajoute(location, {C::NouveauRecu, C::SupprimerRecu, C::ImprimerRecu, C::ListeRecus});
     location->addSeparator();
-    ajoute(location, {C::QuittancesDuMois, C::RevisionLoyers, C::EnvoyerCourriel});
+    ajoute(location,
+           {C::QuittancesDuMois, C::ReleveBancaire, C::RevisionLoyers, C::EnvoyerCourriel});
     location->addSeparator();
     ajoute(location, {C::ChargesReelles, C::RegularisationCharges, C::SoldeToutCompte});
     location->addSeparator();

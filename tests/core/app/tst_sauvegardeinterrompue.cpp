@@ -1,3 +1,4 @@
+#include "core/app/descriptionbase.h"
 #include "core/app/sauvegardes.h"
 #include "core/app/tfiche.h"
 #include "core/common/clock.h"
@@ -18,9 +19,19 @@
 
 namespace {
 
-const QStringList Extensions = {"loc", "lot", "frs", "qtc", "ech", "cmd", "rcu", "chr"};
+// Every file of the dossier: the seven bases, then the extra files.
+QStringList extensions() {
+    QStringList toutes;
+    for (Base b : ToutesLesBases)
+        toutes << extensionOf(b);
+    for (const TAnnexe& a : Annexes)
+        toutes << QString::fromLatin1(a.extension);
+    return toutes;
+}
 
-// A dossier whose seven bases and extra file hold `n` blocks marked with `version`.
+const QStringList Extensions = extensions();
+
+// A dossier whose seven bases and extra files hold `n` blocks marked with `version`.
 void ecritDossier(const QString& principal, const QString& version, int n) {
     for (const QString& extension : Extensions) {
         QStringList lignes;
@@ -69,7 +80,7 @@ void sauveNouvelleVersion(const QString& principal) {
 }
 
 // The copies of "d.loc" already kept before the save, dated in January, oldest first, each
-// holding the eight files marked "older".
+// holding every file of the dossier marked "older".
 void ecritCopies(const QString& principal, int nombre) {
     const QDir dir = QFileInfo(principal).dir();
     QDir(dir.filePath("Sauvegardes")).removeRecursively();
@@ -81,7 +92,7 @@ void ecritCopies(const QString& principal, int nombre) {
     }
 }
 
-// Every copy the list offers holds its eight files whole, of one save; the versions found.
+// Every copy the list offers holds its files whole, of one save; the versions found.
 QSet<QString> versionsDesCopies(const QString& principal) {
     QSet<QString> versions;
     for (const Sauvegardes::TSauvegarde& copie : Sauvegardes::liste(principal))

@@ -74,8 +74,10 @@ private slots:
         fiche.Sauve(main);
         QVERIFY(!fiche.dossierModifie());
         const QDir fixture(QStringLiteral(TARVINEL_FIXTURES "/accents"));
-        // The dossier had no extra file: it is written as the empty list it was.
-        QStringList attendus = fixture.entryList(QDir::Files) << "DUPONT.chr";
+        // The dossier had no extra file: each is written as the empty list it was.
+        QStringList attendus = fixture.entryList(QDir::Files);
+        for (const TAnnexe& a : Annexes)
+            attendus << "DUPONT." + QString::fromLatin1(a.extension);
         attendus.sort(Qt::CaseInsensitive);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), attendus);
         for (const QString& name : fixture.entryList(QDir::Files))

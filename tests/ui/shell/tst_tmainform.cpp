@@ -112,6 +112,7 @@ const Attendu Table[] = {
     {"&Location", "Imprimer reç&u", false, ' ', "R"},
     {"&Location", "&Liste des &reçus             F2", false, ' ', "R"},
     {"&Location", "&Quittances du mois...", false, '+', "TFLQACR"},
+    {"&Location", "Relevé &bancaire...", false, '+', "TFLQACR"},
     {"&Location", "Ré&vision des loyers...", false, '+', "TFLQACR"},
     {"&Location", "Envo&yer par e-mail...", false, ' ', "QAR"},
     {"&Location", "C&harges réelles...", false, '+', "TFLQACR"},
