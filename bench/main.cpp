@@ -299,7 +299,7 @@ void enregistreQuittancesDuMois(const QString& loc, const QString& loc999) {
     for (const auto& [nom, dossier] :
          {std::pair{"QuittancesDuMois", loc}, std::pair{"QuittancesDuMois999", loc999}})
         benchmark::RegisterBenchmark(
-            nom, [dossier](benchmark::State& state) { quittancesDuMois(state, dossier); })
+            nom, [loc = dossier](benchmark::State& state) { quittancesDuMois(state, loc); })
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->Iterations(1)

@@ -121,6 +121,7 @@ private slots:
         QCOMPARE(r.code, 0);
         for (const char* ligne :
              {"tarvinel [DOSSIER.loc]", "tarvinel --verifier DOSSIER.loc [--reparer]",
+              // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one line, cut for width
               "tarvinel --pdf quittance|avis|recu|commande|decompte|solde NUMERO DOSSIER.loc "
               "[--annee AAAA] -o FICHIER.pdf",
               "tarvinel --journal DOSSIER.loc --du JJ/MM/AAAA --au JJ/MM/AAAA [--fec] -o FICHIER",

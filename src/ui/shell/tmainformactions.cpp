@@ -397,11 +397,10 @@ void TMainForm::lance(Action choix) {
     case C::ConfigurerImprimante:
         ConfigureImprimante();
         break;
-    // The print submenu holds entries only; "Enveloppes..." has no action of its own.
+    // The print submenu holds entries only; "Enveloppes..." has no action of its own. The
+    // order selections are not available yet.
     case C::Imprimer:
     case C::ImprimerEnveloppes:
-        break;
-    // Not available yet.
     case C::ToutesLesCommandes:
     case C::CommandesCodeFournisseur:
         break;

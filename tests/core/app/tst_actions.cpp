@@ -16,8 +16,8 @@ private slots:
         QTest::addColumn<QString>("bulle");
         QTest::addColumn<int>("contexteAide");
 
-        auto ligne = [](Action c, const char* libelle, QKeySequence raccourci, const char* bulle,
-                        int contexte) {
+        auto ligne = [](Action c, const char* libelle, const QKeySequence& raccourci,
+                        const char* bulle, int contexte) {
             QTest::newRow(libelle) << int(c) << QString::fromUtf8(libelle) << raccourci
                                    << QString::fromUtf8(bulle) << contexte;
         };

@@ -65,6 +65,7 @@ void sauveNouvelleVersion(const QString& principal) {
     TFiche fiche;
     fiche.Charge(principal);
     std::vector<TListeBase*> listes;
+    listes.reserve(NbFichiers);
     for (Base b : ToutesLesBases)
         listes.push_back(&fiche.base(b));
     for (const TAnnexe& a : Annexes)

@@ -7,7 +7,7 @@
 namespace {
 
 TMessage message(std::array<QString, 7> champs, std::array<bool, 5> cases = {}) {
-    return {champs, cases};
+    return {std::move(champs), cases};
 }
 
 } // namespace

@@ -57,7 +57,7 @@ void ouvre(TMainForm& form, ScriptedQuestions& questions, const QString& path) {
 }
 
 // Runs `action` on the modal dialog as soon as it shows.
-void surLeDialogue(std::function<void(QWidget*)> action) {
+void surLeDialogue(const std::function<void(QWidget*)>& action) {
     QTimer::singleShot(0, [action] {
         QWidget* dialogue = QApplication::activeModalWidget();
         QVERIFY(dialogue);

@@ -37,7 +37,7 @@ LignesProprio proprietaire() {
 }
 
 // Runs `action` on the modal dialog as soon as it shows.
-void surLeDialogue(std::function<void(QWidget*)> action) {
+void surLeDialogue(const std::function<void(QWidget*)>& action) {
     QTimer::singleShot(0, [action] {
         QWidget* dialogue = QApplication::activeModalWidget();
         QVERIFY(dialogue);
