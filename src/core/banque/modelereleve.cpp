@@ -83,12 +83,13 @@ bool TModeleReleve::setData(const QModelIndex& index, const QVariant& value, int
         role == Qt::EditRole && (index.column() == Locataire || index.column() == Mois);
     if (!coche && !edite)
         return false;
-    if (coche)
+    if (coche) {
         m_rapprochement.coche(i, value.toInt() == Qt::Checked);
-    else if (index.column() == Locataire)
+    } else if (index.column() == Locataire) {
         m_rapprochement.choisitLocataire(i, value.toString());
-    else
+    } else {
         m_rapprochement.choisitMois(i, value.toString());
+    }
     emit dataChanged(this->index(i, 0), this->index(i, NbColonnes - 1));
     emit totauxChange();
     return true;

@@ -192,6 +192,7 @@ private slots:
         ExporteFec(path, LignesPeriode(j, QDate(2001, 3, 1), QDate(2001, 4, 30)), separateur);
 
         const QStringList attendu{
+            // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): each line cut for width
             "JournalCode|JournalLib|EcritureNum|EcritureDate|CompteNum|CompteLib|CompAuxNum|"
             "CompAuxLib|PieceRef|PieceDate|EcritureLib|Debit|Credit|EcritureLet|DateLet|"
             "ValidDate|Montantdevise|Idevise",

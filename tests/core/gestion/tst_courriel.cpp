@@ -75,6 +75,7 @@ private slots:
         QCOMPARE(lanceur.lancements[0],
                  (QStringList{"xdg-email", "--utf8", "--subject",
                               "Quittance de loyer n° 202701001 - Janvier 2027", "--body",
+                              // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one body
                               "Bonjour,\n\nVeuillez trouver ci-joint votre quittance de loyer "
                               "n° 202701001 pour le mois de Janvier 2027.\n\nCordialement,\n"
                               "Jeanne Roux",
