@@ -22,6 +22,9 @@ TIDY_JOBS ?= 2
 FUZZ_SECONDS ?= 60
 PREFIX ?= /usr/local
 
+# Every tree is configured alike: `make install BUILD=<tree>` reconfigures the tree it is given
+# with these options, and an option that changed would rebuild the whole tree.
+CONFIGURE := -G Ninja -DTARVINEL_WERROR=ON
 SANITIZE := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
 FUZZ_TARGETS := $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 # The settings target writes files at every run: in memory where the machine allows it.
@@ -51,11 +54,11 @@ bench: build
 	./$(BUILD)/bench/tarvinel_bench
 
 build: deps
-	cmake -S . -B $(BUILD) -G Ninja -DTARVINEL_WERROR=ON
+	cmake -S . -B $(BUILD) $(CONFIGURE)
 	cmake --build $(BUILD)
 
 test-sanitizers: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_CXX_FLAGS="$(SANITIZE)"
+	cmake -S . -B $(ASAN_BUILD) $(CONFIGURE) -DCMAKE_CXX_FLAGS="$(SANITIZE)"
 	cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1 \
 	  ASAN_OPTIONS=check_initialization_order=1:strict_init_order=1 \
