@@ -14,6 +14,8 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libqt6printsup
             libofx-dev pkg-config
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev llvm-14
 LINT_PACKAGES := python3 git clang-format clang-tidy
+# The launch is timed under an X server of its own, its window found as any X client would.
+BENCH_PACKAGES := xvfb xauth x11-utils
 BUILD    := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
@@ -33,7 +35,7 @@ FUZZ_ENV := TMPDIR=$(if $(wildcard /dev/shm),/dev/shm,/tmp) \
             UBSAN_OPTIONS=print_stacktrace=1
 
 .PHONY: run test bench build install deb deps packages test-sanitizers fuzz fuzz-replay fuzz-build \
-        fuzz-packages lint check-layers check-format check-tidy lint-packages
+        fuzz-packages bench-packages lint check-layers check-format check-tidy lint-packages
 
 run: build
 	./$(BUILD)/tarvinel
@@ -49,9 +51,10 @@ install: build
 deb: build
 	cd $(BUILD) && cpack -G DEB
 
-# No include arrow runs from a lower layer to a higher one, nor from core to the windows.
-bench: build
+# The figures of the store and the commands, then the launch timed from outside.
+bench: build bench-packages
 	./$(BUILD)/bench/tarvinel_bench
+	xvfb-run -a -s "-screen 0 1280x1024x24" python3 bench/lancement.py $(BUILD)
 
 build: deps
 	cmake -S . -B $(BUILD) $(CONFIGURE)
@@ -142,3 +145,6 @@ fuzz-packages: packages
 
 lint-packages:
 	$(call install-packages,$(LINT_PACKAGES))
+
+bench-packages:
+	$(call install-packages,$(BENCH_PACKAGES))
