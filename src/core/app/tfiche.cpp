@@ -14,6 +14,39 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <future>
+
+namespace {
+
+// A file of a dossier as opening reads it: its base, repaired aside when it needs it, and what
+// the file was when read.
+struct TFichierLu {
+    TListeBase liste;
+    SignatureFichier signature;
+    bool repare = false;
+};
+
+TFichierLu litFichier(const QString& fichier) {
+    TFichierLu lu;
+    // Only a file that is truly absent is an empty list: anything else there that cannot be
+    // read stops the opening with its message.
+    if (!TextFile::absent(fichier)) {
+        lu.signature = SignatureFichier::etat(fichier);
+        lu.signature.octets = TListeBase::octetsFichier(fichier);
+        lu.liste.assignBytes(lu.signature.octets);
+    }
+    if (lu.liste.countBlocks() > TListeBase::MaxBlocs)
+        throw UserError(
+            QStringLiteral("Le fichier %1 contient plus de %2 fiches : il ne peut pas être ouvert")
+                .arg(QDir::toNativeSeparators(fichier))
+                .arg(TListeBase::MaxBlocs));
+    lu.repare = lu.liste.verif();
+    lu.repare = lu.liste.doublons() || lu.repare;
+    return lu;
+}
+
+} // namespace
+
 TFiche::TFiche(QObject* parent) : QObject(parent) {
     m_contexte.tauxTVA = [this] {
         return std::array<double, 3>{m_reglages.tauxTVA1, m_reglages.tauxTVA2, m_reglages.tauxTVA3};
@@ -156,36 +189,22 @@ void TFiche::Charge(const QString& path, bool lectureSeule) {
         RepareDossier(path);
     const std::array<QString, NbFichiers> fichiers =
         cheminsDossier(TextFile::exists(path) ? path : QString());
-    std::array<TListeBase, NbFichiers> listes;
-    std::array<SignatureFichier, NbFichiers> signatures;
+    // The files do not depend on one another: each is read and checked on a thread of its own.
+    // The message given is that of the first file, in the dossier's order, that has one.
+    std::array<std::future<TFichierLu>, NbFichiers> lectures;
+    for (int f = 0; f < NbFichiers; ++f)
+        lectures[f] = std::async(std::launch::async, litFichier, fichiers[f]);
+    std::array<TFichierLu, NbFichiers> lus;
+    for (int f = 0; f < NbFichiers; ++f)
+        lus[f] = lectures[f].get();
+
     bool modifie = false;
     for (int f = 0; f < NbFichiers; ++f) {
-        const QString& fichier = fichiers[f];
-        TListeBase& liste = listes[f];
-        // Only a file that is truly absent is an empty list: anything else there that cannot
-        // be read stops the opening with its message.
-        if (!TextFile::absent(fichier)) {
-            SignatureFichier& signature = signatures[f];
-            signature = SignatureFichier::etat(fichier);
-            const QByteArray octets = TListeBase::octetsFichier(fichier);
-            signature.octets = octets;
-            liste.assignBytes(octets);
-        }
-        liste.nb = liste.countBlocks();
-        if (liste.nb > TListeBase::MaxBlocs)
-            throw UserError(
-                QStringLiteral(
-                    "Le fichier %1 contient plus de %2 fiches : il ne peut pas être ouvert")
-                    .arg(QDir::toNativeSeparators(fichier))
-                    .arg(TListeBase::MaxBlocs));
-        modifie = liste.verif() || modifie;
-        modifie = liste.doublons() || modifie;
+        liste(f) = std::move(lus[f].liste);
+        m_signatures[f] = lus[f].signature;
+        modifie = modifie || lus[f].repare;
     }
-
-    for (int f = 0; f < NbFichiers; ++f)
-        liste(f) = std::move(listes[f]);
     m_fichiers = fichiers;
-    m_signatures = signatures;
     m_dossierModifie = modifie;
     m_lectureSeule = lectureSeule;
     setTitre(path);

@@ -64,20 +64,24 @@ QByteArray readBytes(const QString& path, qint64 octetsMax, const QString& pour)
         throw unreadable;
     if (octetsMax == SansBorne)
         return file.readAll();
-    // Read by pieces, never asking for the bound at once (that would reserve it whole); a file
-    // that grew since its size was checked is read no further than its bound.
+    // Read straight into one buffer of the size found, with a byte more to see a file that grew
+    // since its size was checked; such a file is read further by pieces, never past its bound
+    // (asking for the bound at once would reserve it whole).
     constexpr qint64 Morceau = 1 << 20;
-    QByteArray bytes;
-    bytes.reserve(info.size());
+    QByteArray bytes(qsizetype(std::min(info.size(), octetsMax) + 1), Qt::Uninitialized);
+    qint64 lus = 0;
     for (;;) {
-        const QByteArray morceau = file.read(std::min(Morceau, octetsMax + 1 - bytes.size()));
-        if (morceau.isEmpty())
+        if (lus == bytes.size())
+            bytes.resize(qsizetype(std::min(octetsMax + 1, lus + Morceau)));
+        const qint64 morceau = file.read(bytes.data() + lus, bytes.size() - lus);
+        if (morceau < 0)
+            throw unreadable;
+        if (morceau == 0)
             break;
-        bytes += morceau;
-        BorneFichier::verifie(path, bytes.size(), octetsMax, pour);
+        lus += morceau;
+        BorneFichier::verifie(path, lus, octetsMax, pour);
     }
-    if (file.error() != QFileDevice::NoError)
-        throw unreadable;
+    bytes.truncate(qsizetype(lus));
     return bytes;
 }
 
