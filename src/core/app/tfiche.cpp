@@ -70,7 +70,7 @@ void TFiche::AffichePage(Base b) {
 
 QString TFiche::locataireAffiche(Base b) const {
     const TListeBase& liste = base(b);
-    return liste.read(liste.courant, 3, 4).champs.value(2);
+    return liste.read(liste.courant(), 3, 4).champs.value(2);
 }
 
 void TFiche::InitLots() {
@@ -118,8 +118,7 @@ void TFiche::Nouveau() {
     for (int f = 0; f < NbFichiers; ++f) {
         TListeBase& b = liste(f);
         b.clear();
-        b.nb = 0;
-        b.courant = 0;
+        b.allerA(0);
     }
     m_dossierModifie = false;
     m_lectureSeule = false;
@@ -171,8 +170,7 @@ void TFiche::Charge(const QString& path, bool lectureSeule) {
             signature.octets = octets;
             liste.assignBytes(octets);
         }
-        liste.nb = liste.countBlocks();
-        if (liste.nb > TListeBase::MaxBlocs)
+        if (liste.countBlocks() > TListeBase::MaxBlocs)
             throw UserError(
                 QStringLiteral(
                     "Le fichier %1 contient plus de %2 fiches : il ne peut pas être ouvert")
@@ -311,15 +309,15 @@ void TFiche::Deplace(Mouvement mouvement) {
         // payment-receipt page is stored first and the supplier page moves to the next key.
         const bool gardee = mouvement == Mouvement::Dernier ||
                             (mouvement == Mouvement::Suivant && b != Base::Fournisseurs);
-        if (gardee && liste.nb < 2) {
+        if (gardee && liste.nb() < 2) {
             if (b == Base::Recus)
                 EcritPage(b);
             return;
         }
     }
     EcritPage(b);
-    liste.courant = test ? cleSelection(mouvement, liste.courant, liste, test)
-                         : cleLibre(mouvement, liste.courant, liste.nb);
+    liste.courant() = test ? cleSelection(mouvement, liste.courant(), liste, test)
+                         : cleLibre(mouvement, liste.courant(), liste.nb());
     if (TPage* p = page(b))
         p->lit();
 }
@@ -330,9 +328,9 @@ void TFiche::Ajout() {
         return;
     EcritPage(b);
     TListeBase& liste = base(b);
-    if (liste.nb >= TListeBase::MaxBlocs)
+    if (liste.nb() >= TListeBase::MaxBlocs)
         throw UserError(QStringLiteral("Le fichier est plein"));
-    liste.courant = liste.nb;
+    liste.allerA(liste.nb());
     if (TPage* p = page(b))
         p->Nouvelle();
 }
@@ -344,9 +342,9 @@ bool TFiche::listeDisponible() const {
 void TFiche::AfficheChoix(int key) {
     TListeBase& liste = base(m_pageActive);
     TPage* p = page(m_pageActive);
-    if (!p || key < 0 || key > liste.nb)
+    if (!p || key < 0 || key > liste.nb())
         return;
-    liste.courant = key;
+    liste.allerA(key);
     p->lit();
 }
 
@@ -357,7 +355,7 @@ void TFiche::Supprime() {
     if (!p)
         return;
     TListeBase& liste = base(b);
-    liste.supprime(liste.courant);
+    liste.supprime(liste.courant());
     m_dossierModifie = true;
     p->lit();
 }

@@ -46,7 +46,6 @@ QString dossier(const QTemporaryDir& dir) {
                  "QUITLoyer mensuel\t500,00", "QUITProvision pour charges\t240,00",
                  TListeBase::closingLine(0)});
     for (Base b : {Base::Locataires, Base::Lots, Base::Quittances})
-        fiche.base(b).nb = 1;
     fiche.SetSauve();
     const QString chemin = dir.filePath("essai.loc");
     fiche.Sauve(chemin);
