@@ -316,8 +316,8 @@ void TFiche::Deplace(Mouvement mouvement) {
         }
     }
     EcritPage(b);
-    liste.courant() = test ? cleSelection(mouvement, liste.courant(), liste, test)
-                         : cleLibre(mouvement, liste.courant(), liste.nb());
+    liste.allerA(test ? cleSelection(mouvement, liste.courant(), liste, test)
+                      : cleLibre(mouvement, liste.courant(), liste.nb()));
     if (TPage* p = page(b))
         p->lit();
 }
