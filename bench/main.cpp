@@ -87,7 +87,7 @@ void verifie(const QString& loc, const QString& copieDir) {
     TFiche fiche;
     fiche.Charge(loc);
     for (Base b : ToutesLesBases)
-        if (fiche.base(b).nb != TListeBase::MaxBlocs)
+        if (fiche.base(b).nb() != TListeBase::MaxBlocs)
             throw std::runtime_error("a base of the generated dossier is not full");
     if (fiche.dossierModifie())
         throw std::runtime_error("the generated dossier was repaired while loading");
@@ -188,7 +188,10 @@ void enregistre(const QString& loc, const QString& work) {
         for (auto _ : state) {
             // The same content, but whatever the base keeps to find faster is out of date.
             state.PauseTiming();
-            base.setLine(0, QString(base.line(0)));
+            QStringList corps;
+            for (qsizetype i = 1; i < base.finContenu(0); ++i)
+                corps.append(base.line(i));
+            base.store(0, corps);
             state.ResumeTiming();
             for (int key = 0; key < TListeBase::MaxBlocs; ++key)
                 benchmark::DoNotOptimize(base.find(key));
@@ -211,20 +214,20 @@ void enregistre(const QString& loc, const QString& work) {
         // receipt made is taken away again, and the tenant's history put back, untimed.
         TListeBase& quittances = fiche->base(Base::Quittances);
         TListeBase& locataires = fiche->base(Base::Locataires);
-        if (quittances.nb >= TListeBase::MaxBlocs)
-            quittances.supprime(quittances.nb - 1);
+        if (quittances.nb() >= TListeBase::MaxBlocs)
+            quittances.supprime(quittances.nb() - 1);
         const QStringList historique = locataires.lines();
         for (auto _ : state) {
             state.PauseTiming();
             fiche->AffichePage(Base::Locataires);
-            locataires.courant = kMilieu;
+            locataires.allerA(kMilieu);
             fiche->page(Base::Locataires)->lit();
             state.ResumeTiming();
             fiche->NouvDocument(Base::Quittances);
             if (!fiche->ValideDocument(Base::Quittances))
                 throw std::runtime_error("the receipt was not validated");
             state.PauseTiming();
-            quittances.supprime(quittances.nb - 1);
+            quittances.supprime(quittances.nb() - 1);
             locataires.assign(historique);
             state.ResumeTiming();
         }
@@ -265,9 +268,9 @@ TListeBase quittancesFaites(const TFiche& fiche, const QString& mois, const QDat
                                locataires.champ(bloc.ligne, Locataire::Sorti), jour) &&
             actuels++ % 10 != 0) {
             corps[ligneLocataire - 1] = locataires.champ(bloc.ligne, Locataire::Numero);
-            faites.store(faites.nb, corps);
+            faites.store(faites.nb(), corps);
         }
-    faites.courant = 0;
+    faites.allerA(0);
     return faites;
 }
 
@@ -319,10 +322,9 @@ void enregistreTriImport(const QString& loc, const QString& work) {
         for (auto _ : state) {
             auto base = std::make_unique<TListeBase>();
             base->assignBytes(TextFile::readBytes(tenants));
-            base->nb = base->countBlocks();
             base->verif();
             base->doublons();
-            benchmark::DoNotOptimize(base->nb);
+            benchmark::DoNotOptimize(base->nb());
             state.PauseTiming();
             base.reset();
             state.ResumeTiming();
@@ -331,7 +333,6 @@ void enregistreTriImport(const QString& loc, const QString& work) {
 
     auto chargee = std::make_shared<TListeBase>();
     chargee->assignBytes(TextFile::readBytes(tenants));
-    chargee->nb = chargee->countBlocks();
     add("TriLocataires", [chargee](benchmark::State& state) {
         for (auto _ : state) {
             state.PauseTiming();
@@ -339,7 +340,7 @@ void enregistreTriImport(const QString& loc, const QString& work) {
             state.ResumeTiming();
             trie(base, Locataire::Ville);
             state.PauseTiming();
-            if (base.nb != TListeBase::MaxBlocs)
+            if (base.nb() != TListeBase::MaxBlocs)
                 throw std::runtime_error("the sort lost blocks");
             base = TListeBase();
             state.ResumeTiming();

@@ -29,8 +29,7 @@ Ouverture ouvre(TListeBase& base, const QByteArray& bytes) {
     Ouverture o;
     base.assignBytes(bytes);
     o.lignesLues = base.lines();
-    base.nb = base.countBlocks();
-    o.refusee = base.nb > TListeBase::MaxBlocs;
+    o.refusee = base.countBlocks() > TListeBase::MaxBlocs;
     if (!o.refusee) {
         o.reconstruite = base.verif();
         o.copiesOtees = base.doublons();
@@ -65,14 +64,14 @@ QStringList corps(const TListeBase& base, int cle) {
 // Keys 0 to nb - 1, each opening one block closed by its own closing line before anything
 // structural, and nothing for a second pass over the base to repair.
 void exigeSaine(TListeBase& base) {
-    EXIGE(base.countBlocks() == base.nb);
-    QList<int> copies(base.nb, 0);
+    EXIGE(base.countBlocks() == base.nb());
+    QList<int> copies(base.nb(), 0);
     for (const TListeBase::Position& bloc : base.blocs()) {
-        EXIGE(bloc.cle >= 0 && bloc.cle < base.nb, QString::number(bloc.cle));
+        EXIGE(bloc.cle >= 0 && bloc.cle < base.nb(), QString::number(bloc.cle));
         ++copies[bloc.cle];
     }
     EXIGE(std::all_of(copies.begin(), copies.end(), [](int n) { return n == 1; }));
-    for (int cle = 0; cle < base.nb; ++cle) {
+    for (int cle = 0; cle < base.nb(); ++cle) {
         const qsizetype at = base.find(cle);
         EXIGE(at >= 0 && base.line(at) == TListeBase::openingLine(cle));
         qsizetype fin = at + 1;
@@ -96,7 +95,7 @@ void exigeStableALaSauvegarde(const TListeBase& base) {
     const Ouverture o = ouvre(relue, bytes);
     EXIGE(!o.refusee && !o.reconstruite && !o.copiesOtees);
     EXIGE(relue.lines() == sauvee.lines());
-    EXIGE(relue.nb == base.nb);
+    EXIGE(relue.nb() == base.nb());
 }
 
 // The history rows that a store keeps: those before the first one shorter than a grid line.
@@ -114,7 +113,7 @@ QList<QStringList> lignesGardees(const TGrilleHistorique& grille) {
 void exigeRelu(TListeBase& base, int cle, TPageEnregistrement& ecrite,
                const TContextePage& contexte) {
     TPageEnregistrement relue(Locataire::description(), base, contexte);
-    base.courant = cle;
+    base.allerA(cle);
     relue.lit();
     for (int ligne = 1; ligne <= ecrite.description().nbChamps(); ++ligne)
         EXIGE(relue.champ(ligne) == ecrite.champ(ligne), QString::number(ligne));
@@ -126,12 +125,12 @@ void exigeRelu(TListeBase& base, int cle, TPageEnregistrement& ecrite,
 // the keys that follow.
 void exigeSuppression(const TListeBase& ouverte, int cle) {
     TListeBase base = ouverte;
-    base.courant = cle;
+    base.allerA(cle);
     base.supprime(cle);
-    EXIGE(base.nb == ouverte.nb - 1);
-    EXIGE(base.courant >= 0 && base.courant <= std::max(base.nb - 1, 0));
+    EXIGE(base.nb() == ouverte.nb() - 1);
+    EXIGE(base.courant() >= 0 && base.courant() <= std::max(base.nb() - 1, 0));
     exigeSaine(base);
-    for (int autre = 0; autre < base.nb; ++autre)
+    for (int autre = 0; autre < base.nb(); ++autre)
         EXIGE(corps(base, autre) == corps(ouverte, autre < cle ? autre : autre + 1),
               QString::number(autre));
 }
@@ -162,23 +161,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TListeBase ouverte = base;
     const TContextePage contexte;
     TPageEnregistrement page(Locataire::description(), base, contexte);
-    for (int cle = 0; cle < base.nb; ++cle) {
-        base.courant = cle;
+    for (int cle = 0; cle < base.nb(); ++cle) {
+        base.allerA(cle);
         page.lit();
         EXIGE(!page.modifie());
     }
     EXIGE(base.lines() == ouverte.lines());
 
-    const int cle = base.nb ? int(size % base.nb) : 0;
-    if (base.nb)
+    const int cle = base.nb() ? int(size % base.nb()) : 0;
+    if (base.nb())
         exigeSuppression(ouverte, cle);
-    base.courant = cle;
+    base.allerA(cle);
     page.lit();
     page.saisitChamp(Locataire::NomSoc, QStringLiteral("x"));
     EXIGE(page.ecrit());
     exigeSaine(base);
     exigeRelu(base, cle, page, contexte);
-    for (int autre = 0; autre < ouverte.nb; ++autre)
+    for (int autre = 0; autre < ouverte.nb(); ++autre)
         if (autre != cle)
             EXIGE(corps(base, autre) == corps(ouverte, autre), QString::number(autre));
     exigeStableALaSauvegarde(base);

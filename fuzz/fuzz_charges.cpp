@@ -9,8 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TListeBase base;
     base.assignBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    base.nb = base.countBlocks();
-    if (base.nb > TListeBase::MaxBlocs)
+    if (base.countBlocks() > TListeBase::MaxBlocs)
         return 0;
     base.verif();
     base.doublons();

@@ -27,7 +27,7 @@ namespace {
 // The field lines of each block, key by key.
 QList<QStringList> fiches(const TListeBase& base) {
     QList<QStringList> toutes;
-    for (int cle = 0; cle < base.nb; ++cle) {
+    for (int cle = 0; cle < base.nb(); ++cle) {
         const qsizetype at = base.find(cle);
         EXIGE(at >= 0, QString::number(cle));
         toutes.append(base.lines().mid(at + 1, base.finContenu(at) - at - 1));
@@ -37,8 +37,8 @@ QList<QStringList> fiches(const TListeBase& base) {
 
 // Keys 0 to nb - 1, each once, and nothing for opening to repair.
 void exigeSaine(TListeBase& base) {
-    EXIGE(base.countBlocks() == base.nb);
-    EXIGE(base.blocs().size() == base.nb);
+    EXIGE(base.countBlocks() == base.nb());
+    EXIGE(base.blocs().size() == base.nb());
     const QStringList avant = base.lines();
     EXIGE(!base.verif());
     EXIGE(!base.doublons());
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QChar separateur = size % 2 ? u';' : u'\t';
     const Echange::TDisposition d = *dispositionEchange(Base::Locataires);
     TListeBase base = baseDeDepart(size % 3, d);
-    base.courant = base.nb - 1;
+    base.allerA(base.nb() - 1);
     const QList<QStringList> avant = fiches(base);
 
     QStringList lignes;
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qsizetype place = TListeBase::MaxBlocs - gardees.size();
     EXIGE(bilan.importees == std::min(attendues.size(), place));
     EXIGE(bilan.tronque == (attendues.size() > place));
-    EXIGE(base.nb == gardees.size() + bilan.importees);
+    EXIGE(base.nb() == gardees.size() + bilan.importees);
 
     const QList<QStringList> apres = fiches(base);
     EXIGE(apres.mid(0, gardees.size()) == gardees);

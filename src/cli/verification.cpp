@@ -103,7 +103,6 @@ TVerification VerifieDossier(const QString& principal) {
                         .arg(QDir::toNativeSeparators(fichier))
                         .arg(TListeBase::MaxBlocs));
             const TListeBase lu = liste;
-            liste.nb = liste.countBlocks();
             if (liste.verif())
                 resultat.repares = reecrits(lu, liste);
             const int avant = liste.countBlocks();

@@ -59,7 +59,6 @@ QString dossierEssai(const QTemporaryDir& dir) {
                                                              : QString());
     locataire << TListeBase::closingLine(0);
     fiche.base(Base::Locataires).assign(locataire);
-    fiche.base(Base::Locataires).nb = 1;
     fiche.Premier();
     for (Base b : {Base::Quittances, Base::Avis})
         fiche.NouvDocument(b);

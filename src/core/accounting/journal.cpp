@@ -126,7 +126,7 @@ QList<TLigneJournal> Journal(const TDescriptionDocument& description, TListeBase
                              const Comptes& comptes, const QString& fmtMontant,
                              const QDate& aujourdhui, const TProgressionTexte& progression) {
     QList<TLigneJournal> lignes;
-    const int nb = quittances.nb;
+    const int nb = quittances.nb();
     int ecriture = 0;
     for (int i = 0; i < nb; ++i) {
         if (progression)
@@ -136,7 +136,7 @@ QList<TLigneJournal> Journal(const TDescriptionDocument& description, TListeBase
             lignes.append(EcritureQuittance(*quittance, comptes, fmtMontant, ++ecriture));
     }
     if (nb > 0)
-        quittances.courant = nb - 1;
+        quittances.allerA(nb - 1);
     return lignes;
 }
 

@@ -49,7 +49,7 @@ TCumul CumuleQuittances(SorteStats sorte, const TDescriptionDocument& descriptio
                         const TLotsLocataires* lots, const QDate& aujourdhui,
                         const TProgressionTexte& progression) {
     TCumul cumul(fmtMontant, descriptionStats(sorte).avecNom);
-    const int nb = quittances.nb;
+    const int nb = quittances.nb();
     for (int i = 0; i < nb; ++i) {
         if (progression)
             progression(QStringLiteral("Quittance ") + QString::number(i));
@@ -76,14 +76,14 @@ TCumul CumuleQuittances(SorteStats sorte, const TDescriptionDocument& descriptio
         }
     }
     if (nb > 0)
-        quittances.courant = nb - 1;
+        quittances.allerA(nb - 1);
     return cumul;
 }
 
 TCumul CumuleCommandes(TListeBase& commandes, const TParametresCalcul& parametres,
                        const TProgressionTexte& progression) {
     TCumul cumul(parametres.fmtMontant, true);
-    const int nb = commandes.nb;
+    const int nb = commandes.nb();
     for (int i = 0; i < nb; ++i) {
         if (progression)
             progression(QStringLiteral("Commande ") + QString::number(i));
@@ -92,7 +92,7 @@ TCumul CumuleCommandes(TListeBase& commandes, const TParametresCalcul& parametre
             cumul.cumule(commande->tiers, commande->adresse1, commande->totaux.texteTTC);
     }
     if (nb > 0)
-        commandes.courant = nb - 1;
+        commandes.allerA(nb - 1);
     return cumul;
 }
 

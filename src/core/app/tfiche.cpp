@@ -103,7 +103,7 @@ void TFiche::AffichePage(Base b) {
 
 QString TFiche::locataireAffiche(Base b) const {
     const TListeBase& liste = base(b);
-    return liste.read(liste.courant, 3, 4).champs.value(2);
+    return liste.read(liste.courant(), 3, 4).champs.value(2);
 }
 
 void TFiche::InitLots() {
@@ -151,8 +151,7 @@ void TFiche::Nouveau() {
     for (int f = 0; f < NbFichiers; ++f) {
         TListeBase& b = liste(f);
         b.clear();
-        b.nb = 0;
-        b.courant = 0;
+        b.allerA(0);
     }
     m_dossierModifie = false;
     m_lectureSeule = false;
@@ -330,15 +329,15 @@ void TFiche::Deplace(Mouvement mouvement) {
         // payment-receipt page is stored first and the supplier page moves to the next key.
         const bool gardee = mouvement == Mouvement::Dernier ||
                             (mouvement == Mouvement::Suivant && b != Base::Fournisseurs);
-        if (gardee && liste.nb < 2) {
+        if (gardee && liste.nb() < 2) {
             if (b == Base::Recus)
                 EcritPage(b);
             return;
         }
     }
     EcritPage(b);
-    liste.courant = test ? cleSelection(mouvement, liste.courant, liste, test)
-                         : cleLibre(mouvement, liste.courant, liste.nb);
+    liste.allerA(test ? cleSelection(mouvement, liste.courant(), liste, test)
+                      : cleLibre(mouvement, liste.courant(), liste.nb()));
     if (TPage* p = page(b))
         p->lit();
 }
@@ -349,9 +348,9 @@ void TFiche::Ajout() {
         return;
     EcritPage(b);
     TListeBase& liste = base(b);
-    if (liste.nb >= TListeBase::MaxBlocs)
+    if (liste.nb() >= TListeBase::MaxBlocs)
         throw UserError(QStringLiteral("Le fichier est plein"));
-    liste.courant = liste.nb;
+    liste.allerA(liste.nb());
     if (TPage* p = page(b))
         p->Nouvelle();
 }
@@ -363,9 +362,9 @@ bool TFiche::listeDisponible() const {
 void TFiche::AfficheChoix(int key) {
     TListeBase& liste = base(m_pageActive);
     TPage* p = page(m_pageActive);
-    if (!p || key < 0 || key > liste.nb)
+    if (!p || key < 0 || key > liste.nb())
         return;
-    liste.courant = key;
+    liste.allerA(key);
     p->lit();
 }
 
@@ -376,7 +375,7 @@ void TFiche::Supprime() {
     if (!p)
         return;
     TListeBase& liste = base(b);
-    liste.supprime(liste.courant);
+    liste.supprime(liste.courant());
     m_dossierModifie = true;
     p->lit();
 }

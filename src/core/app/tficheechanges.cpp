@@ -20,7 +20,7 @@ void TFiche::Cherche(Recherche recherche, const QString& debut) {
     if (cle < 0)
         throw UserError(QStringLiteral("Fiche %1 non trouvée")
                             .arg(def->majuscules ? majusculesAscii(debut) : debut));
-    liste.courant = cle;
+    liste.allerA(cle);
     if (TPage* p = page(b))
         p->lit();
 }
@@ -60,8 +60,8 @@ Echange::TBilan TFiche::Importe(const QString& chemin, const TProgression& progr
     // The move to the last record does nothing on a base of one block; the page must show the
     // record imported, not the card it showed before, which would be stored over it.
     TListeBase& liste = base(b);
-    if (liste.nb < 2) {
-        liste.courant = 0;
+    if (liste.nb() < 2) {
+        liste.allerA(0);
         if (TPage* p = page(b))
             p->lit();
     } else {

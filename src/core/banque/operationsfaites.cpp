@@ -60,7 +60,6 @@ void retient(TFiche& fiche, const QList<TOperation>& operations) {
         corps.append(Tag + o.empreinte());
     TListeBase& releves = fiche.annexe(Annexe::Releves);
     releves.store(releves.countBlocks(), corps);
-    releves.nb = releves.countBlocks();
     fiche.SetSauve();
 }
 

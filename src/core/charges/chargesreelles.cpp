@@ -60,14 +60,12 @@ void Ecrit(TListeBase& charges, const TChargesLot& lot) {
     if (corps.size() == 2) {
         if (cle >= 0) {
             charges.supprime(cle);
-            charges.nb = charges.countBlocks();
         }
         return;
     }
     if (cle < 0)
         cle = charges.countBlocks();
     charges.store(cle, corps);
-    charges.nb = charges.countBlocks();
 }
 
 } // namespace ChargesReelles

@@ -53,7 +53,7 @@ void Reporter(TFiche& fiche, const TRegularisation& r) {
     const QString montant = FormatFloat(QStringLiteral("0.00"), r.solde());
     const int ouverte = quittanceOuverte(fiche.base(Base::Quittances), r.locataire);
     if (ouverte >= 0) {
-        fiche.base(Base::Quittances).courant = ouverte;
+        fiche.base(Base::Quittances).allerA(ouverte);
         fiche.AffichePage(Base::Quittances);
     } else {
         fiche.NouvDocument(Base::Quittances);

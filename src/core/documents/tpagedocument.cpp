@@ -174,12 +174,12 @@ void TPageDocument::lit() {
     // A key without block shows a blank document, not validated, whatever was shown before.
     reinitialise();
     if (const std::optional<TBlocDocument> bloc =
-            LitBlocDocument(m_description, m_base, m_base.courant)) {
+            LitBlocDocument(m_description, m_base, m_base.courant())) {
         for (int c = 0; c < NbChampsDocument; ++c)
             if (bloc->champs[c])
                 setChamp(ChampDocument(c), *bloc->champs[c]);
         if (m_description.numeroSelonCle && champ(C::Numero).isEmpty())
-            setChamp(C::Numero, QString::number(m_base.courant));
+            setChamp(C::Numero, QString::number(m_base.courant()));
         litLignes(bloc->lignes, bloc->memo);
     }
     finLecture(validee());

@@ -105,7 +105,7 @@ bool TPageDocument::Cherche(const QString& numero, const QString& tag) {
     if (cle < 0)
         return false;
     ecrit();
-    m_base.courant = cle;
+    m_base.allerA(cle);
     lit();
     return true;
 }

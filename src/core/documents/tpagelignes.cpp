@@ -107,10 +107,10 @@ void TPageLignes::Cree() {
     // command here, before anything changes.
     VerifieNumeroLibre(numero());
     ecrit();
-    if (m_base.nb >= TListeBase::MaxBlocs)
+    if (m_base.nb() >= TListeBase::MaxBlocs)
         throw UserError(QStringLiteral("Le fichier est plein"));
     // The next key of a dense base: the new document is stored as block nb once typed into.
-    m_base.courant = m_base.nb;
+    m_base.allerA(m_base.nb());
     lit();
 }
 
@@ -189,7 +189,7 @@ void TPageLignes::verifieValidable() const {
 }
 
 void TPageLignes::stocke(const QStringList& corps) {
-    m_base.store(m_base.courant, corps, TListeBase::Place::EnFin);
+    m_base.store(m_base.courant(), corps, TListeBase::Place::EnFin);
     m_modifie = m_saisi = false;
     emit stockee();
 }

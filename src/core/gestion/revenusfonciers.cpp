@@ -76,16 +76,16 @@ double depensesCommandes(TFiche& fiche, int annee) {
         return 0;
     fiche.EcritPage(Base::Commandes);
     TListeBase& base = fiche.base(Base::Commandes);
-    const int courant = base.courant;
+    const int courant = base.courant();
     double total = 0;
     for (const TListeBase::Position& bloc : base.blocs()) {
-        base.courant = bloc.cle;
+        base.allerA(bloc.cle);
         page->lit();
         const QDate date = page->date(ChampDocument::Date);
         if (page->validee() && date.year() == annee)
             total = Real48(total + page->totaux().ttc);
     }
-    base.courant = courant;
+    base.allerA(courant);
     page->lit();
     return total;
 }

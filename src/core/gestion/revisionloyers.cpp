@@ -96,7 +96,7 @@ TRevisionLoyers::TResultat TRevisionLoyers::Applique(TFiche& fiche) {
         if (!l.cochee || !r.ok())
             continue;
         fiche.EcritPage(Base::Locataires);
-        base.courant = l.cle;
+        base.allerA(l.cle);
         page->lit();
         if (page->grille().premiereLigneLibre() < 0) {
             resultat.refus.append(l.numero + QStringLiteral(" : historique plein"));

@@ -168,7 +168,7 @@ bool TPageEnregistrement::ecrit() {
     QStringList corps = m_champs;
     corps.append(TListeBase::lignesMemo(m_memo));
     corps.append(TListeBase::lignesGrille(m_grille.lignes()));
-    m_base.store(m_base.courant, corps);
+    m_base.store(m_base.courant(), corps);
     m_modifie = false;
     return true;
 }
@@ -187,7 +187,7 @@ void TPageEnregistrement::lit() {
     // Tagged lines are looked for after the fields only: a field that begins like a tag is
     // never read a second time as a memo line or a history row.
     const TBlocLu bloc =
-        m_base.read(m_base.courant, m_description.nbChamps(), m_description.nbChamps() + 1);
+        m_base.read(m_base.courant(), m_description.nbChamps(), m_description.nbChamps() + 1);
     if (bloc.trouve) {
         // A field the block does not hold reads as that field's empty text (a date's blank
         // picture), never as a text that means something else.
@@ -230,7 +230,7 @@ bool TPageEnregistrement::litNumero(const QString& numero) {
     const int cle = m_description.cle(m_base, numero);
     if (cle < 0)
         return false;
-    m_base.courant = cle;
+    m_base.allerA(cle);
     lit();
     return true;
 }

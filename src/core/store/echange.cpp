@@ -93,8 +93,8 @@ TBilan importe(TListeBase& base, const QStringList& lignes, QChar separateur,
                const TDisposition& disposition, const TProgression& progression) {
     const QList<TListeBase::Position> blocs = base.blocs();
     const bool remplace =
-        base.nb == 1 && blocs.size() == 1 && estVide(base, blocs[0].ligne, disposition.modele);
-    const int place = TListeBase::MaxBlocs - (remplace ? 0 : base.nb);
+        base.nb() == 1 && blocs.size() == 1 && estVide(base, blocs[0].ligne, disposition.modele);
+    const int place = TListeBase::MaxBlocs - (remplace ? 0 : base.nb());
     qint64 numero = remplace ? TListeBase().nextNumber() : base.nextNumber();
 
     // Every record is made and checked before the base changes.
@@ -126,10 +126,9 @@ TBilan importe(TListeBase& base, const QStringList& lignes, QChar separateur,
 
     if (remplace) {
         base.clear();
-        base.nb = 0;
     }
     for (const QStringList& fiche : std::as_const(fiches)) {
-        base.store(base.nb, fiche, TListeBase::Place::EnFin);
+        base.store(base.nb(), fiche, TListeBase::Place::EnFin);
         ++bilan.importees;
         if (progression)
             progression(bilan.importees, fiches.size());

@@ -73,5 +73,4 @@ void trie(TListeBase& base, int ligne) {
         ++cle;
     }
     base.assign(lignes);
-    base.nb = cle;
 }

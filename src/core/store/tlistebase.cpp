@@ -28,29 +28,6 @@ int parseKey(QStringView digits) {
 
 } // namespace
 
-void TListeBase::setLine(qsizetype i, const QString& text) {
-    oublie(m_lignes[i]);
-    m_lignes[i] = nouvelle(text);
-    invalidate();
-    ramasse();
-}
-
-void TListeBase::append(const QString& text) {
-    m_lignes.append(nouvelle(text));
-    invalidate();
-}
-
-void TListeBase::insert(qsizetype i, const QString& text) {
-    m_lignes.insert(i, nouvelle(text));
-    invalidate();
-}
-
-void TListeBase::removeAt(qsizetype i) {
-    retire(i, 1);
-    invalidate();
-    ramasse();
-}
-
 void TListeBase::clear() {
     m_octets.clear();
     m_lignes.clear();
@@ -85,7 +62,7 @@ void TListeBase::load(const QString& path) {
 void TListeBase::assignBytes(const QByteArray& bytes) {
     clear();
     m_octets = bytes;
-    m_structure.marques.clear();
+    m_structure = Structure();
     m_structure.parCle.fill(-1, 10000);
     const char* const data = m_octets.constData();
     Decoupage::lignes(data, m_octets.size(), [&](qsizetype debut, qsizetype longueur) {
@@ -284,7 +261,7 @@ QString TListeBase::celluleGrille(QString texte) {
 
 const TListeBase::Structure& TListeBase::structure() const {
     if (!m_structureValid) {
-        m_structure.marques.clear();
+        m_structure = Structure();
         m_structure.parCle.fill(-1, 10000);
         for (qsizetype i = 0; i < m_lignes.size(); ++i)
             marque(i, analyse(m_lignes[i]));
@@ -298,8 +275,11 @@ void TListeBase::marque(qsizetype index, const Analyse& a) const {
         return;
     const bool ouvre = a.sorte == Sorte::Ouverture;
     m_structure.marques.append({index, a.cle, ouvre, a.saine});
-    if (ouvre && a.saine && m_structure.parCle[a.cle] < 0)
-        m_structure.parCle[a.cle] = index;
+    if (ouvre && a.saine) {
+        if (m_structure.parCle[a.cle] < 0)
+            m_structure.parCle[a.cle] = index;
+        m_structure.finCles = std::max(m_structure.finCles, a.cle + 1);
+    }
 }
 
 qsizetype TListeBase::find(int key) const {
@@ -365,7 +345,6 @@ bool TListeBase::store(int key, const QStringList& body, Place place) {
         } else {
             m_numeros.valide = false;
         }
-        nb = std::max(nb, key + 1);
         ramasse();
         return true;
     }
@@ -501,7 +480,7 @@ void TListeBase::supprime(int key) {
         renum(key);
         ramasse();
     }
-    courant = std::clamp(courant, 0, std::max(nb - 1, 0));
+    m_courant = std::clamp(m_courant, 0, std::max(nb() - 1, 0));
 }
 
 void TListeBase::renum(int deletedKey) {
@@ -509,7 +488,6 @@ void TListeBase::renum(int deletedKey) {
         if (m.cle > deletedKey)
             m_lignes[m.ligne] = structurale(m.cle - 1, m.ouvre);
     invalidate();
-    nb = std::max(nb - 1, 0);
 }
 
 void TListeBase::supBloc(int key) {
@@ -532,8 +510,6 @@ bool TListeBase::doublons() {
             supBloc(key);
             retire = true;
         }
-    if (retire)
-        nb = countBlocks();
     return retire;
 }
 
@@ -596,7 +572,6 @@ bool TListeBase::verif() {
     }
     m_lignes = rebuilt;
     invalidate();
-    nb = int(starts.size());
     return true;
 }
 

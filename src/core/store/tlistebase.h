@@ -42,10 +42,8 @@ public:
     qsizetype lineCount() const { return m_lignes.size(); }
     QString line(qsizetype i) const { return texte(m_lignes.at(i)); }
     QStringList lines() const;
-    void setLine(qsizetype i, const QString& text);
-    void append(const QString& text);
-    void insert(qsizetype i, const QString& text);
-    void removeAt(qsizetype i);
+    // A base changes only through whole blocks (store and the maintenance below) or as a
+    // whole: emptied, or its lines replaced, as reading a file does.
     void clear();
     void assign(const QStringList& lines);
     void load(const QString& path);
@@ -123,9 +121,13 @@ public:
     // numbering a run of new documents does not walk the base for each.
     std::optional<int> plusGrandNumero(const QString& tag) const;
 
-    // Block count and current key (NbLocataires / LocataireCourant and their kin).
-    int nb = 0;
-    int courant = 0;
+    // One more than the largest key of the base's blocks (NbLocataires and its kin): the keys
+    // of a sound base run from 0 below it, and a new block takes it. The base keeps it itself.
+    int nb() const { return structure().finCles; }
+    // The key of the record the base's page shows (LocataireCourant and its kin), past the
+    // last block while a new one is typed, and the move to another.
+    int courant() const { return m_courant; }
+    void allerA(int cle) { m_courant = cle; }
 
     // Maintenance.
     void supprime(int key);
@@ -152,6 +154,7 @@ private:
     struct Structure {
         QList<Marque> marques;
         QList<qsizetype> parCle;
+        int finCles = 0;
     };
     const Structure& structure() const;
     // A line of the base: `longueur` bytes of the file from `valeur`; or, with a negative
@@ -198,6 +201,7 @@ private:
     QList<Ligne> m_lignes;
     QStringList m_textes;
     qsizetype m_textesOublies = 0;
+    int m_courant = 0;
     mutable Structure m_structure;
     mutable bool m_structureValid = false;
     mutable Numeros m_numeros;

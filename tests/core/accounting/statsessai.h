@@ -68,6 +68,5 @@ inline QStringList blocLot(int cle, const QString& numero, const QString& adress
 inline void remplitBase(TFiche& fiche, Base b, const QStringList& lignes) {
     TListeBase& base = fiche.base(b);
     base.assign(lignes);
-    base.nb = base.countBlocks();
-    base.courant = 0;
+    base.allerA(0);
 }

@@ -55,16 +55,15 @@ private slots:
             fiche.Parc(parametres);
             remplitBase(fiche, Base::Quittances, lignes);
             TListeBase& base = fiche.base(Base::Quittances);
-            base.nb = 7; // keys 0 to 6, 4 without block
             TPageDocument& page = *fiche.pageDocument(Base::Quittances);
             const QString fmt = fiche.contexte().fmtMontant;
-            for (int cle = 0; cle < base.nb; ++cle) {
+            for (int cle = 0; cle < base.nb(); ++cle) {
                 const std::optional<TDocumentLu> lu =
                     LitDocument(page.description(), base, cle, {.fmtMontant = fmt}, Clock::today());
                 QCOMPARE(lu.has_value(), base.find(cle) >= 0);
                 if (!lu)
                     continue;
-                base.courant = cle;
+                base.allerA(cle);
                 page.lit();
                 QCOMPARE(lu->numero, page.champ(ChampDocument::Numero));
                 QCOMPARE(lu->date, page.date(ChampDocument::Date));
@@ -100,18 +99,17 @@ private slots:
         fiche.Parc(parametres);
         remplitBase(fiche, Base::Commandes, lignes);
         TListeBase& base = fiche.base(Base::Commandes);
-        base.nb = 6; // keys 0 to 5, 3 without block
         TPageDocument& page = *fiche.pageDocument(Base::Commandes);
         const TParametresCalcul calcul = TPageDocument::parametres(fiche.contexte());
         const auto lit = [&](int cle) {
             return LitDocument(page.description(), base, cle, calcul, Clock::today());
         };
-        for (int cle = 0; cle < base.nb; ++cle) {
+        for (int cle = 0; cle < base.nb(); ++cle) {
             const std::optional<TDocumentLu> lue = lit(cle);
             QCOMPARE(lue.has_value(), base.find(cle) >= 0);
             if (!lue)
                 continue;
-            base.courant = cle;
+            base.allerA(cle);
             page.lit();
             QCOMPARE(lue->tiers, page.champ(ChampDocument::Fournisseur));
             QCOMPARE(lue->adresse1, page.champ(ChampDocument::Adresse1));

@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(etapes, QStringList({"Quittance 0", "Quittance 1", "Quittance 2"}));
         QCOMPARE(rangees(SorteStats::Mois, mois),
                  QStringList({"1|Avril 2001|120,00", "2|Mars 2001|50,50"}));
-        QCOMPARE(fiche.base(Base::Quittances).courant, 2);
+        QCOMPARE(fiche.base(Base::Quittances).courant(), 2);
         QCOMPARE(page.champ(ChampDocument::Numero), QString("200104001"));
 
         const TCumul locataires = StatistiquesFiche(fiche, SorteStats::Locataires, {});
@@ -154,7 +154,7 @@ private slots:
                  QStringList({"1|100|Bernard|50,00", "2|20|Durand SA|210,50"}));
         QCOMPARE(descriptionStats(SorteStats::Fournisseurs).titreImpression,
                  QString("Statistiques clients au "));
-        QCOMPARE(fiche.base(Base::Commandes).courant, 2);
+        QCOMPARE(fiche.base(Base::Commandes).courant(), 2);
     }
 
     // The titles: the amount's right-aligned like the amounts under it.

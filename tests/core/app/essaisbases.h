@@ -22,6 +22,6 @@ inline void remplit(TFiche& dossier, Base base, const QList<QStringList>& blocs)
     TListeBase& liste = dossier.base(base);
     for (int cle = 0; cle < blocs.size(); ++cle)
         liste.store(cle, blocs[cle]);
-    liste.courant = std::max(liste.nb - 1, 0);
+    liste.allerA(std::max(liste.nb() - 1, 0));
     dossier.AffichePage(base);
 }

@@ -31,7 +31,6 @@ QStringList blocLocataire(int cle, const QString& numero, const QString& nom,
 void locataires(TFiche& fiche, const QStringList& lignes) {
     TListeBase& base = fiche.base(Base::Locataires);
     base.assign(lignes);
-    base.nb = base.countBlocks();
     fiche.Premier();
 }
 
@@ -75,7 +74,7 @@ private slots:
         QVERIFY(fiche.ValideDocument(Base::Quittances));
         QVERIFY(fiche.dossierModifie());
         const TListeBase& tenants = fiche.base(Base::Locataires);
-        QCOMPARE(tenants.courant, 1);
+        QCOMPARE(tenants.courant(), 1);
         QVERIFY(tenants.line(tenants.find(1) + 27)
                     .startsWith("DATA10/12/2026\tLoyer Décembre "
                                 "2026\t"));
@@ -102,7 +101,7 @@ private slots:
         }
         fiche.Premier();
         const TListeBase& base = fiche.base(Base::Avis);
-        QCOMPARE(base.nb, 3);
+        QCOMPARE(base.nb(), 3);
         QCOMPARE(avis.champ(ChampDocument::Locataire), QString("10001"));
         fiche.Suivant();
         QCOMPARE(avis.champ(ChampDocument::Numero), QString("202612002"));
@@ -111,7 +110,7 @@ private slots:
         QVERIFY(liste[2].cellules[0].startsWith("202612003  10/12/2026  10003"));
 
         fiche.Supprime();
-        QCOMPARE(base.nb, 2);
+        QCOMPARE(base.nb(), 2);
         QCOMPARE(avis.champ(ChampDocument::Numero), QString("202612003"));
         QVERIFY(!fiche.base(Base::Avis).verif());
     }
@@ -132,7 +131,7 @@ private slots:
         QCOMPARE(quittance.totalEuros(), QString("352,00"));
         QCOMPARE(quittance.champ(ChampDocument::Mois), QString("Décembre 2026"));
         QVERIFY(fiche.TestModif());
-        QCOMPARE(fiche.base(Base::Quittances).nb, 1);
+        QCOMPARE(fiche.base(Base::Quittances).nb(), 1);
 
         fiche.Arrivee({"320,00", "32,00", "4,00", ""});
         QCOMPARE(designations(quittance), QStringList({"Loyer mensuel", "Provision pour charges",
@@ -144,7 +143,7 @@ private slots:
         TFiche fiche;
         locataires(fiche, blocLocataire(0, "10010", "Martin") + blocLocataire(1, "1001", "Dupré"));
         QVERIFY(!fiche.LitLoc("100"));
-        QCOMPARE(fiche.base(Base::Locataires).courant, 0);
+        QCOMPARE(fiche.base(Base::Locataires).courant(), 0);
         QVERIFY(fiche.LitLoc("1001"));
         QCOMPARE(fiche.pageFiche(Base::Locataires)->champ(Locataire::NomSoc), QString("Dupré"));
 

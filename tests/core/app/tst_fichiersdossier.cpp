@@ -55,7 +55,7 @@ private slots:
         const QString principal = copieFixture(dir);
         TFiche fiche;
         fiche.Charge(principal);
-        const int locataires = fiche.base(Base::Locataires).nb;
+        const int locataires = fiche.base(Base::Locataires).nb();
         const QString quittances = resolveFileName(principal.chopped(3) + "qtc");
         place(quittances, sorte);
         try {
@@ -64,7 +64,7 @@ private slots:
         } catch (const UserError& e) {
             QCOMPARE(e.message(), "Impossible de lire le fichier " + quittances);
         }
-        QCOMPARE(fiche.base(Base::Locataires).nb, locataires);
+        QCOMPARE(fiche.base(Base::Locataires).nb(), locataires);
         QVERIFY(!TextFile::absent(quittances));
     }
 
@@ -74,7 +74,7 @@ private slots:
         QVERIFY(QFile::remove(resolveFileName(principal.chopped(3) + "qtc")));
         TFiche fiche;
         fiche.Charge(principal);
-        QCOMPARE(fiche.base(Base::Quittances).nb, 0);
+        QCOMPARE(fiche.base(Base::Quittances).nb(), 0);
         QCOMPARE(fiche.annexe(Annexe::Charges).lineCount(), 0);
         QVERIFY(!fiche.dossierModifie());
     }
@@ -93,14 +93,14 @@ private slots:
         f.close();
         TFiche fiche;
         fiche.Charge(principal);
-        QCOMPARE(fiche.annexe(Annexe::Charges).nb, 1);
+        QCOMPARE(fiche.annexe(Annexe::Charges).nb(), 1);
         QCOMPARE(fiche.fichier(Annexe::Charges), charges);
         fiche.SetSauve();
         fiche.Sauve(principal);
         QCOMPARE(contenu(charges), octets);
         place(charges, "dossier");
         QVERIFY_THROWS_EXCEPTION(UserError, fiche.Charge(principal));
-        QCOMPARE(fiche.annexe(Annexe::Charges).nb, 1);
+        QCOMPARE(fiche.annexe(Annexe::Charges).nb(), 1);
     }
 
     // A file larger than any base can be is refused at once, before it is read.
@@ -117,7 +117,7 @@ private slots:
             QCOMPARE(e.message(), "Le fichier " + quittances +
                                       " est trop grand (503 Mo) : il ne peut pas dépasser 503 Mo");
         }
-        QCOMPARE(fiche.base(Base::Locataires).nb, 0);
+        QCOMPARE(fiche.base(Base::Locataires).nb(), 0);
     }
 
     void settingsFileBeyondItsBoundIsRefused() {

@@ -43,7 +43,7 @@ QByteArray windows1252(const QString& texte) {
 // The field lines of every block of the base, key by key.
 QList<QStringList> fiches(const TListeBase& base) {
     QList<QStringList> toutes;
-    for (int cle = 0; cle < base.nb; ++cle) {
+    for (int cle = 0; cle < base.nb(); ++cle) {
         const qsizetype at = base.find(cle);
         toutes.append(base.lines().mid(at + 1, base.finContenu(at) - at - 1));
     }
@@ -170,10 +170,10 @@ private slots:
         QCOMPARE(importe(dossier, Base::Locataires, nom, octets), QString());
         const TListeBase& base = dossier.base(Base::Locataires);
         QCOMPARE(fiches(base), apres);
-        QCOMPARE(base.countBlocks(), base.nb);
+        QCOMPARE(base.countBlocks(), base.nb());
         QCOMPARE(dossier.dossierModifie(), avant != apres);
         // The page shows the last record.
-        QCOMPARE(base.courant, base.nb - 1);
+        QCOMPARE(base.courant(), base.nb() - 1);
         QCOMPARE(dossier.pageFiche(Base::Locataires)->champ(Locataire::NomSoc),
                  apres.constLast().value(Locataire::NomSoc - 1));
     }
@@ -314,7 +314,7 @@ private slots:
         } catch (const UserError& erreur) {
             QCOMPARE(erreur.message(), ailleurs);
         }
-        QCOMPARE(dossier.base(Base::Lots).nb, 0);
+        QCOMPARE(dossier.base(Base::Lots).nb(), 0);
         QVERIFY(!QFile::exists(dir.filePath("lots.csv")));
     }
 
@@ -326,7 +326,6 @@ private slots:
             lignes << TListeBase::openingLine(cle) << QString::number(10001 + cle)
                    << TListeBase::closingLine(cle);
         dossier.base(Base::Locataires).assign(lignes);
-        dossier.base(Base::Locataires).nb = TListeBase::MaxBlocs - 2;
         Echange::TBilan bilan;
         QCOMPARE(
             importe(dossier, Base::Locataires, "a.csv", "Un\r\nDeux\r\nTrois\r\nQuatre", &bilan),
@@ -334,7 +333,7 @@ private slots:
         QCOMPARE(bilan.importees, 2);
         QVERIFY(bilan.tronque);
         const TListeBase& base = dossier.base(Base::Locataires);
-        QCOMPARE(base.nb, TListeBase::MaxBlocs);
+        QCOMPARE(base.nb(), TListeBase::MaxBlocs);
         QCOMPARE(base.countBlocks(), TListeBase::MaxBlocs);
         QVERIFY(!TListeBase(base).verif());
         QCOMPARE(base.read(TListeBase::MaxBlocs - 1, 2, 3).champs,

@@ -30,7 +30,6 @@ void unLocataire(TFiche& fiche) {
     lignes << "DATA01/11/2026\tLoyer Novembre 2026\t   450,00" << TListeBase::closingLine(0);
     TListeBase& base = fiche.base(Base::Locataires);
     base.assign(lignes);
-    base.nb = 1;
     fiche.Premier();
 }
 

@@ -34,7 +34,7 @@ void dossierEssai(TFiche& dossier) {
 // stray line that belongs to no block.
 TListeBase baseDe(const QList<QStringList>& contenus) {
     TListeBase base;
-    base.append("ligne égarée");
+    base.assign({"ligne égarée"});
     for (qsizetype i = contenus.size() - 1; i >= 0; --i)
         base.store(int(i), contenus[i]);
     return base;
@@ -103,7 +103,7 @@ private slots:
             dit = erreur.message();
         }
         QCOMPARE(dit, message);
-        QCOMPARE(dossier.base(base).courant, cle);
+        QCOMPARE(dossier.base(base).courant(), cle);
         const TPageEnregistrement* page = dossier.pageFiche(base);
         QCOMPARE(page->champ(1), dossier.base(base).read(cle, 1, 2).champs.value(0));
     }
@@ -144,7 +144,7 @@ private slots:
         QFETCH(QList<int>, ordre);
         TListeBase base = baseDe(blocs);
         trie(base, ligne);
-        QCOMPARE(base.nb, int(blocs.size()));
+        QCOMPARE(base.nb(), int(blocs.size()));
         qsizetype lignes = 0;
         for (int cle = 0; cle < ordre.size(); ++cle) {
             QCOMPARE(base.read(cle, 20, 99).champs.mid(0, blocs[ordre[cle]].size()),
@@ -169,7 +169,7 @@ private slots:
                        << "DATA01/03/2024\tRégularisation\t 42,10";
         remplit(dossier, Base::Lots,
                 {avecHistorique, fiche(Base::Lots, "10002", {{Lot::Ville, "Annecy"}})});
-        lots.courant = 1;
+        lots.allerA(1);
         dossier.page(Base::Lots)->lit();
         QVERIFY(!dossier.dossierModifie());
 
@@ -192,7 +192,7 @@ private slots:
         TFiche dossier;
         dossierEssai(dossier);
         dossier.AffichePage(Base::Locataires);
-        dossier.base(Base::Locataires).courant = 0;
+        dossier.base(Base::Locataires).allerA(0);
         dossier.page(Base::Locataires)->lit();
         const QStringList avant = dossier.base(Base::Locataires).lines();
         dossier.Trie(Tri::Trier, -1);

@@ -71,10 +71,11 @@ void sauveNouvelleVersion(const QString& principal) {
     for (const TAnnexe& a : Annexes)
         listes.push_back(&fiche.annexe(a.annexe));
     for (TListeBase* liste : listes) {
-        TListeBase& base = *liste;
-        for (qsizetype i = 0; i < base.lineCount(); ++i)
-            if (base.line(i).startsWith(QLatin1String("old ")))
-                base.setLine(i, QStringLiteral("new") + base.line(i).mid(3));
+        QStringList lignes = liste->lines();
+        for (QString& ligne : lignes)
+            if (ligne.startsWith(QLatin1String("old ")))
+                ligne = QStringLiteral("new") + ligne.mid(3);
+        liste->assign(lignes);
     }
     fiche.SetSauve();
     fiche.Sauve(principal);

@@ -80,7 +80,7 @@ private slots:
         fiche.Restaure(Sauvegardes::liste(principal).first().dossier);
         QCOMPARE(contenu(principal), hier);
         QCOMPARE(contenu(dir.filePath("dupont.lot")), lotsHier);
-        QCOMPARE(fiche.base(Base::Locataires).nb, 1);
+        QCOMPARE(fiche.base(Base::Locataires).nb(), 1);
         QVERIFY(!fiche.dossierModifie());
         QCOMPARE(fiche.ficLoc(), principal);
 
@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(contenu(copies.first().dossier), aujourdhui);
         fiche.Restaure(copies.first().dossier);
         QCOMPARE(contenu(principal), aujourdhui);
-        QCOMPARE(fiche.base(Base::Locataires).nb, 2);
+        QCOMPARE(fiche.base(Base::Locataires).nb(), 2);
         QCOMPARE(QDir(dir.path()).entryList({"*~"}, QDir::Files), QStringList());
     }
 
@@ -145,7 +145,7 @@ private slots:
         const QByteArray quittances = contenu(dir.filePath("dupont.qtc"));
         QVERIFY_THROWS_EXCEPTION(UserError, fiche.Restaure(copie));
         QCOMPARE(contenu(dir.filePath("dupont.qtc")), quittances);
-        QCOMPARE(fiche.base(Base::Locataires).nb, 2);
+        QCOMPARE(fiche.base(Base::Locataires).nb(), 2);
     }
 
     // A copy holds every file of the dossier even when the dossier had fewer: a missing one
@@ -183,7 +183,7 @@ private slots:
         fiche.Restaure(copie);
         QCOMPARE(contenu(dir.filePath("dupont.chr")), QByteArray());
         QCOMPARE(fiche.annexe(Annexe::Charges).lineCount(), 0);
-        QCOMPARE(fiche.base(Base::Locataires).nb, 1);
+        QCOMPARE(fiche.base(Base::Locataires).nb(), 1);
     }
 };
 

@@ -22,7 +22,7 @@ QByteArray octets(const QString& path) {
 // Every record of a base as its key sees it: the lines between its opening and closing lines.
 QList<QStringList> fiches(const TListeBase& base) {
     QList<QStringList> resultat;
-    for (int key = 0; key < base.nb; ++key) {
+    for (int key = 0; key < base.nb(); ++key) {
         const qsizetype at = base.find(key);
         QStringList corps;
         for (qsizetype i = at + 1; at >= 0 && i < base.lineCount(); ++i) {
@@ -80,7 +80,7 @@ private slots:
         TFiche fiche;
         fiche.Charge(main);
         const TListeBase& base = fiche.base(Base::Locataires);
-        QCOMPARE(base.nb, attendues.size());
+        QCOMPARE(base.nb(), attendues.size());
         QCOMPARE(base.countBlocks(), attendues.size());
         QCOMPARE(fiches(base), attendues);
         QVERIFY(fiche.dossierModifie());

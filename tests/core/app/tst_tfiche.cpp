@@ -20,14 +20,14 @@ public:
         ++ecritures;
         if (!modifie)
             return false;
-        m_base.store(m_base.courant, {texte});
+        m_base.store(m_base.courant(), {texte});
         modifie = false;
         return true;
     }
     void lit() override {
         ++lectures;
         modifie = false;
-        texte = m_base.read(m_base.courant, 1, 2).champs.value(0);
+        texte = m_base.read(m_base.courant(), 1, 2).champs.value(0);
     }
     void Copier() override {}
     void Coller() override {}
@@ -64,10 +64,10 @@ private slots:
         QCOMPARE(titres.size(), 1);
         QCOMPARE(fiche.fichier(Base::Lots), dir.filePath("DUPONT.LOT"));
         QCOMPARE(fiche.fichier(Base::Recus), dir.filePath("DUPONT.RCU"));
-        QCOMPARE(fiche.base(Base::Locataires).nb, 2);
+        QCOMPARE(fiche.base(Base::Locataires).nb(), 2);
         QCOMPARE(fiche.base(Base::Locataires).line(2), QString("Hélène Dupré"));
         QCOMPARE(fiche.base(Base::Locataires).line(15), QString("MEMOCaution versée : 1 200 €"));
-        QCOMPARE(fiche.base(Base::Avis).nb, 0);
+        QCOMPARE(fiche.base(Base::Avis).nb(), 0);
         QVERIFY(!fiche.dossierModifie());
 
         fiche.SetSauve();
@@ -100,7 +100,7 @@ private slots:
         QTemporaryDir dir;
         TFiche fiche;
         fiche.Charge(copieFixture(dir));
-        QCOMPARE(fiche.base(Base::Lots).nb, 1);
+        QCOMPARE(fiche.base(Base::Lots).nb(), 1);
 
         const QString autre = dir.filePath("autre.loc");
         TextFile::write(autre, blocs({{"10001"}}));
@@ -134,7 +134,10 @@ private slots:
         const QString main = copieFixture(dir);
         TFiche fiche;
         fiche.Charge(main);
-        fiche.base(Base::Locataires).setLine(2, "Changé");
+        TListeBase& locataires = fiche.base(Base::Locataires);
+        QStringList lignes = locataires.lines();
+        lignes[2] = "Changé";
+        locataires.assign(lignes);
         fiche.SetSauve();
         QVERIFY(QDir(dir.path()).mkdir("DUPONT.LOT.tmp~"));
         try {
@@ -155,7 +158,10 @@ private slots:
         const QString main = copieFixture(dir);
         TFiche fiche;
         fiche.Charge(main);
-        fiche.base(Base::Fournisseurs).setLine(2, "Plomberie 漢");
+        TListeBase& fournisseurs = fiche.base(Base::Fournisseurs);
+        QStringList lignes = fournisseurs.lines();
+        lignes[2] = "Plomberie 漢";
+        fournisseurs.assign(lignes);
         fiche.SetSauve();
         try {
             fiche.Sauve(main);
@@ -188,7 +194,7 @@ private slots:
         fiche.Charge(main);
         QVERIFY(fiche.dossierModifie());
         QCOMPARE(fiche.base(Base::Locataires).countBlocks(), 2);
-        QCOMPARE(fiche.base(Base::Locataires).nb, 2);
+        QCOMPARE(fiche.base(Base::Locataires).nb(), 2);
     }
 
     void movesStoreThenRead() {
@@ -196,7 +202,6 @@ private slots:
         PageEssai page(fiche.base(Base::Locataires));
         fiche.setPage(Base::Locataires, &page);
         fiche.base(Base::Locataires).assign(blocs({{"A"}, {"B"}, {"C"}}));
-        fiche.base(Base::Locataires).nb = 3;
         fiche.Premier();
         QCOMPARE(page.texte, QString("A"));
         page.texte = "A modifié";
@@ -231,13 +236,12 @@ private slots:
         fiche.setPage(base, &page);
         fiche.setPageActive(base);
         fiche.base(base).assign(blocs({{"seul"}}));
-        fiche.base(base).nb = 1;
         fiche.Suivant();
         QCOMPARE(page.lectures > 0, suivantLit);
         page.ecritures = 0;
         fiche.Dernier();
         QCOMPARE(page.ecritures > 0, dernierEcrit);
-        QCOMPARE(fiche.base(base).courant, 0);
+        QCOMPARE(fiche.base(base).courant(), 0);
     }
 
     void ajoutKeepsKeysDense() {
@@ -246,23 +250,22 @@ private slots:
         fiche.setPage(Base::Locataires, &page);
         TListeBase& base = fiche.base(Base::Locataires);
         base.assign(blocs({{"A"}}));
-        base.nb = 1;
         fiche.Ajout();
         fiche.Ajout();
-        QCOMPARE(base.courant, 1);
-        QCOMPARE(base.nb, 1);
+        QCOMPARE(base.courant(), 1);
+        QCOMPARE(base.nb(), 1);
         page.texte = "nouveau";
         page.modifie = true;
         fiche.Ajout();
-        QCOMPARE(base.nb, 2);
-        QCOMPARE(base.courant, 2);
+        QCOMPARE(base.nb(), 2);
+        QCOMPARE(base.courant(), 2);
         fiche.Premier();
         QCOMPARE(base.countBlocks(), 2);
         QVERIFY(!base.verif());
 
         fiche.setPageActive(Base::Quittances);
         fiche.Ajout();
-        QCOMPARE(fiche.base(Base::Quittances).courant, 0);
+        QCOMPARE(fiche.base(Base::Quittances).courant(), 0);
     }
 
     void ajoutOnAFullBase() {
@@ -272,7 +275,6 @@ private slots:
         for (int k = 0; k < TListeBase::MaxBlocs; ++k)
             lines << TListeBase::openingLine(k) << TListeBase::closingLine(k);
         lots.assign(lines);
-        lots.nb = TListeBase::MaxBlocs;
         fiche.setPageActive(Base::Lots);
         try {
             fiche.Ajout();
@@ -280,7 +282,7 @@ private slots:
         } catch (const UserError& e) {
             QCOMPARE(e.message(), QString("Le fichier est plein"));
         }
-        QCOMPARE(lots.courant, 0);
+        QCOMPARE(lots.courant(), 0);
     }
 
     void supprimeShowsTheNextRecord() {
@@ -289,16 +291,15 @@ private slots:
         fiche.setPage(Base::Locataires, &page);
         TListeBase& base = fiche.base(Base::Locataires);
         base.assign(blocs({{"A"}, {"B"}, {"C"}}));
-        base.nb = 3;
-        base.courant = 1;
+        base.allerA(1);
         fiche.Supprime();
         QVERIFY(fiche.dossierModifie());
         QCOMPARE(page.texte, QString("C"));
-        QCOMPARE(base.nb, 2);
+        QCOMPARE(base.nb(), 2);
         fiche.Supprime();
         QCOMPARE(page.texte, QString("A"));
         fiche.Supprime();
-        QCOMPARE(base.nb, 0);
+        QCOMPARE(base.nb(), 0);
         QCOMPARE(base.lineCount(), 0);
         QCOMPARE(page.texte, QString());
     }
@@ -308,10 +309,9 @@ private slots:
         TFiche fiche;
         TListeBase& commandes = fiche.base(Base::Commandes);
         commandes.assign(blocs({{"NUMC202612001"}}));
-        commandes.nb = 1;
         fiche.AffichePage(Base::Commandes);
         fiche.Supprime();
-        QCOMPARE(commandes.nb, 0);
+        QCOMPARE(commandes.nb(), 0);
         QCOMPARE(commandes.lineCount(), 0);
         QVERIFY(fiche.dossierModifie());
     }
@@ -333,7 +333,7 @@ private slots:
         page.saisitChamp(2, "Martin");
         fiche.Premier();
         const TListeBase& base = fiche.base(Base::Locataires);
-        QCOMPARE(base.nb, 2);
+        QCOMPARE(base.nb(), 2);
         QCOMPARE(base.find(0), 0);
         QCOMPARE(base.line(base.find(0) + 2), QString("Dupré"));
         QCOMPARE(base.line(base.find(1) + 2), QString("Martin"));
@@ -356,7 +356,7 @@ private slots:
         QCOMPARE(page.champ(1), QString("10003"));
         QCOMPARE(page.champ(2), QString("Hélène Dupré"));
         QVERIFY(fiche.TestModif());
-        QCOMPARE(fiche.base(Base::Locataires).nb, 3);
+        QCOMPARE(fiche.base(Base::Locataires).nb(), 3);
 
         fiche.Nouveau();
         QCOMPARE(page.champ(1), QString("10001"));

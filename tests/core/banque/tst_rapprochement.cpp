@@ -150,7 +150,7 @@ private slots:
         QVERIFY(fiche.dossierModifie());
 
         const TListeBase& qtc = fiche.base(Base::Quittances);
-        QCOMPARE(qtc.nb, 4);
+        QCOMPARE(qtc.nb(), 4);
         const qsizetype deuxieme = qtc.find(1);
         QCOMPARE(qtc.line(deuxieme + 1), QString("NUMQ202701002"));
         QCOMPARE(qtc.line(deuxieme + 3), QString("10003"));

@@ -18,7 +18,7 @@ private slots:
         ChargesReelles::Ecrit(charges, {"1", 2024, {{"Eau", "312,40"}, {"Ascenseur", ""}}});
         ChargesReelles::Ecrit(charges, {"1", 2025, {{"Eau", "100,00"}}});
         ChargesReelles::Ecrit(charges, {"1", 2024, {{"Eau", "300,00"}, {"Ascenseur", "45,5"}}});
-        QCOMPARE(charges.nb, 2);
+        QCOMPARE(charges.nb(), 2);
         const std::optional<TChargesLot> lu = ChargesReelles::Lit(charges, "1", 2024);
         QVERIFY(lu);
         QCOMPARE(lu->charges.size(), 2);
@@ -29,7 +29,7 @@ private slots:
         QCOMPARE(ChargesReelles::Toutes(charges).size(), 1);
         QVERIFY_THROWS_EXCEPTION(
             UserError, ChargesReelles::Ecrit(charges, {"<BLOC0001>", 2024, {{"Eau", "1"}}}));
-        QCOMPARE(charges.nb, 1);
+        QCOMPARE(charges.nb(), 1);
     }
 
     // The file written by a save reads back, and is written again, byte for byte.

@@ -93,9 +93,11 @@ private slots:
         TFiche fiche;
         dossier(fiche, false);
         TListeBase& base = fiche.base(Base::Locataires);
-        for (qsizetype i = 0; i < base.lineCount(); ++i)
-            if (base.line(i) == "   540,00")
-                base.setLine(i, QString());
+        QStringList lignes = base.lines();
+        for (QString& ligne : lignes)
+            if (ligne == "   540,00")
+                ligne.clear();
+        base.assign(lignes);
         QCOMPARE(SoldeToutCompte::Calcule(fiche, "10001", Clock::today()).impayes(), 540.0);
     }
 

@@ -46,7 +46,6 @@ TListeBase locataires() {
     TListeBase base;
     base.assign(blocLocataire(0, "10010", "Martin") + blocLocataire(1, "1001", "Dupré") +
                 blocLocataire(2, "A7", "Petit"));
-    base.nb = 3;
     return base;
 }
 
@@ -147,18 +146,18 @@ private slots:
         TPageDocument page(Documents::quittance(), base, contexte);
         page.lit();
         page.Cree();
-        QCOMPARE(base.courant, 0);
+        QCOMPARE(base.courant(), 0);
         page.Cree();
-        QCOMPARE(base.courant, 0);
+        QCOMPARE(base.courant(), 0);
         prepare(page, "10001");
-        QCOMPARE(base.courant, 0);
+        QCOMPARE(base.courant(), 0);
         page.Cree();
-        QCOMPARE(base.nb, 1);
-        QCOMPARE(base.courant, 1);
+        QCOMPARE(base.nb(), 1);
+        QCOMPARE(base.courant(), 1);
         QCOMPARE(page.champ(ChampDocument::Numero), QString("202612002"));
         prepare(page, "10002");
         QVERIFY(page.ecrit());
-        QCOMPARE(base.nb, 2);
+        QCOMPARE(base.nb(), 2);
         QCOMPARE(base.find(0), 0);
         QVERIFY(!base.verif());
     }
@@ -169,7 +168,6 @@ private slots:
         for (int cle = 0; cle < TListeBase::MaxBlocs; ++cle)
             lignes << TListeBase::openingLine(cle) << TListeBase::closingLine(cle);
         base.assign(lignes);
-        base.nb = TListeBase::MaxBlocs;
         TPageDocument page(Documents::avis(), base, contexte);
         try {
             page.Cree();
@@ -177,7 +175,7 @@ private slots:
         } catch (const UserError& e) {
             QCOMPARE(e.message(), QString("Le fichier est plein"));
         }
-        QCOMPARE(base.courant, 0);
+        QCOMPARE(base.courant(), 0);
     }
 
     // The sequence of a month has three digits: after its 999th document a month makes no
@@ -185,7 +183,6 @@ private slots:
     void creeAfterTheMonthsLastNumber() {
         TListeBase base;
         base.assign({TListeBase::openingLine(0), "NUMQ202612999", TListeBase::closingLine(0)});
-        base.nb = 1;
         TPageDocument page(Documents::quittance(), base, contexte);
         page.lit();
         try {
@@ -196,8 +193,8 @@ private slots:
                                           "mois n'a que trois chiffres (999 documents par mois au "
                                           "plus)"));
         }
-        QCOMPARE(base.nb, 1);
-        QCOMPARE(base.courant, 0);
+        QCOMPARE(base.nb(), 1);
+        QCOMPARE(base.courant(), 0);
     }
 
     // The tenant is found by its whole number, whatever the letter case: a receipt for 1001
@@ -236,7 +233,7 @@ private slots:
             QCOMPARE(tenants.lines(), avant);
             QCOMPARE(carte.champ(Locataire::NomSoc), QString("Martin"));
         } else {
-            QCOMPARE(tenants.courant, cle);
+            QCOMPARE(tenants.courant(), cle);
             QCOMPARE(carte.champ(Locataire::Numero), tenants.line(tenants.find(cle) + 1));
             QCOMPARE(carte.grille().cellule(1, 0), QString("10/12/2026"));
             QCOMPARE(carte.grille().cellule(1, 1), QString("Loyer Décembre 2026"));
@@ -283,7 +280,6 @@ private slots:
         for (int i = 1; i < 127; ++i)
             plein.insert(plein.size() - 1, "DATA05/11/2026\tLoyer\t   400,00");
         tenants.assign(plein);
-        tenants.nb = 1;
         prepare(page, "1001");
         try {
             page.Valider(carte);
@@ -429,9 +425,9 @@ private slots:
         }
         QVERIFY(page.ecrit());
         page.Cree();
-        const int avant = base.courant;
+        const int avant = base.courant();
         QCOMPARE(page.Cherche(numero, tag), cle >= 0);
-        QCOMPARE(base.courant, cle >= 0 ? cle : avant);
+        QCOMPARE(base.courant(), cle >= 0 ? cle : avant);
         if (cle >= 0)
             QCOMPARE(page.champ(ChampDocument::Numero), numero);
     }

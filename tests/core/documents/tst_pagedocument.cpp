@@ -119,7 +119,6 @@ private slots:
         QFETCH(QString, total);
         TListeBase base;
         base.assign(bloc);
-        base.nb = 1;
         TPageDocument page(*::sorte(sorte), base, contexte);
         page.lit();
         QCOMPARE(page.champ(ChampDocument::Numero), QString("202603004"));
@@ -188,7 +187,6 @@ private slots:
         TListeBase base;
         base.assign(blocQuittance(0, "202603001") + blocQuittance(1, "202603002") +
                     blocQuittance(2, "202603003"));
-        base.nb = 3;
         TPageDocument page(Documents::quittance(), base, contexte);
         page.lit();
         QVERIFY(!page.ecrit());
@@ -196,7 +194,7 @@ private slots:
 
         page.saisitChamp(ChampDocument::Adresse2, "Bâtiment B");
         QVERIFY(page.ecrit());
-        QCOMPARE(base.nb, 3);
+        QCOMPARE(base.nb(), 3);
         QList<int> ordre;
         for (const TListeBase::Position& bloc : base.blocs())
             ordre.append(bloc.cle);
@@ -214,7 +212,6 @@ private slots:
         QStringList bloc = blocQuittance(0, "202603004");
         bloc[2] = "32/13/2026";
         base.assign(bloc);
-        base.nb = 1;
         TPageDocument page(Documents::quittance(), base, contexte);
         page.lit();
         QCOMPARE(page.champ(ChampDocument::Date), QString("10/12/2026"));
@@ -228,7 +225,6 @@ private slots:
     void blankAfterAValidatedReceipt() {
         TListeBase base;
         base.assign(blocQuittance(0, "202603004", "Y"));
-        base.nb = 1;
         TPageDocument page(Documents::quittance(), base, contexte);
         page.lit();
         QVERIFY(page.validee());
@@ -236,7 +232,7 @@ private slots:
         QVERIFY(page.grille().figee());
         QCOMPARE(page.lignes(), 3);
 
-        base.courant = 1;
+        base.allerA(1);
         page.lit();
         QVERIFY(!page.validee());
         QVERIFY(!page.grille().figee());
@@ -272,7 +268,6 @@ private slots:
         QFETCH(QString, attendu);
         TListeBase base;
         base.assign(blocQuittance(0, "202603004"));
-        base.nb = 1;
         TPageDocument page(Documents::quittance(), base, contexte);
         page.lit();
         const ChampDocument c = ChampDocument(champ);

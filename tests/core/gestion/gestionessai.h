@@ -63,8 +63,7 @@ inline QStringList quittance(int cle, const QString& numero, const QString& date
 inline void remplit(TFiche& fiche, Base b, const QStringList& lignes) {
     TListeBase& base = fiche.base(b);
     base.assign(lignes);
-    base.nb = base.countBlocks();
-    base.courant = 0;
+    base.allerA(0);
     if (TPage* page = fiche.page(b))
         page->lit();
 }

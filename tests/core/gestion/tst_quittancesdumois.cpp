@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(bilan.documents.size(), 4);
         QVERIFY(fiche.dossierModifie());
         const TListeBase& qtc = fiche.base(Base::Quittances);
-        QCOMPARE(qtc.nb, 5);
+        QCOMPARE(qtc.nb(), 5);
         const qsizetype dernier = qtc.find(4);
         QCOMPARE(qtc.line(dernier + 1), QString("NUMQ202701004"));
         QCOMPARE(qtc.line(dernier + 3), QString("10006"));
@@ -99,7 +99,7 @@ private slots:
 
         const TBilanMois encore = QuittancesDuMois(fiche, "Février 2027", true);
         QVERIFY(encore.creees.isEmpty());
-        QCOMPARE(fiche.base(Base::Quittances).nb, 5);
+        QCOMPARE(fiche.base(Base::Quittances).nb(), 5);
     }
 
     // One receipt a page in the PDF job.
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(vus, (QList<qsizetype>{0, 5, 1, 5, 2, 5, 3, 5}));
         QCOMPARE(fiche.base(Base::Locataires).lines(), locataires);
         QCOMPARE(fiche.base(Base::Quittances).lines(), quittances);
-        QCOMPARE(fiche.base(Base::Quittances).nb, 1);
+        QCOMPARE(fiche.base(Base::Quittances).nb(), 1);
         QVERIFY(!fiche.dossierModifie());
         QCOMPARE(fiche.pageActive(), Base::Locataires);
         QCOMPARE(fiche.pageFiche(Base::Locataires)->champ(Locataire::NomSoc), nom);
@@ -180,7 +180,7 @@ private slots:
         TFiche fiche;
         dossier(fiche);
         QVERIFY_THROWS_EXCEPTION(UserError, QuittancesDuMois(fiche, "Janvier 20x7", false));
-        QCOMPARE(fiche.base(Base::Quittances).nb, 1);
+        QCOMPARE(fiche.base(Base::Quittances).nb(), 1);
     }
 };
 

@@ -66,7 +66,7 @@ class TestRevenusFonciers : public QObject {
                 commande(0, "202603001", "10/03/2026", true, "120,00") +
                     commande(1, "202604001", "10/04/2026", false, "999,00") +
                     commande(2, "202511001", "10/11/2025", true, "50,00"));
-        fiche.base(Base::Commandes).courant = 1;
+        fiche.base(Base::Commandes).allerA(1);
         fiche.page(Base::Commandes)->lit();
     }
 

@@ -28,7 +28,6 @@ QStringList blocFournisseur(int cle, const QString& code, const QString& nom) {
 TListeBase fournisseurs() {
     TListeBase base;
     base.assign(blocFournisseur(0, "100010", "Durand") + blocFournisseur(1, "10001", "Bernard"));
-    base.nb = 2;
     return base;
 }
 
@@ -81,8 +80,7 @@ private slots:
             lignes << TListeBase::openingLine(cle) << "NUMC" + numeros[cle]
                    << TListeBase::closingLine(cle);
         base.assign(lignes);
-        base.nb = int(numeros.size());
-        base.courant = base.nb;
+        base.allerA(base.nb());
         TPageDocument page(Documents::commande(), base, m_contexte);
         QCOMPARE(page.numero(), attendu);
         page.lit();
@@ -92,7 +90,6 @@ private slots:
     void aNumberThatIsNotWholeStopsANewOrder() {
         TListeBase base;
         base.assign({TListeBase::openingLine(0), "NUMC2003A", TListeBase::closingLine(0)});
-        base.nb = 1;
         TPageDocument page(Documents::commande(), base, m_contexte);
         try {
             page.Cree();
@@ -257,7 +254,7 @@ private slots:
         QCOMPARE(page.statut(), QString("Cmde validée"));
         QVERIFY(page.grille().figee());
         QCOMPARE(base.line(10), QString("Y"));
-        QCOMPARE(liste.courant, 1);
+        QCOMPARE(liste.courant(), 1);
         const TBlocLu bernard = liste.read(1, 22, 23);
         QCOMPARE(bernard.tags.size(), 1);
         QCOMPARE(bernard.tags[0].valeur.section('\t', 0, 1),
@@ -315,8 +312,8 @@ private slots:
         page.lit();
         remplit(page);
         page.Cree();
-        QCOMPARE(base.nb, 1);
-        QCOMPARE(base.courant, 1);
+        QCOMPARE(base.nb(), 1);
+        QCOMPARE(base.courant(), 1);
         QCOMPARE(page.champ(C::Numero), QString("200305002"));
         QVERIFY(page.Cherche("200305001"));
         QCOMPARE(page.champ(C::Adresse1), QString("Bernard"));

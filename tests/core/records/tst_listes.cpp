@@ -11,17 +11,18 @@ namespace {
 // A base made of these lines, "<" and ">" standing for the opening and closing lines of the
 // next key: {"<", "10001", ">"} is one block of key 0.
 TListeBase baseDe(const QStringList& lignes) {
-    TListeBase base;
+    QStringList lues;
     int ouverte = -1;
     for (const QString& l : lignes) {
         if (l == u"<")
-            base.append(TListeBase::openingLine(++ouverte));
+            lues.append(TListeBase::openingLine(++ouverte));
         else if (l == u">")
-            base.append(TListeBase::closingLine(ouverte));
+            lues.append(TListeBase::closingLine(ouverte));
         else
-            base.append(l);
+            lues.append(l);
     }
-    base.nb = base.countBlocks();
+    TListeBase base;
+    base.assign(lues);
     return base;
 }
 

@@ -52,9 +52,8 @@ private slots:
         TListeBase base;
         for (int k = 0; k < numeros.size(); ++k)
             base.assign(base.lines() + bloc(d, k, numeros[k], "x"));
-        base.nb = int(numeros.size());
         TPageEnregistrement page(d, base, contexte);
-        base.courant = base.nb;
+        base.allerA(base.nb());
         page.Nouvelle();
         QCOMPARE(page.champ(1), propose);
     }
@@ -106,8 +105,7 @@ private slots:
             bloc(d, 0, "10001", "Garage") +
             bloc(d, 1, "10002", "Studio", {"MEMOcave n° 4", "DATA01/01/2020\tAchat\t 90,00"}) +
             bloc(d, 2, "10003", "Boutique"));
-        base.nb = 3;
-        base.courant = 1;
+        base.allerA(1);
         TPageEnregistrement page(d, base, contexte);
         page.lit();
         QCOMPARE(page.champ(Lot::Occupe), QString("N"));
@@ -169,13 +167,12 @@ private slots:
         const TDescriptionFiche& d = description(lots);
         TListeBase base;
         base.assign(bloc(d, 0, "10004", "x"));
-        base.nb = 1;
         TPageEnregistrement page(d, base, contexte);
         page.lit();
         page.saisitChamp(copiee, "copié");
         page.saisitChamp(gardee, "  12,00");
         page.Copier();
-        base.courant = 1;
+        base.allerA(1);
         page.Nouvelle();
         page.Coller();
         QCOMPARE(page.champ(1), QString("10005"));

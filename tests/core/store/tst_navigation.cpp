@@ -9,15 +9,16 @@ namespace {
 // Blocks whose line 5 (postal code) is "75005" for the keys in `matching`, "69001" otherwise,
 // laid out in the list in the order given.
 TListeBase baseDe(const QList<int>& order, const QList<int>& matching) {
-    TListeBase base;
+    QStringList lignes;
     for (int key : order) {
-        base.append(TListeBase::openingLine(key));
+        lignes.append(TListeBase::openingLine(key));
         for (int line = 1; line <= 4; ++line)
-            base.append(QString());
-        base.append(matching.contains(key) ? "75005" : "69001");
-        base.append(TListeBase::closingLine(key));
+            lignes.append(QString());
+        lignes.append(matching.contains(key) ? "75005" : "69001");
+        lignes.append(TListeBase::closingLine(key));
     }
-    base.nb = base.countBlocks();
+    TListeBase base;
+    base.assign(lignes);
     return base;
 }
 

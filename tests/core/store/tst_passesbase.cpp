@@ -13,39 +13,27 @@ TListeBase troisBlocs() {
         base.assign(base.lines() + QStringList{TListeBase::openingLine(key),
                                                QString::number(10001 + key),
                                                TListeBase::closingLine(key)});
-    base.nb = 3;
     return base;
 }
 
-enum class Changement { Append, SetLine, Insert, RemoveAt, Store, Supprime, Assign };
+enum class Changement { StoreEnFin, StoreSurPlace, SupBloc, Supprime, Assign };
 
 void change(TListeBase& base, Changement changement) {
     switch (changement) {
-    case Changement::Append:
-        base.append("<BLOC0003>");
-        base.append("10020");
-        base.append("</BLOC0003>");
-        break;
-    case Changement::SetLine:
-        base.setLine(4, "10020");
-        break;
-    case Changement::Insert:
-        base.insert(0, "<BLOC0001>");
-        base.insert(1, "10020");
-        base.insert(2, "</BLOC0001>");
-        break;
-    case Changement::RemoveAt:
-        base.removeAt(8);
-        break;
-    case Changement::Store:
+    case Changement::StoreEnFin:
         base.store(3, {"10020"});
+        break;
+    case Changement::StoreSurPlace:
+        base.store(1, {"10020"});
+        break;
+    case Changement::SupBloc:
+        base.supBloc(1);
         break;
     case Changement::Supprime:
         base.supprime(0);
         break;
     case Changement::Assign:
         base.assign({"<BLOC0000>", "10020", "</BLOC0000>"});
-        base.nb = 1;
         break;
     }
 }
@@ -64,11 +52,9 @@ private slots:
         QTest::addColumn<int>("numero");
         QTest::addColumn<int>("cleDeux");
         QTest::addColumn<bool>("saine");
-        QTest::newRow("append") << Changement::Append << 4 << 10021 << 6 << true;
-        QTest::newRow("setLine") << Changement::SetLine << 3 << 10021 << 6 << true;
-        QTest::newRow("insert") << Changement::Insert << 4 << 10021 << 9 << true;
-        QTest::newRow("removeAt") << Changement::RemoveAt << 3 << 10004 << 6 << false;
-        QTest::newRow("store") << Changement::Store << 4 << 10021 << 6 << true;
+        QTest::newRow("store at the end") << Changement::StoreEnFin << 4 << 10021 << 6 << true;
+        QTest::newRow("store in place") << Changement::StoreSurPlace << 3 << 10021 << 6 << true;
+        QTest::newRow("supBloc") << Changement::SupBloc << 2 << 10004 << 3 << false;
         QTest::newRow("supprime") << Changement::Supprime << 2 << 10004 << -1 << true;
         QTest::newRow("assign") << Changement::Assign << 1 << 10021 << -1 << true;
     }
@@ -87,7 +73,6 @@ private slots:
         QCOMPARE(base.nextNumber(), numero);
         QCOMPARE(base.find(2), cleDeux);
         const QStringList avant = base.lines();
-        base.nb = base.countBlocks();
         QCOMPARE(!base.verif(), saine);
         if (saine)
             QCOMPARE(base.lines(), avant);
@@ -112,7 +97,6 @@ private slots:
         QCOMPARE(charge.nextNumber(), lignes.nextNumber());
         for (int key = -1; key < 3; ++key)
             QCOMPARE(charge.find(key), lignes.find(key));
-        charge.nb = lignes.nb = charge.countBlocks();
         QCOMPARE(charge.verif(), lignes.verif());
         charge.doublons();
         lignes.doublons();
@@ -123,7 +107,7 @@ private slots:
         TListeBase base = troisBlocs();
         base.doublons();
         QCOMPARE(base.countBlocks(), 3);
-        change(base, Changement::Insert);
+        base.assign(QStringList{"<BLOC0001>", "10020", "</BLOC0001>"} + base.lines());
         base.doublons();
         QCOMPARE(base.lines(), troisBlocs().lines());
     }

@@ -174,7 +174,6 @@ private slots:
                 locataire(1, {"10002", "SCI Bérenger", "   600,00", "40,00", "12,50", {}}) +
                 locataire(2, {"10003", "Mme Clémence Dupré", "   500,00", "40,00", {}, {}}) +
                 locataire(3, {"10004", "Martin", "   450,00", "50,00", {}, "100,00"}));
-            base.nb = 4;
             fiche.SetSauve();
             fiche.Sauve(loc);
         }

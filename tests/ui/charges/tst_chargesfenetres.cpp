@@ -45,8 +45,6 @@ QString dossier(const QTemporaryDir& dir) {
                  "Août 2025", "01/08/2025", "31/08/2025", "Arnaud", "", "", "", "Y",
                  "QUITLoyer mensuel\t500,00", "QUITProvision pour charges\t240,00",
                  TListeBase::closingLine(0)});
-    for (Base b : {Base::Locataires, Base::Lots, Base::Quittances})
-        fiche.base(b).nb = 1;
     fiche.SetSauve();
     const QString chemin = dir.filePath("essai.loc");
     fiche.Sauve(chemin);

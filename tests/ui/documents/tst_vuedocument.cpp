@@ -118,7 +118,7 @@ private slots:
         questions.repondSaisie("202612001");
         form.action(Action::ChercherQuittance)->trigger();
         QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612001"));
-        QCOMPARE(form.fiche().base(Base::Quittances).nb, 2);
+        QCOMPARE(form.fiche().base(Base::Quittances).nb(), 2);
         questions.repondFiche(1);
         QTest::keyClick(champ(vue, "Coordonnées du locataire"), Qt::Key_F2);
         QCOMPARE(champ(vue, "N° quittance")->text(), QString("202612002"));
@@ -139,7 +139,7 @@ private slots:
         form.action(Action::ArriveeDepart)->trigger();
         QCOMPARE(questions.posees(), QStringList("Arrivée/départ Dupré 31 jours 465,00 51,67 "));
         QCOMPARE(form.fiche().pageActive(), Base::Locataires);
-        QCOMPARE(form.fiche().base(Base::Quittances).nb, 0);
+        QCOMPARE(form.fiche().base(Base::Quittances).nb(), 0);
 
         questions.repondOk(true);
         form.action(Action::ArriveeDepart)->trigger();
@@ -229,7 +229,7 @@ private slots:
         questions.repondOk(true);
         form.action(Action::PageLocataires)->trigger();
         QVERIFY(!vue->isVisible());
-        QCOMPARE(form.fiche().base(Base::Quittances).nb, 0);
+        QCOMPARE(form.fiche().base(Base::Quittances).nb(), 0);
         QVERIFY(questions.imprevues().isEmpty());
     }
 

@@ -54,7 +54,6 @@ private slots:
             base.assign(locataire(0, "10001", "Arnaud", "  /  /    ") +
                         locataire(1, "10002", "Bertin", "31/12/2026") +
                         locataire(2, "10003", "Chevalier", "  /  /    "));
-            base.nb = 3;
             fiche.SetSauve();
             fiche.Sauve(loc);
         }

@@ -45,8 +45,7 @@ void remplit(TListeBase& base, int nombre) {
         lignes << TListeBase::openingLine(k) << QString::number(10001 + k)
                << TListeBase::closingLine(k);
     base.assign(lignes);
-    base.nb = nombre;
-    base.courant = 0;
+    base.allerA(0);
 }
 
 } // namespace
@@ -79,7 +78,7 @@ private slots:
         QFETCH(bool, consommee);
         TFiche fiche;
         remplit(fiche.base(Base::Locataires), 4);
-        fiche.base(Base::Locataires).courant = depart;
+        fiche.base(Base::Locataires).allerA(depart);
         TFicheForm form(fiche);
         auto* vue = new VueEssai;
         form.installePage(Base::Locataires, vue);
@@ -92,7 +91,7 @@ private slots:
         const int position = vue->memo->textCursor().position();
 
         QTest::keyClick(vue->memo, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
-        QCOMPARE(fiche.base(Base::Locataires).courant, arrivee);
+        QCOMPARE(fiche.base(Base::Locataires).courant(), arrivee);
         QCOMPARE(vue->memo->textCursor().position() == position, consommee);
         QCOMPARE(vue->focus, consommee ? 1 : 0);
     }
@@ -110,11 +109,11 @@ private slots:
         questions.repondFiche(4);
         QTest::keyClick(form.vueVisible(), Qt::Key_F2);
         QCOMPARE(questions.posees(), QStringList("Liste 0 (7 fiches)"));
-        QCOMPARE(fiche.base(Base::Locataires).courant, 4);
+        QCOMPARE(fiche.base(Base::Locataires).courant(), 4);
         QCOMPARE(fiche.pageFiche(Base::Locataires)->champ(1), QString("10005"));
         questions.repondFiche(-1);
         QTest::keyClick(form.vueVisible(), Qt::Key_F2);
-        QCOMPARE(fiche.base(Base::Locataires).courant, 4);
+        QCOMPARE(fiche.base(Base::Locataires).courant(), 4);
 
         questions.efface();
         form.Montre(Base::Lots);

@@ -90,7 +90,7 @@ private slots:
         ouvre(form, questions, dupont);
         QCOMPARE(questions.posees(), QStringList(FiltreOuvrir));
         QCOMPARE(form.dossierPath(), dupont);
-        QCOMPARE(form.fiche().base(Base::Locataires).nb, 2);
+        QCOMPARE(form.fiche().base(Base::Locataires).nb(), 2);
         QCOMPARE(form.ficheForm().windowTitle(), QStringLiteral("DUPONT.LOC"));
         QVERIFY(form.action(Action::Enregistrer)->isEnabled());
         QVERIFY(form.action(Action::TousLesLocataires)->isChecked());
@@ -101,7 +101,7 @@ private slots:
         ouvre(form, questions, notes);
         QCOMPARE(questions.posees(), QStringList({FiltreOuvrir, "Type de fichier non valide"}));
         QCOMPARE(form.dossierPath(), QString());
-        QCOMPARE(form.fiche().base(Base::Locataires).nb, 2);
+        QCOMPARE(form.fiche().base(Base::Locataires).nb(), 2);
         QCOMPARE(form.ficheForm().windowTitle(), QStringLiteral("DUPONT.LOC"));
     }
 
@@ -116,7 +116,7 @@ private slots:
         ouvre(form, questions, dir.filePath(QStringLiteral("absent.loc")));
         QCOMPARE(questions.posees(), QStringList({FiltreOuvrir, "Le fichier n'existe pas"}));
         QCOMPARE(form.dossierPath(), dupont);
-        QCOMPARE(form.fiche().base(Base::Locataires).nb, 2);
+        QCOMPARE(form.fiche().base(Base::Locataires).nb(), 2);
     }
 
     // Save right after Open writes nothing.
@@ -237,7 +237,7 @@ private slots:
         if (commande == QLatin1String("fermer"))
             QCOMPARE(form.isVisible(), arrete);
         if (commande == QLatin1String("nouveau"))
-            QCOMPARE(form.fiche().base(Base::Locataires).nb, arrete ? 2 : 0);
+            QCOMPARE(form.fiche().base(Base::Locataires).nb(), arrete ? 2 : 0);
         if (arrete) {
             QCOMPARE(form.dossierPath(), dupont);
             QCOMPARE(form.fiche().pageFiche(Base::Locataires)->champ(2),
@@ -264,7 +264,7 @@ private slots:
         questions.repondFichier(dir.filePath(QStringLiteral("martin.loc")));
         form.action(Action::Nouveau)->trigger();
         QVERIFY(contenu(dir.filePath(QStringLiteral("martin.loc"))).contains("\r\nMartin\r\n"));
-        QCOMPARE(form.fiche().base(Base::Locataires).nb, 0);
+        QCOMPARE(form.fiche().base(Base::Locataires).nb(), 0);
         QVERIFY(questions.scriptEpuise());
     }
 };

@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(form.action(Action::OuvrirAutomatiquement)->isChecked(), automatique);
         QCOMPARE(form.dossierPath(), automatique ? r.dupont() : QString());
         QCOMPARE(form.fiche().ficLoc(), automatique ? r.dupont() : QString());
-        QCOMPARE(form.fiche().base(Base::Locataires).nb, automatique ? 2 : 0);
+        QCOMPARE(form.fiche().base(Base::Locataires).nb(), automatique ? 2 : 0);
         QCOMPARE(form.windowTitle(),
                  automatique ? QString("Tarvinel - [DUPONT.LOC]") : QString("Tarvinel"));
         QCOMPARE(form.action(Action::Enregistrer)->isEnabled(), automatique);
