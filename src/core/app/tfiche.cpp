@@ -14,8 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <future>
-
 namespace {
 
 // A file of a dossier as opening reads it: its base, repaired aside when it needs it, and what
@@ -188,14 +186,9 @@ void TFiche::Charge(const QString& path, bool lectureSeule) {
         RepareDossier(path);
     const std::array<QString, NbFichiers> fichiers =
         cheminsDossier(TextFile::exists(path) ? path : QString());
-    // The files do not depend on one another: each is read and checked on a thread of its own.
-    // The message given is that of the first file, in the dossier's order, that has one.
-    std::array<std::future<TFichierLu>, NbFichiers> lectures;
-    for (int f = 0; f < NbFichiers; ++f)
-        lectures[f] = std::async(std::launch::async, litFichier, fichiers[f]);
     std::array<TFichierLu, NbFichiers> lus;
     for (int f = 0; f < NbFichiers; ++f)
-        lus[f] = lectures[f].get();
+        lus[f] = litFichier(fichiers[f]);
 
     bool modifie = false;
     for (int f = 0; f < NbFichiers; ++f) {
