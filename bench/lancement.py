@@ -32,13 +32,16 @@ def visible(titre):
 def lancement(programme, arguments, titre, repertoire):
     """Seconds from the start of the program to its window titled `titre` on screen."""
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=repertoire)
+    erreurs = tempfile.TemporaryFile()
     debut = time.perf_counter()
     processus = subprocess.Popen([programme] + arguments, cwd=repertoire, env=env,
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                 stdout=subprocess.DEVNULL, stderr=erreurs)
     try:
         while not visible(titre):
             if processus.poll() is not None:
-                sys.exit(f"le programme s'est arrêté ({processus.returncode}) avant de montrer « {titre} »")
+                erreurs.seek(0)
+                sys.exit(f"le programme s'est arrêté ({processus.returncode}) avant de montrer "
+                         f"« {titre} » :\n{erreurs.read().decode(errors='replace')}")
             if time.perf_counter() - debut > DELAI:
                 sys.exit(f"« {titre} » ne s'est pas montré en {DELAI:.0f} s")
             time.sleep(0.002)
