@@ -60,6 +60,14 @@ void TListeBase::load(const QString& path) {
 }
 
 void TListeBase::assignBytes(const QByteArray& bytes) {
+    // The very bytes the base stands on, its lines being those bytes as read (what saving a
+    // base left unchanged writes): the lines stay, only texts no line uses any more go.
+    if (bytes.constData() == m_octets.constData() && bytes.size() == m_octets.size() &&
+        telQueLu()) {
+        m_textes.clear();
+        m_textesOublies = 0;
+        return;
+    }
     clear();
     m_octets = bytes;
     m_structure = Structure();
@@ -77,22 +85,12 @@ void TListeBase::assignBytes(const QByteArray& bytes) {
 QByteArray TListeBase::bytes(const QString& pathForMessages) const {
     // Runs of lines that lie one after the other in the file read, each ended there by CR LF,
     // are copied as they were; a base left as it was read is its file's bytes themselves.
-    const char* const source = m_octets.constData();
-    const auto finiCrLf = [&](const Ligne& l) {
-        const qsizetype fin = qsizetype(l.valeur) + l.longueur;
-        return l.longueur >= 0 && fin + 1 < m_octets.size() && source[fin] == '\r' &&
-               source[fin + 1] == '\n';
-    };
-    qsizetype total = 0;
-    qsizetype suite = 0;
-    bool tel = true;
-    for (const Ligne& l : m_lignes) {
-        total += taille(l) + 2;
-        tel = tel && finiCrLf(l) && qsizetype(l.valeur) == suite;
-        suite = total;
-    }
-    if (tel && total == m_octets.size())
+    if (telQueLu())
         return m_octets;
+    const char* const source = m_octets.constData();
+    qsizetype total = 0;
+    for (const Ligne& l : m_lignes)
+        total += taille(l) + 2;
     QByteArray out(total, Qt::Uninitialized);
     char* o = out.data();
     qsizetype debut = 0;
@@ -103,7 +101,7 @@ QByteArray TListeBase::bytes(const QString& pathForMessages) const {
         debut = fin = 0;
     };
     for (const Ligne& l : m_lignes) {
-        if (finiCrLf(l)) {
+        if (finieParCrLf(l)) {
             if (fin != qsizetype(l.valeur))
                 copie();
             if (fin == 0)
@@ -121,6 +119,22 @@ QByteArray TListeBase::bytes(const QString& pathForMessages) const {
     }
     copie();
     return out;
+}
+
+bool TListeBase::finieParCrLf(const Ligne& l) const {
+    const qsizetype fin = qsizetype(l.valeur) + l.longueur;
+    return l.longueur >= 0 && fin + 1 < m_octets.size() && m_octets.at(fin) == '\r' &&
+           m_octets.at(fin + 1) == '\n';
+}
+
+bool TListeBase::telQueLu() const {
+    qsizetype suite = 0;
+    for (const Ligne& l : m_lignes) {
+        if (qsizetype(l.valeur) != suite || !finieParCrLf(l))
+            return false;
+        suite += l.longueur + 2;
+    }
+    return suite == m_octets.size();
 }
 
 TListeBase::Ligne TListeBase::nouvelle(const QString& text) {

@@ -169,6 +169,10 @@ private:
     Ligne nouvelle(const QString& text);
     static Ligne structurale(int key, bool ouvre);
     QString texte(const Ligne& l) const;
+    // Whether line `l` is bytes of the file read, ended there by CR LF; whether every line is,
+    // each where the one before ends: the base is then its file's bytes themselves.
+    bool finieParCrLf(const Ligne& l) const;
+    bool telQueLu() const;
     qsizetype taille(const Ligne& l) const;
     Analyse analyse(const Ligne& l) const;
     // Takes lines out, counting the texts they leave unused; the texts are gathered again once
