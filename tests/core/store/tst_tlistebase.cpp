@@ -7,12 +7,12 @@ namespace {
 
 // A base of blocks whose single field is "N<key>", in the given key order.
 TListeBase baseDe(const QList<int>& keys) {
+    QStringList lignes;
+    for (int key : keys)
+        lignes << TListeBase::openingLine(key) << QStringLiteral("N%1").arg(key)
+               << TListeBase::closingLine(key);
     TListeBase base;
-    for (int key : keys) {
-        base.append(TListeBase::openingLine(key));
-        base.append(QStringLiteral("N%1").arg(key));
-        base.append(TListeBase::closingLine(key));
-    }
+    base.assign(lignes);
     return base;
 }
 
@@ -198,13 +198,13 @@ private slots:
         QVERIFY(!base.read(5, 3, 1).trouve);
 
         // However long the block, every line up to its end is read.
-        TListeBase longue;
-        longue.append("<BLOC0000>");
+        QStringList lignes = {"<BLOC0000>"};
         for (int i = 1; i <= 400; ++i)
-            longue.append(QStringLiteral("MEMO%1").arg(i));
+            lignes.append(QStringLiteral("MEMO%1").arg(i));
+        TListeBase longue;
+        longue.assign(lignes);
         QCOMPARE(longue.read(0, 0, 3).tags.size(), 398);
-        longue.append("</BLOC0000>");
-        longue.append("<BLOC0001>");
+        longue.assign(lignes + QStringList{"</BLOC0000>", "<BLOC0001>"});
         QCOMPARE(longue.read(0, 0, 1).tags.size(), 400);
     }
 
