@@ -334,10 +334,8 @@ bool TListeBase::store(int key, const QStringList& body, Place place) {
     for (const QString& l : body)
         verifieLigne(l);
     const qsizetype at = find(key);
-    if (at >= 0) {
-        retire(at, etendue(at).fin - at);
-        invalidate();
-    }
+    if (at >= 0)
+        retireBloc(at);
     QList<Ligne> block;
     block.reserve(body.size() + 2);
     block.append(nouvelle(openingLine(key)));
@@ -364,9 +362,66 @@ bool TListeBase::store(int key, const QStringList& body, Place place) {
     }
     m_lignes.insert(at, block.size(), Ligne{});
     std::copy(block.begin(), block.end(), m_lignes.begin() + at);
-    invalidate();
+    if (m_structureValid)
+        inscritBloc(at, block.size(), key);
     ramasse();
     return false;
+}
+
+void TListeBase::retireBloc(qsizetype at) {
+    const qsizetype fin = etendue(at).fin;
+    retire(at, fin - at);
+    m_numeros.valide = false;
+    if (!m_structureValid)
+        return;
+    // The structure follows instead of being worked out again: the block's own lines leave it,
+    // the lines after move up, and the block's key goes to a later copy of it, if any.
+    QList<Marque>& marques = m_structure.marques;
+    const auto ligneAvant = [](const Marque& m, qsizetype i) { return m.ligne < i; };
+    const auto debut = std::lower_bound(marques.begin(), marques.end(), at, ligneAvant);
+    const auto suite = std::lower_bound(debut, marques.end(), fin, ligneAvant);
+    const int cle = debut->cle;
+    const qsizetype premier = debut - marques.begin();
+    marques.erase(debut, suite);
+    const qsizetype retirees = fin - at;
+    for (auto m = marques.begin() + premier; m != marques.end(); ++m)
+        m->ligne -= retirees;
+    QList<qsizetype>& parCle = m_structure.parCle;
+    for (qsizetype& ligne : parCle)
+        if (ligne >= fin)
+            ligne -= retirees;
+    parCle[cle] = -1;
+    for (const Marque& m : std::as_const(marques))
+        if (m.ouvre && m.saine && m.cle == cle) {
+            parCle[cle] = m.ligne;
+            break;
+        }
+    if (parCle[cle] < 0 && cle + 1 == m_structure.finCles) {
+        int finCles = cle;
+        while (finCles > 0 && parCle[finCles - 1] < 0)
+            --finCles;
+        m_structure.finCles = finCles;
+    }
+}
+
+void TListeBase::inscritBloc(qsizetype at, qsizetype taille, int key) const {
+    // A block of `taille` lines put at `at`: its opening and closing lines, the lines after it
+    // moved down. None of its body lines is structural, store having refused such a line.
+    QList<Marque>& marques = m_structure.marques;
+    const auto place =
+        std::lower_bound(marques.begin(), marques.end(), at,
+                         [](const Marque& m, qsizetype i) { return m.ligne < i; });
+    const qsizetype premier = place - marques.begin();
+    for (auto m = place; m != marques.end(); ++m)
+        m->ligne += taille;
+    marques.insert(premier, {at + taille - 1, key, false, true});
+    marques.insert(premier, {at, key, true, true});
+    for (qsizetype& ligne : m_structure.parCle)
+        if (ligne >= at)
+            ligne += taille;
+    if (m_structure.parCle[key] < 0 || m_structure.parCle[key] > at)
+        m_structure.parCle[key] = at;
+    m_structure.finCles = std::max(m_structure.finCles, key + 1);
 }
 
 TBlocLu TListeBase::read(int key, int fieldCount, int walkFrom) const {
@@ -489,8 +544,7 @@ void TListeBase::supprime(int key) {
     // A new card not stored yet has no block and is not counted: nothing to renumber.
     const qsizetype at = find(key);
     if (at >= 0) {
-        retire(at, etendue(at).fin - at);
-        invalidate();
+        retireBloc(at);
         renum(key);
         ramasse();
     }
@@ -507,8 +561,7 @@ void TListeBase::renum(int deletedKey) {
 void TListeBase::supBloc(int key) {
     const qsizetype at = find(key);
     if (at >= 0) {
-        retire(at, etendue(at).fin - at);
-        invalidate();
+        retireBloc(at);
         ramasse();
     }
 }

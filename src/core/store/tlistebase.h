@@ -181,6 +181,11 @@ private:
     void oublie(const Ligne& l);
     void ramasse();
     void marque(qsizetype index, const Analyse& a) const;
+    // Takes out the block opening at `at`, and puts one of `taille` lines there, keeping the
+    // structure up to date when it is known: editing a record of a full base does not walk
+    // every line again.
+    void retireBloc(qsizetype at);
+    void inscritBloc(qsizetype at, qsizetype taille, int key) const;
     void invalidate() {
         m_structureValid = false;
         m_numeros.valide = false;
