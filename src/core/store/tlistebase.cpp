@@ -408,9 +408,8 @@ void TListeBase::inscritBloc(qsizetype at, qsizetype taille, int key) const {
     // A block of `taille` lines put at `at`: its opening and closing lines, the lines after it
     // moved down. None of its body lines is structural, store having refused such a line.
     QList<Marque>& marques = m_structure.marques;
-    const auto place =
-        std::lower_bound(marques.begin(), marques.end(), at,
-                         [](const Marque& m, qsizetype i) { return m.ligne < i; });
+    const auto place = std::lower_bound(marques.begin(), marques.end(), at,
+                                        [](const Marque& m, qsizetype i) { return m.ligne < i; });
     const qsizetype premier = place - marques.begin();
     for (auto m = place; m != marques.end(); ++m)
         m->ligne += taille;
