@@ -2,6 +2,7 @@
 
 #include "core/common/conversions.h"
 #include "core/common/cp1252.h"
+#include "core/common/grandespages.h"
 #include "core/common/textfile.h"
 #include "core/common/usererror.h"
 #include "core/store/decoupage.h"
@@ -72,6 +73,10 @@ void TListeBase::assignBytes(const QByteArray& bytes) {
     m_octets = bytes;
     m_structure = Structure();
     m_structure.parCle.fill(-1, 10000);
+    // Room for lines of 16 bytes on average, more than the lines of a base take: the index never
+    // grows while it is filled, and the room left over is never touched.
+    m_lignes.reserve(m_octets.size() / 16 + 1);
+    GrandesPages::demande(m_lignes.data(), m_lignes.capacity() * qsizetype(sizeof(Ligne)));
     const char* const data = m_octets.constData();
     Decoupage::lignes(data, m_octets.size(), [&](qsizetype debut, qsizetype longueur) {
         const Ligne l{quint32(debut), qint32(longueur)};
