@@ -3,6 +3,7 @@
 #include "core/common/bornefichier.h"
 #include "core/common/cp1252.h"
 #include "core/common/ensemblefichiers.h"
+#include "core/common/grandespages.h"
 #include "core/common/usererror.h"
 
 #include <QDir>
@@ -69,6 +70,7 @@ QByteArray readBytes(const QString& path, qint64 octetsMax, const QString& pour)
     // (asking for the bound at once would reserve it whole).
     constexpr qint64 Morceau = 1 << 20;
     QByteArray bytes(qsizetype(std::min(info.size(), octetsMax) + 1), Qt::Uninitialized);
+    GrandesPages::demande(bytes.data(), bytes.size());
     qint64 lus = 0;
     for (;;) {
         if (lus == bytes.size())

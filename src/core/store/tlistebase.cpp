@@ -2,6 +2,7 @@
 
 #include "core/common/conversions.h"
 #include "core/common/cp1252.h"
+#include "core/common/grandespages.h"
 #include "core/common/textfile.h"
 #include "core/common/usererror.h"
 #include "core/store/decoupage.h"
@@ -60,10 +61,22 @@ void TListeBase::load(const QString& path) {
 }
 
 void TListeBase::assignBytes(const QByteArray& bytes) {
+    // The very bytes the base stands on, its lines being those bytes as read (what saving a
+    // base left unchanged writes): the lines stay, only texts no line uses any more go.
+    if (bytes.constData() == m_octets.constData() && bytes.size() == m_octets.size() &&
+        telQueLu()) {
+        m_textes.clear();
+        m_textesOublies = 0;
+        return;
+    }
     clear();
     m_octets = bytes;
     m_structure = Structure();
     m_structure.parCle.fill(-1, 10000);
+    // Room for lines of 16 bytes on average, more than the lines of a base take: the index never
+    // grows while it is filled, and the room left over is never touched.
+    m_lignes.reserve(m_octets.size() / 16 + 1);
+    GrandesPages::demande(m_lignes.data(), m_lignes.capacity() * qsizetype(sizeof(Ligne)));
     const char* const data = m_octets.constData();
     Decoupage::lignes(data, m_octets.size(), [&](qsizetype debut, qsizetype longueur) {
         const Ligne l{quint32(debut), qint32(longueur)};
@@ -77,22 +90,12 @@ void TListeBase::assignBytes(const QByteArray& bytes) {
 QByteArray TListeBase::bytes(const QString& pathForMessages) const {
     // Runs of lines that lie one after the other in the file read, each ended there by CR LF,
     // are copied as they were; a base left as it was read is its file's bytes themselves.
-    const char* const source = m_octets.constData();
-    const auto finiCrLf = [&](const Ligne& l) {
-        const qsizetype fin = qsizetype(l.valeur) + l.longueur;
-        return l.longueur >= 0 && fin + 1 < m_octets.size() && source[fin] == '\r' &&
-               source[fin + 1] == '\n';
-    };
-    qsizetype total = 0;
-    qsizetype suite = 0;
-    bool tel = true;
-    for (const Ligne& l : m_lignes) {
-        total += taille(l) + 2;
-        tel = tel && finiCrLf(l) && qsizetype(l.valeur) == suite;
-        suite = total;
-    }
-    if (tel && total == m_octets.size())
+    if (telQueLu())
         return m_octets;
+    const char* const source = m_octets.constData();
+    qsizetype total = 0;
+    for (const Ligne& l : m_lignes)
+        total += taille(l) + 2;
     QByteArray out(total, Qt::Uninitialized);
     char* o = out.data();
     qsizetype debut = 0;
@@ -103,7 +106,7 @@ QByteArray TListeBase::bytes(const QString& pathForMessages) const {
         debut = fin = 0;
     };
     for (const Ligne& l : m_lignes) {
-        if (finiCrLf(l)) {
+        if (finieParCrLf(l)) {
             if (fin != qsizetype(l.valeur))
                 copie();
             if (fin == 0)
@@ -121,6 +124,22 @@ QByteArray TListeBase::bytes(const QString& pathForMessages) const {
     }
     copie();
     return out;
+}
+
+bool TListeBase::finieParCrLf(const Ligne& l) const {
+    const qsizetype fin = qsizetype(l.valeur) + l.longueur;
+    return l.longueur >= 0 && fin + 1 < m_octets.size() && m_octets.at(fin) == '\r' &&
+           m_octets.at(fin + 1) == '\n';
+}
+
+bool TListeBase::telQueLu() const {
+    qsizetype suite = 0;
+    for (const Ligne& l : m_lignes) {
+        if (qsizetype(l.valeur) != suite || !finieParCrLf(l))
+            return false;
+        suite += l.longueur + 2;
+    }
+    return suite == m_octets.size();
 }
 
 TListeBase::Ligne TListeBase::nouvelle(const QString& text) {
@@ -320,10 +339,8 @@ bool TListeBase::store(int key, const QStringList& body, Place place) {
     for (const QString& l : body)
         verifieLigne(l);
     const qsizetype at = find(key);
-    if (at >= 0) {
-        retire(at, etendue(at).fin - at);
-        invalidate();
-    }
+    if (at >= 0)
+        retireBloc(at);
     QList<Ligne> block;
     block.reserve(body.size() + 2);
     block.append(nouvelle(openingLine(key)));
@@ -350,9 +367,65 @@ bool TListeBase::store(int key, const QStringList& body, Place place) {
     }
     m_lignes.insert(at, block.size(), Ligne{});
     std::copy(block.begin(), block.end(), m_lignes.begin() + at);
-    invalidate();
+    if (m_structureValid)
+        inscritBloc(at, block.size(), key);
     ramasse();
     return false;
+}
+
+void TListeBase::retireBloc(qsizetype at) {
+    const qsizetype fin = etendue(at).fin;
+    retire(at, fin - at);
+    m_numeros.valide = false;
+    if (!m_structureValid)
+        return;
+    // The structure follows instead of being worked out again: the block's own lines leave it,
+    // the lines after move up, and the block's key goes to a later copy of it, if any.
+    QList<Marque>& marques = m_structure.marques;
+    const auto ligneAvant = [](const Marque& m, qsizetype i) { return m.ligne < i; };
+    const auto debut = std::lower_bound(marques.begin(), marques.end(), at, ligneAvant);
+    const auto suite = std::lower_bound(debut, marques.end(), fin, ligneAvant);
+    const int cle = debut->cle;
+    const qsizetype premier = debut - marques.begin();
+    marques.erase(debut, suite);
+    const qsizetype retirees = fin - at;
+    for (auto m = marques.begin() + premier; m != marques.end(); ++m)
+        m->ligne -= retirees;
+    QList<qsizetype>& parCle = m_structure.parCle;
+    for (qsizetype& ligne : parCle)
+        if (ligne >= fin)
+            ligne -= retirees;
+    parCle[cle] = -1;
+    for (const Marque& m : std::as_const(marques))
+        if (m.ouvre && m.saine && m.cle == cle) {
+            parCle[cle] = m.ligne;
+            break;
+        }
+    if (parCle[cle] < 0 && cle + 1 == m_structure.finCles) {
+        int finCles = cle;
+        while (finCles > 0 && parCle[finCles - 1] < 0)
+            --finCles;
+        m_structure.finCles = finCles;
+    }
+}
+
+void TListeBase::inscritBloc(qsizetype at, qsizetype taille, int key) const {
+    // A block of `taille` lines put at `at`: its opening and closing lines, the lines after it
+    // moved down. None of its body lines is structural, store having refused such a line.
+    QList<Marque>& marques = m_structure.marques;
+    const auto place = std::lower_bound(marques.begin(), marques.end(), at,
+                                        [](const Marque& m, qsizetype i) { return m.ligne < i; });
+    const qsizetype premier = place - marques.begin();
+    for (auto m = place; m != marques.end(); ++m)
+        m->ligne += taille;
+    marques.insert(premier, {at + taille - 1, key, false, true});
+    marques.insert(premier, {at, key, true, true});
+    for (qsizetype& ligne : m_structure.parCle)
+        if (ligne >= at)
+            ligne += taille;
+    if (m_structure.parCle[key] < 0 || m_structure.parCle[key] > at)
+        m_structure.parCle[key] = at;
+    m_structure.finCles = std::max(m_structure.finCles, key + 1);
 }
 
 TBlocLu TListeBase::read(int key, int fieldCount, int walkFrom) const {
@@ -475,8 +548,7 @@ void TListeBase::supprime(int key) {
     // A new card not stored yet has no block and is not counted: nothing to renumber.
     const qsizetype at = find(key);
     if (at >= 0) {
-        retire(at, etendue(at).fin - at);
-        invalidate();
+        retireBloc(at);
         renum(key);
         ramasse();
     }
@@ -493,8 +565,7 @@ void TListeBase::renum(int deletedKey) {
 void TListeBase::supBloc(int key) {
     const qsizetype at = find(key);
     if (at >= 0) {
-        retire(at, etendue(at).fin - at);
-        invalidate();
+        retireBloc(at);
         ramasse();
     }
 }

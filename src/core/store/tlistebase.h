@@ -169,6 +169,10 @@ private:
     Ligne nouvelle(const QString& text);
     static Ligne structurale(int key, bool ouvre);
     QString texte(const Ligne& l) const;
+    // Whether line `l` is bytes of the file read, ended there by CR LF; whether every line is,
+    // each where the one before ends: the base is then its file's bytes themselves.
+    bool finieParCrLf(const Ligne& l) const;
+    bool telQueLu() const;
     qsizetype taille(const Ligne& l) const;
     Analyse analyse(const Ligne& l) const;
     // Takes lines out, counting the texts they leave unused; the texts are gathered again once
@@ -177,6 +181,11 @@ private:
     void oublie(const Ligne& l);
     void ramasse();
     void marque(qsizetype index, const Analyse& a) const;
+    // Takes out the block opening at `at`, and puts one of `taille` lines there, keeping the
+    // structure up to date when it is known: editing a record of a full base does not walk
+    // every line again.
+    void retireBloc(qsizetype at);
+    void inscritBloc(qsizetype at, qsizetype taille, int key) const;
     void invalidate() {
         m_structureValid = false;
         m_numeros.valide = false;

@@ -2,6 +2,7 @@
 #include "core/common/textfile.h"
 #include "core/store/tlistebase.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -101,6 +102,48 @@ private slots:
         charge.doublons();
         lignes.doublons();
         QCOMPARE(charge.lines(), lignes.lines());
+    }
+
+    // A long run of edits, each pass checked against a base that works its structure out from
+    // the same lines: what a base keeps up to date must be what it would find again.
+    void keptStructureIsTheOneFoundAgain() {
+        QRandomGenerator hasard(27);
+        TListeBase base;
+        base.assignBytes(QByteArray("avant\r\n<BLOC0000>\r\n10001\r\n</BLOC0000>\r\n"
+                                    "<BLOC0001>\r\n10002\r\nMEMOa\r\n</BLOC0001>\r\n"));
+        for (int pas = 0; pas < 400; ++pas) {
+            const int nb = base.nb();
+            const int cle = nb == 0 ? 0 : int(hasard.bounded(nb + 1));
+            QStringList corps{QString::number(10001 + pas)};
+            for (quint32 l = hasard.bounded(4); l > 0; --l)
+                corps.append(QStringLiteral("MEMO%1").arg(l));
+            switch (hasard.bounded(4)) {
+            case 0:
+                base.store(cle, corps);
+                break;
+            case 1:
+                base.store(cle, corps, TListeBase::Place::EnFin);
+                break;
+            case 2:
+                base.supBloc(cle);
+                base.store(cle, corps);
+                break;
+            default:
+                base.supprime(cle);
+                break;
+            }
+            TListeBase lue;
+            lue.assign(base.lines());
+            QCOMPARE(base.countBlocks(), lue.countBlocks());
+            QCOMPARE(base.nb(), lue.nb());
+            QCOMPARE(base.nextNumber(), lue.nextNumber());
+            for (int k = 0; k <= nb + 1; ++k) {
+                QCOMPARE(base.find(k), lue.find(k));
+                if (base.find(k) >= 0)
+                    QCOMPARE(base.finContenu(base.find(k)), lue.finContenu(lue.find(k)));
+            }
+            QCOMPARE(base.verif(), lue.verif());
+        }
     }
 
     void duplicatesFoundAfterAChange() {
