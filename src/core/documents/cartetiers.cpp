@@ -5,6 +5,7 @@
 #include "core/records/tpageenregistrement.h"
 
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -47,7 +48,8 @@ std::optional<TCarteTiers> TCarteTiers::cherche(Base base, const TListeBase& lis
 TCarteTiers TCarteTiers::depuisBloc(Base base, const TListeBase& liste, int cle) {
     const bool fournisseur = base == Base::Fournisseurs;
     const int lignes = fournisseur ? int(Fournisseur::Ville) : int(Locataire::TotalDu);
-    const QStringList champs = liste.read(cle, lignes, lignes + 1).champs;
+    // Fields only: the tagged lines that follow them (the history) are not read.
+    const QStringList champs = liste.read(cle, lignes, std::numeric_limits<int>::max()).champs;
     const Champ champ = [&champs](int ligne) { return champs.value(ligne - 1); };
     return fournisseur ? carteFournisseur(champ) : carteLocataire(champ);
 }

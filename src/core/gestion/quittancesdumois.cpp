@@ -10,6 +10,9 @@
 
 #include <QSet>
 
+#include <functional>
+#include <optional>
+
 namespace {
 
 using C = ChampDocument;
@@ -46,12 +49,14 @@ QList<TCandidat> locatairesActuels(const TListeBase& locataires, const QDate& jo
     return actuels;
 }
 
-// Why a tenant gets no receipt, before any is made; empty when he gets one.
-QString raisonSansQuittance(const TCandidat& c, const TCarteTiers& carte,
+// Why tenant `i` gets no receipt, before any is made; empty when he gets one. His card is asked
+// for only when he has no receipt for the month yet.
+using Cartes = std::function<const TCarteTiers&(qsizetype)>;
+QString raisonSansQuittance(const TCandidat& c, qsizetype i, const Cartes& carte,
                             const QSet<QString>& deja) {
     if (deja.contains(c.numero.trimmed()))
         return QStringLiteral("quittance déjà faite pour ce mois");
-    if (carte.montants.loyer.trimmed().isEmpty())
+    if (carte(i).montants.loyer.trimmed().isEmpty())
         return QStringLiteral("pas de loyer actuel sur la fiche");
     return {};
 }
@@ -87,14 +92,20 @@ TBilanMois QuittancesDuMois(TFiche& fiche, const QString& mois, bool valider,
 
     QSet<QString> deja = dejaQuittances(fiche.base(Base::Quittances), mois);
     const QList<TCandidat> actuels = locatairesActuels(fiche.base(Base::Locataires), premier);
-    QList<TCarteTiers> cartes;
+    // The card of a tenant is read only when he may get a receipt.
+    QList<std::optional<TCarteTiers>> cartes(actuels.size());
+    const Cartes carte = [&](qsizetype i) -> const TCarteTiers& {
+        if (!cartes[i])
+            cartes[i] = TCarteTiers::depuisBloc(Base::Locataires, fiche.base(Base::Locataires),
+                                                actuels[i].cle);
+        return *cartes[i];
+    };
     qsizetype aFaire = 0;
     {
         QSet<QString> prevus = deja;
-        for (const TCandidat& c : actuels) {
-            cartes.append(
-                TCarteTiers::depuisBloc(Base::Locataires, fiche.base(Base::Locataires), c.cle));
-            if (raisonSansQuittance(c, cartes.constLast(), prevus).isEmpty()) {
+        for (qsizetype i = 0; i < actuels.size(); ++i) {
+            const TCandidat& c = actuels[i];
+            if (raisonSansQuittance(c, i, carte, prevus).isEmpty()) {
                 prevus.insert(c.numero.trimmed());
                 ++aFaire;
             }
@@ -118,16 +129,15 @@ TBilanMois QuittancesDuMois(TFiche& fiche, const QString& mois, bool valider,
         if (avancement && !avancement(i, actuels.size()))
             return annule();
         const TCandidat& c = actuels[i];
-        const TCarteTiers& carte = cartes[i];
         TQuittanceDuMois q{c.numero, c.nom, {}, plein};
         if (q.raison.isEmpty())
-            q.raison = raisonSansQuittance(c, carte, deja);
+            q.raison = raisonSansQuittance(c, i, carte, deja);
         if (!q.raison.isEmpty()) {
             bilan.ignorees.append(q);
             continue;
         }
         try {
-            page->CreePour(carte);
+            page->CreePour(carte(i));
         } catch (const UserError& erreur) {
             // A full base makes no receipt for this tenant nor for the ones after.
             plein = erreur.message();
