@@ -426,7 +426,9 @@ void printSummary(const RatioReporter& r, qint64 bytes, qsizetype lines) {
          [](auto& t) { return t["QuittancesDuMois"] / t["ChargeLocataires"]; });
     line("  against a dossier of 999 blocks a base", "x",
          [](auto& t) { return t["QuittancesDuMois"] / t["QuittancesDuMois999"]; });
-    std::printf("Target: a ratio of 3 x or less.\n");
+    std::printf("Targets: Charge 5 x a read or less, over an open dossier 1.2 x Charge or less;\n"
+                "(Charge + Sauve) 1.5 x a synced copy or less; Quittances du mois 12 x its run on\n"
+                "999 blocks a base or less, and 10 loads of the tenant base or less.\n");
 }
 
 } // namespace
