@@ -251,6 +251,7 @@ void enregistre(const QString& loc, const QString& work) {
 
 // The receipt base of a dossier's month when every current tenant but one in ten has had his
 // receipt already: a month takes 999 receipts at most, so the month's run makes the others'.
+// The base is as the landlord finds it on opening his dossier: read from its file's bytes.
 TListeBase quittancesFaites(const TFiche& fiche, const QString& mois, const QDate& jour) {
     const TListeBase& locataires = fiche.base(Base::Locataires);
     const TListeBase& modeles = fiche.base(Base::Quittances);
@@ -270,6 +271,7 @@ TListeBase quittancesFaites(const TFiche& fiche, const QString& mois, const QDat
             corps[ligneLocataire - 1] = locataires.champ(bloc.ligne, Locataire::Numero);
             faites.store(faites.nb(), corps);
         }
+    faites.assignBytes(faites.bytes(QStringLiteral("quittances")));
     faites.allerA(0);
     return faites;
 }

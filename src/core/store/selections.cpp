@@ -2,10 +2,35 @@
 
 #include "core/store/saisies.h"
 
+#include <array>
+
 namespace {
 
-QString aaaammjj(const QString& date) {
-    return date.mid(6, 4) + date.mid(3, 2) + date.left(2);
+// The text aaaammjj of a date typed jj/mm/aaaa, its pieces taken as they stand (a short or odd
+// date gives a short or odd text), in a buffer of its own: the current tenants are sorted out
+// of every tenant of a base, and no text is allocated for it.
+struct TAaaammjj {
+    std::array<char16_t, 8> c{};
+    qsizetype n = 0;
+    QStringView vue() const { return {c.data(), n}; }
+};
+
+TAaaammjj aaaammjj(QStringView date) {
+    TAaaammjj t;
+    for (QStringView morceau : {date.mid(6, 4), date.mid(3, 2), date.left(2)})
+        for (QChar ch : morceau)
+            t.c[size_t(t.n++)] = ch.unicode();
+    return t;
+}
+
+// Today as aaaammjj, for a year of four digits.
+TAaaammjj aaaammjj(const QDate& jour) {
+    TAaaammjj t;
+    int valeur = jour.year() * 10000 + jour.month() * 100 + jour.day();
+    for (int rang = 7; rang >= 0; --rang, valeur /= 10)
+        t.c[size_t(rang)] = char16_t(u'0' + valeur % 10);
+    t.n = 8;
+    return t;
 }
 
 } // namespace
@@ -19,10 +44,14 @@ QString majusculesAscii(const QString& text) {
 }
 
 bool estLocataireActuel(const QString& entree, const QString& sortie, const QDate& today) {
-    const QString debut = aaaammjj(entree.startsWith(u' ') ? QStringLiteral("00/00/0000") : entree);
-    const QString fin = aaaammjj(sortie.startsWith(u' ') ? QStringLiteral("31/12/9999") : sortie);
-    const QString jour = today.toString(QStringLiteral("yyyyMMdd"));
-    return debut <= jour && jour <= fin;
+    const TAaaammjj debut = aaaammjj(entree.startsWith(u' ') ? u"00/00/0000" : QStringView(entree));
+    const TAaaammjj fin = aaaammjj(sortie.startsWith(u' ') ? u"31/12/9999" : QStringView(sortie));
+    if (today.year() < 1000 || today.year() > 9999) {
+        const QString jour = today.toString(QStringLiteral("yyyyMMdd"));
+        return debut.vue() <= jour && jour <= fin.vue();
+    }
+    const TAaaammjj jour = aaaammjj(today);
+    return debut.vue() <= jour.vue() && jour.vue() <= fin.vue();
 }
 
 std::optional<TDemandeSelection> demandeSelection(Base base, int mode, const TSelections& s,

@@ -86,6 +86,11 @@ private slots:
                                      << "  /  /    " << true;
         QTest::newRow("entry years ago") << "15/06/1999"
                                          << "  /  /    " << true;
+        // Texts that are no whole date compare by what their pieces give, as they always did.
+        QTest::newRow("empty entry") << ""
+                                     << "  /  /    " << true;
+        QTest::newRow("exit without its year") << "01/01/2020"
+                                               << "31/12" << false;
     }
     void currentTenant() {
         QFETCH(QString, entree);
