@@ -54,7 +54,7 @@ deb: build
 # The figures of the store and the commands, then the launch timed from outside.
 bench: build bench-packages
 	./$(BUILD)/bench/tarvinel_bench
-	xvfb-run -a -s "-screen 0 1280x1024x24" python3 bench/lancement.py $(BUILD)
+	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" python3 bench/lancement.py $(BUILD)
 
 build: deps
 	cmake -S . -B $(BUILD) $(CONFIGURE)

@@ -8,7 +8,8 @@ bare launch, "Tarvinel - [dossier.loc]" once the dossier shows. The main window 
 dossier before it first appears, so the second title on screen means the dossier is shown.
 Prints each time, the medians and their ratio.
 
-Usage: xvfb-run -a python3 bench/lancement.py BUILD_DIR
+Usage: xvfb-run -a -s "-noreset" python3 bench/lancement.py BUILD_DIR
+(-noreset: a server that resets when its last client leaves refuses the next launch meanwhile)
 """
 
 import os
