@@ -2,7 +2,8 @@
 
 #include <QDateTime>
 
-// The one source of "today" and "now". Tests fix it; the program reads the system clock.
+// The one source of "today" and "now". Tests fix it; the program reads the system clock, except
+// that a command making a run of documents fixes it for that run, so that they share one date.
 class Clock {
 public:
     static QDate today() { return now().date(); }
