@@ -72,7 +72,6 @@ void TListeBase::assignBytes(const QByteArray& bytes) {
     clear();
     m_octets = bytes;
     m_structure = Structure();
-    m_structure.parCle.fill(-1, 10000);
     // Room for lines of 16 bytes on average, more than the lines of a base take: the index never
     // grows while it is filled, and the room left over is never touched.
     m_lignes.reserve(m_octets.size() / 16 + 1);
@@ -281,7 +280,6 @@ QString TListeBase::celluleGrille(QString texte) {
 const TListeBase::Structure& TListeBase::structure() const {
     if (!m_structureValid) {
         m_structure = Structure();
-        m_structure.parCle.fill(-1, 10000);
         for (qsizetype i = 0; i < m_lignes.size(); ++i)
             marque(i, analyse(m_lignes[i]));
         m_structureValid = true;
@@ -320,11 +318,16 @@ QString TListeBase::champ(qsizetype ouverture, int ligne) const {
     return ligne >= 1 && i < finContenu(ouverture) ? line(i) : QString();
 }
 
+qsizetype TListeBase::rangMarque(qsizetype ligne) const {
+    const QList<Marque>& marques = structure().marques;
+    return std::lower_bound(marques.begin(), marques.end(), ligne,
+                            [](const Marque& m, qsizetype i) { return m.ligne < i; }) -
+           marques.begin();
+}
+
 TListeBase::Etendue TListeBase::etendue(qsizetype index) const {
     const QList<Marque>& marques = structure().marques;
-    const auto ouverture =
-        std::lower_bound(marques.begin(), marques.end(), index,
-                         [](const Marque& m, qsizetype i) { return m.ligne < i; });
+    const auto ouverture = marques.begin() + rangMarque(index);
     if (ouverture == marques.end() || ouverture->ligne != index)
         return {index + 1, index + 1};
     const auto suivante = ouverture + 1;
@@ -382,12 +385,9 @@ void TListeBase::retireBloc(qsizetype at) {
     // The structure follows instead of being worked out again: the block's own lines leave it,
     // the lines after move up, and the block's key goes to a later copy of it, if any.
     QList<Marque>& marques = m_structure.marques;
-    const auto ligneAvant = [](const Marque& m, qsizetype i) { return m.ligne < i; };
-    const auto debut = std::lower_bound(marques.begin(), marques.end(), at, ligneAvant);
-    const auto suite = std::lower_bound(debut, marques.end(), fin, ligneAvant);
-    const int cle = debut->cle;
-    const qsizetype premier = debut - marques.begin();
-    marques.erase(debut, suite);
+    const qsizetype premier = rangMarque(at);
+    const int cle = marques[premier].cle;
+    marques.remove(premier, rangMarque(fin) - premier);
     const qsizetype retirees = fin - at;
     for (auto m = marques.begin() + premier; m != marques.end(); ++m)
         m->ligne -= retirees;
@@ -413,10 +413,8 @@ void TListeBase::inscritBloc(qsizetype at, qsizetype taille, int key) const {
     // A block of `taille` lines put at `at`: its opening and closing lines, the lines after it
     // moved down. None of its body lines is structural, store having refused such a line.
     QList<Marque>& marques = m_structure.marques;
-    const auto place = std::lower_bound(marques.begin(), marques.end(), at,
-                                        [](const Marque& m, qsizetype i) { return m.ligne < i; });
-    const qsizetype premier = place - marques.begin();
-    for (auto m = place; m != marques.end(); ++m)
+    const qsizetype premier = rangMarque(at);
+    for (auto m = marques.begin() + premier; m != marques.end(); ++m)
         m->ligne += taille;
     marques.insert(premier, {at + taille - 1, key, false, true});
     marques.insert(premier, {at, key, true, true});

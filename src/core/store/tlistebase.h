@@ -153,7 +153,7 @@ private:
     // nor read the scattered texts of the structural ones.
     struct Structure {
         QList<Marque> marques;
-        QList<qsizetype> parCle;
+        QList<qsizetype> parCle = QList<qsizetype>(10000, -1);
         int finCles = 0;
     };
     const Structure& structure() const;
@@ -185,6 +185,8 @@ private:
     // structure up to date when it is known: editing a record of a full base does not walk
     // every line again.
     void retireBloc(qsizetype at);
+    // The place in the structure of the first structural line at or after `ligne`.
+    qsizetype rangMarque(qsizetype ligne) const;
     void inscritBloc(qsizetype at, qsizetype taille, int key) const;
     void invalidate() {
         m_structureValid = false;
